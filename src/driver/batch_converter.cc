@@ -1,0 +1,114 @@
+#include "driver/batch_converter.h"
+
+#include <utility>
+
+#include "translator/text.h"
+#include "translator/translate_line.h"
+
+namespace morvex {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr char kEndOfFile = 26;  // Ctrl-Z: MS-DOS text files end with it
+
+// The position of the first CR or LF, or the size when there is none.
+size_t FindLineEnd(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] != '\n' && text[i] != '\r') ++i;
+  return i;
+}
+
+}  // namespace
+
+BatchConverter::BatchConverter(std::string& out) : out_(out) {
+  out_ += "#!/bin/sh\n\n";
+}
+
+void BatchConverter::Feed(std::string_view block) {
+  if (at_start_) {
+    // A byte-order mark counts only at the very start, so the first bytes
+    // wait until there are enough of them to tell.
+    if (partial_.size() + block.size() < kByteOrderMark.size()) {
+      partial_ += block;
+      return;
+    }
+    at_start_ = false;
+    std::string start = std::exchange(partial_, {});
+    const size_t taken = kByteOrderMark.size() - start.size();
+    start += block.substr(0, taken);
+    block.remove_prefix(taken);
+    if (start != kByteOrderMark) Split(start);
+  }
+  Split(block);
+}
+
+void BatchConverter::Finish() {
+  if (at_start_) {
+    at_start_ = false;
+    Split(std::exchange(partial_, {}));  // too short to be a byte-order mark
+  }
+  EndInput();
+}
+
+void BatchConverter::Split(std::string_view block) {
+  if (ended_) return;
+  const size_t end_of_file = block.find(kEndOfFile);
+  if (end_of_file != std::string_view::npos) block = block.substr(0, end_of_file);
+  while (!block.empty()) {
+    if (after_cr_) {
+      after_cr_ = false;
+      if (block.front() == '\n') {
+        block.remove_prefix(1);
+        continue;
+      }
+    }
+    const size_t end = FindLineEnd(block);
+    if (end == block.size()) {
+      partial_ += block;
+      break;
+    }
+    if (partial_.empty()) {
+      ConvertLine(block.substr(0, end));
+    } else {
+      partial_ += block.substr(0, end);
+      ConvertLine(partial_);
+      partial_.clear();
+    }
+    after_cr_ = block[end] == '\r';
+    block.remove_prefix(end + 1);
+  }
+  if (end_of_file != std::string_view::npos) EndInput();
+}
+
+void BatchConverter::EndInput() {
+  if (ended_) return;
+  if (!partial_.empty()) ConvertLine(partial_);  // a last line needs no line end
+  partial_.clear();
+  ended_ = true;
+}
+
+void BatchConverter::ConvertLine(std::string_view raw) {
+  const std::string_view trimmed = Trim(raw);
+  if (trimmed.empty()) return;  // blank lines leave no trace
+  out_ += "# DOS: ";
+  out_ += raw;
+  out_ += '\n';
+  notes_.clear();
+  const std::string translation = TranslateLine(trimmed, notes_);
+  out_ += notes_;
+  if (!translation.empty()) {
+    out_ += translation;
+    out_ += '\n';
+  }
+  out_ += '\n';
+}
+
+std::string ConvertBatchText(std::string_view input) {
+  std::string out;
+  BatchConverter converter(out);
+  converter.Feed(input);
+  converter.Finish();
+  return out;
+}
+
+}  // namespace morvex

@@ -1,0 +1,101 @@
+// Console output, leaving the script, comments, aliases, environment
+// variables, upper memory and parameter shifting. None of these rules rewrites
+// "%" references: "echo %PATH%" stays as it is.
+
+#include "translator/rules.h"
+#include "translator/text.h"
+#include "translator/translate_line.h"
+
+namespace morvex {
+
+// Turning echo on or off, or asking for its state, has no counterpart. Any
+// other echo keeps the text from its first space on, exactly as written; a
+// switch written directly after the word is dropped.
+RuleResult EchoRule(WorkingLine& line, std::string_view, std::string& notes) {
+  const std::string_view text = line.View();
+  if (EqualsFolded(text, "echo") || EqualsFolded(text, "echo on") ||
+      EqualsFolded(text, "echo off")) {
+    AppendNote(notes, NoPosixEquivalent(text));
+    return Done("");
+  }
+  return Done("echo" + std::string(FromFirstSpace(text)));
+}
+
+RuleResult EmptyEchoRule(WorkingLine&, std::string_view, std::string&) {
+  return Done("echo");
+}
+
+RuleResult ExitRule(WorkingLine& line, std::string_view, std::string& notes) {
+  const std::string_view text = line.View();
+  if (EqualsFolded(text, "exit")) return Done("exit");
+  if (EqualsFolded(text, "exit/b") || EqualsFolded(text, "exit /b")) {
+    AppendNote(notes, "# exiting a script via exit not fully understood by Telm");
+    return Done("exit");
+  }
+  return Done("exit" + std::string(FromFirstSpace(text)));
+}
+
+RuleResult RemRule(WorkingLine& line, std::string_view, std::string& notes) {
+  AppendNote(notes, "# comment: " + std::string(Trim(From(line.View(), 3))));
+  return Done("");
+}
+
+// A macro definition "doskey name=body" becomes "alias name='body'" with the
+// body translated as a command of its own.
+RuleResult AliasRule(WorkingLine& line, std::string_view, std::string& notes) {
+  AppendNote(notes, "# doskey: command history is built into most *nix shells");
+  if (line.FindFolded("/INSERT") != WorkingLine::npos) {
+    AppendNote(notes, "# /insert not supported");
+    // The switch and the spaces around it give way to one space.
+    line.Trim();
+    line.CutJoining(line.FindFolded("/INSERT"), 7);
+  }
+  const size_t equals = line.Find('=');
+  if (equals == WorkingLine::npos) return Done("");
+  size_t name = equals;  // the name runs back to the last space before the "="
+  while (name > 0 && line[name - 1] != ' ') --name;
+  std::string opening = "alias " + line.Copy(name, equals - name) + "='";
+  line.RemovePrefix(equals + 1);  // the body, untrimmed
+  return Nested(std::move(opening), "'");
+}
+
+RuleResult SetRule(WorkingLine& line, std::string_view, std::string& notes) {
+  const std::string_view text = line.View();
+  const size_t equals = text.find('=');
+  // A bare "set", or "set NAME" without a value, lists variables.
+  if (text.size() <= 3 || equals == std::string_view::npos) {
+    AppendNote(notes, NotImplemented("displaying environment variables"));
+    return Done("");
+  }
+  // The name starts after "set" and its one separating character.
+  if (equals < 4) {
+    AppendNote(notes, "# can't translate: " + std::string(text));
+    return Done("");
+  }
+  std::string name(Trim(text.substr(4, equals - 4)));
+  for (char& c : name) c = ToUpperAscii(c);
+  if (name == "PATH") return Done(TranslatePathCommand(Trim(From(text, 3)), notes));
+  if (name == "TEMP" || name == "TMP") {
+    return Done("export TEMP=" + TranslateArguments(Trim(text.substr(equals + 1)), notes));
+  }
+  return Done("export" + std::string(From(text, 3)));
+}
+
+// Loading into upper memory has no counterpart; the program loaded is
+// translated on its own, switches of "lh" itself included.
+RuleResult LoadHighRule(WorkingLine& line, std::string_view word, std::string& notes) {
+  AppendNote(notes, NoPosixEquivalent(word));
+  if (const size_t space = line.FindFirstOf(" "); space != WorkingLine::npos) {
+    line.RemovePrefix(space + 1);
+  } else {
+    line.RemovePrefix(word.size());
+    line.Trim();
+  }
+  return Nested();
+}
+
+RuleResult ShiftRule(WorkingLine& line, std::string_view, std::string&) {
+  return Done(ToLowerAscii(line.View()));
+}
+
+}  // namespace morvex

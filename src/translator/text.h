@@ -1,0 +1,56 @@
+// Small helpers for text that is treated as bytes: a byte is a character, and
+// only the ASCII letters have a case, so UTF-8 and code-page text pass through
+// every helper unchanged.
+
+#ifndef MORVEX_TRANSLATOR_TEXT_H_
+#define MORVEX_TRANSLATOR_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+namespace morvex {
+
+/// Removes leading and trailing spaces. Tabs and every other byte stay.
+inline std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+inline char ToLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+inline char ToUpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+inline std::string ToLowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = ToLowerAscii(c);
+  return out;
+}
+
+/// True when `text` equals `lower`, which is written in lower case, with the
+/// letters of `text` compared ignoring their case.
+inline bool EqualsFolded(std::string_view text, std::string_view lower) {
+  if (text.size() != lower.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (ToLowerAscii(text[i]) != lower[i]) return false;
+  }
+  return true;
+}
+
+/// The text from 0-based position `pos` on: empty when `pos` lies past the end.
+inline std::string_view From(std::string_view text, size_t pos) {
+  return pos < text.size() ? text.substr(pos) : std::string_view();
+}
+
+/// The text from its first space on, that space included; empty without one.
+inline std::string_view FromFirstSpace(std::string_view text) {
+  const size_t space = text.find(' ');
+  return space == std::string_view::npos ? std::string_view() : text.substr(space);
+}
+
+}  // namespace morvex
+
+#endif  // MORVEX_TRANSLATOR_TEXT_H_
