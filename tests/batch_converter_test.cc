@@ -1,0 +1,87 @@
+#include "driver/batch_converter.h"
+
+#include <gtest/gtest.h>
+
+namespace morvex {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr char kHeader[] = "#!/bin/sh\n\n";
+
+TEST(BatchConverterTest, OneBlockPerNonBlankLine) {
+  const struct {
+    std::string input;
+    std::string blocks;  // what follows the header
+  } cases[] = {
+      {"", ""},
+      {"\n   \r\n\n", ""},
+      {"cls", "# DOS: cls\nclear\n\n"},
+      {"cls\n", "# DOS: cls\nclear\n\n"},
+      // The comment keeps the raw line; the translator gets it trimmed of spaces.
+      {"   cls\tx \t ", "# DOS:    cls\tx \t \n# can't translate: cls\tx \t\n\n"},
+      {"  cls  ", "# DOS:   cls  \nclear\n\n"},
+      {"\t\t", "# DOS: \t\t\n# can't translate: \t\t\n\n"},
+      {":end", "# DOS: :end\n# no POSIX equivalent to labels\n\n"},
+      {"goto:end", "# DOS: goto:end\n# can't translate: goto:end\n\n"},
+      {"cls\r\nver\rcls\n\nver",
+       "# DOS: cls\nclear\n\n# DOS: ver\nuname -a\n\n# DOS: cls\nclear\n\n# DOS: ver\nuname "
+       "-a\n\n"},
+      {"cls\r\r\nver", "# DOS: cls\nclear\n\n# DOS: ver\nuname -a\n\n"},
+      // Ctrl-Z ends the input; the text before it on its line is still a line.
+      {"cls\nver\x1a\ncls\n", "# DOS: cls\nclear\n\n# DOS: ver\nuname -a\n\n"},
+      {"\x1a"
+       "cls",
+       ""},
+      // A byte-order mark is dropped only at the very start of the file.
+      {"\xEF\xBB\xBF"
+       "cls",
+       "# DOS: cls\nclear\n\n"},
+      {"\xEF\xBB\xBF", ""},
+      {"cls\n\xEF\xBB\xBF"
+       "x",
+       "# DOS: cls\nclear\n\n# DOS: \xEF\xBB\xBFx\n# can't translate: \xEF\xBB\xBFx\n\n"},
+      {"\xEF\xBB", "# DOS: \xEF\xBB\n# can't translate: \xEF\xBB\n\n"},
+      // Other bytes, NUL and code-page letters included, pass through.
+      {"echo a\0b \xE9t\xC3\xA9"s, "# DOS: echo a\0b \xE9t\xC3\xA9\necho a\0b \xE9t\xC3\xA9\n\n"s},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(kHeader + c.blocks, ConvertBatchText(c.input));
+  }
+}
+
+// A block may end anywhere: between CR and LF, inside the byte-order mark,
+// inside a line. Every way of cutting the input gives the same script.
+TEST(BatchConverterTest, BlockBoundariesDoNotChangeTheScript) {
+  const std::string input =
+      "\xEF\xBB\xBF@echo off\r\ncopy a b\r\rdir /w\n\r\nfor %%i in (a) do echo %%i\r\n\x1a tail";
+  const std::string whole = ConvertBatchText(input);
+  for (size_t step = 1; step <= 4; ++step) {
+    for (size_t first = 0; first <= input.size(); ++first) {
+      std::string out;
+      BatchConverter converter(out);
+      converter.Feed(std::string_view(input).substr(0, first));
+      for (size_t at = first; at < input.size(); at += step) {
+        converter.Feed(std::string_view(input).substr(at, step));
+      }
+      converter.Finish();
+      ASSERT_EQ(whole, out) << "first block " << first << ", then blocks of " << step;
+    }
+  }
+}
+
+TEST(BatchConverterTest, CtrlZStopsReading) {
+  std::string out;
+  BatchConverter converter(out);
+  converter.Feed("cls\n");
+  EXPECT_FALSE(converter.ended());
+  converter.Feed("ver\x1a");
+  EXPECT_TRUE(converter.ended());
+  converter.Feed("cls\n");
+  converter.Finish();
+  EXPECT_EQ(std::string(kHeader) + "# DOS: cls\nclear\n\n# DOS: ver\nuname -a\n\n", out);
+}
+
+}  // namespace
+}  // namespace morvex
