@@ -88,7 +88,6 @@ void WorkingLine::TrimBack() {
     head_.resize(head_begin_ + keep);
   }
   for (Memo& memo : memos_) {
-    if (memo.next > keep) memo.next = keep;
     if (memo.next + memo.needle.size() > keep) memo.found = false;
   }
 }
@@ -158,19 +157,13 @@ size_t WorkingLine::Search(std::string_view needle, bool folded) {
   }
   if (memo->found) return memo->next;
 
+  // Needles hold no space and the kept part ends in the space that joins it
+  // to the rest, so no occurrence runs from one into the other.
   size_t at = npos;
   const size_t head_size = HeadSize();
   size_t from = memo->next;
   if (from < head_size) {
     at = FindIn(Head(), needle, folded, from);
-    if (at == npos && needle.size() > 1) {
-      // An occurrence that runs from the kept part into the rest.
-      const size_t start = std::max(from, head_size - std::min(head_size, needle.size() - 1));
-      std::string seam(Head().substr(start));
-      seam.append(tail_.substr(0, needle.size() - 1));
-      const size_t in_seam = FindIn(seam, needle, folded, 0);
-      if (in_seam != npos && start + in_seam < head_size) at = start + in_seam;
-    }
     from = head_size;
   }
   if (at == npos) {
