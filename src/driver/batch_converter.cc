@@ -1,5 +1,6 @@
 #include "driver/batch_converter.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "translator/text.h"
@@ -11,12 +12,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kEndOfFile = 26;  // Ctrl-Z: MS-DOS text files end with it
 
-// The position of the first CR or LF, or the size when there is none.
-size_t FindLineEnd(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] != '\n' && text[i] != '\r') ++i;
-  return i;
-}
 
 }  // namespace
 
@@ -54,28 +49,44 @@ void BatchConverter::Split(std::string_view block) {
   if (ended_) return;
   const size_t end_of_file = block.find(kEndOfFile);
   if (end_of_file != std::string_view::npos) block = block.substr(0, end_of_file);
-  while (!block.empty()) {
-    if (after_cr_) {
-      after_cr_ = false;
-      if (block.front() == '\n') {
-        block.remove_prefix(1);
-        continue;
-      }
+
+  // The next LF and the next CR are each looked up once and kept until the
+  // scan passes them, so a file with only one kind of line end is not searched
+  // again for the other at every line.
+  size_t next_lf = block.find('\n');
+  size_t next_cr = block.find('\r');
+  size_t begin = 0;
+  if (after_cr_ && !block.empty()) {
+    after_cr_ = false;
+    if (block.front() == '\n') {
+      begin = 1;
+      next_lf = block.find('\n', 1);
     }
-    const size_t end = FindLineEnd(block);
-    if (end == block.size()) {
-      partial_ += block;
+  }
+  while (begin < block.size()) {
+    const size_t end = std::min(next_lf, next_cr);
+    if (end == std::string_view::npos) {
+      partial_ += block.substr(begin);
       break;
     }
+    const std::string_view line = block.substr(begin, end - begin);
     if (partial_.empty()) {
-      ConvertLine(block.substr(0, end));
+      ConvertLine(line);
     } else {
-      partial_ += block.substr(0, end);
+      partial_ += line;
       ConvertLine(partial_);
       partial_.clear();
     }
-    after_cr_ = block[end] == '\r';
-    block.remove_prefix(end + 1);
+    begin = end + 1;
+    if (block[end] == '\r') {
+      if (begin == block.size()) {
+        after_cr_ = true;  // an LF at the start of the next block belongs here
+      } else if (block[begin] == '\n') {
+        ++begin;
+      }
+      next_cr = block.find('\r', begin);
+    }
+    if (next_lf < begin) next_lf = block.find('\n', begin);
   }
   if (end_of_file != std::string_view::npos) EndInput();
 }

@@ -98,6 +98,7 @@ struct OutputFile::Native {
   int fd = -1;
   std::string name;
   std::string temporary;
+  bool replacing = false;  // a file of that name exists
   bool committed = false;
 };
 
@@ -122,6 +123,7 @@ Status OutputFile::Create(const std::string& name, const InputFile& input) {
       return Failure(name, "is the batch file itself; it is left as it is");
     }
     if (S_ISDIR(existing.st_mode)) return Failure(name, std::strerror(EISDIR));
+    native_->replacing = true;
   }
 
   const size_t slash = name.rfind('/');
@@ -162,7 +164,10 @@ Status OutputFile::Write(std::string_view bytes) {
 }
 
 Status OutputFile::Commit() {
-  if (fsync(native_->fd) != 0) return ErrnoFailure(native_->name);
+  // Before an earlier script is replaced, the new one must be on disk: a crash
+  // just after the rename must not leave an empty file where the earlier one
+  // was. A new name has nothing to lose, and is spared the wait.
+  if (native_->replacing && fsync(native_->fd) != 0) return ErrnoFailure(native_->name);
   const int fd = std::exchange(native_->fd, -1);
   if (close(fd) != 0) return ErrnoFailure(native_->name);
   if (rename(native_->temporary.c_str(), native_->name.c_str()) != 0) {

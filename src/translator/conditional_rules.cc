@@ -59,7 +59,7 @@ RuleResult LoopRule(WorkingLine& line, std::string_view, std::string& notes) {
   }
   // The variable part leaves out its first character, the "$" that was the
   // loop variable's "%": "$i in " gives "i in ".
-  std::string head = "for " + line.Copy(1, open - 1);
+  std::string head = Concat("for ", line.Copy(1, open - 1));
   line.RemovePrefix(open + 1);
 
   const size_t close = line.FindFirstOf(")");
@@ -76,7 +76,8 @@ RuleResult LoopRule(WorkingLine& line, std::string_view, std::string& notes) {
     return Done(head);
   }
   line.RemovePrefix(3);  // the body keeps any further spaces
-  return Nested(head + "; do\n", "\ndone");
+  head += "; do\n";
+  return Nested(std::move(head), "\ndone");
 }
 
 }  // namespace morvex

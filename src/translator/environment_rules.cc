@@ -18,7 +18,7 @@ RuleResult EchoRule(WorkingLine& line, std::string_view, std::string& notes) {
     AppendNote(notes, NoPosixEquivalent(text));
     return Done("");
   }
-  return Done("echo" + std::string(FromFirstSpace(text)));
+  return Done(Concat("echo", FromFirstSpace(text)));
 }
 
 RuleResult EmptyEchoRule(WorkingLine&, std::string_view, std::string&) {
@@ -32,11 +32,11 @@ RuleResult ExitRule(WorkingLine& line, std::string_view, std::string& notes) {
     AppendNote(notes, "# exiting a script via exit not fully understood by Telm");
     return Done("exit");
   }
-  return Done("exit" + std::string(FromFirstSpace(text)));
+  return Done(Concat("exit", FromFirstSpace(text)));
 }
 
 RuleResult RemRule(WorkingLine& line, std::string_view, std::string& notes) {
-  AppendNote(notes, "# comment: " + std::string(Trim(From(line.View(), 3))));
+  AppendNote(notes, "# comment: ", Trim(From(line.View(), 3)));
   return Done("");
 }
 
@@ -54,7 +54,7 @@ RuleResult AliasRule(WorkingLine& line, std::string_view, std::string& notes) {
   if (equals == WorkingLine::npos) return Done("");
   size_t name = equals;  // the name runs back to the last space before the "="
   while (name > 0 && line[name - 1] != ' ') --name;
-  std::string opening = "alias " + line.Copy(name, equals - name) + "='";
+  std::string opening = Concat("alias ", line.Copy(name, equals - name), "='");
   line.RemovePrefix(equals + 1);  // the body, untrimmed
   return Nested(std::move(opening), "'");
 }
@@ -69,16 +69,16 @@ RuleResult SetRule(WorkingLine& line, std::string_view, std::string& notes) {
   }
   // The name starts after "set" and its one separating character.
   if (equals < 4) {
-    AppendNote(notes, "# can't translate: " + std::string(text));
+    AppendNote(notes, "# can't translate: ", text);
     return Done("");
   }
   std::string name(Trim(text.substr(4, equals - 4)));
   for (char& c : name) c = ToUpperAscii(c);
   if (name == "PATH") return Done(TranslatePathCommand(Trim(From(text, 3)), notes));
   if (name == "TEMP" || name == "TMP") {
-    return Done("export TEMP=" + TranslateArguments(Trim(text.substr(equals + 1)), notes));
+    return Done(Concat("export TEMP=", TranslateArguments(Trim(text.substr(equals + 1)), notes)));
   }
-  return Done("export" + std::string(From(text, 3)));
+  return Done(Concat("export", From(text, 3)));
 }
 
 // Loading into upper memory has no counterpart; the program loaded is

@@ -28,13 +28,13 @@ RuleResult AttribRule(WorkingLine& line, std::string_view, std::string& notes) {
         case 'a':
         case 's':
         case 'h':
-          AppendNote(notes, "# no POSIX equivalent to attribute: " + sign + letter);
+          AppendNote(notes, "# no POSIX equivalent to attribute: ", sign, letter);
           break;
         case 'r':
           translation += sign == "+" ? " a-w" : " a+w";
           break;
         default:
-          AppendNote(notes, "# unrecognized attribute: " + sign + letter);
+          AppendNote(notes, "# unrecognized attribute: ", sign, letter);
       }
     }
   }
@@ -45,7 +45,7 @@ RuleResult CdRule(WorkingLine& line, std::string_view word, std::string& notes) 
   std::string_view text = line.View();
   std::string cd;
   if (word == "chdir") {
-    cd = "cd " + std::string(Trim(From(text, 5)));
+    cd = Concat("cd ", Trim(From(text, 5)));
     text = Trim(cd);
   }
   if (text.size() == 2) return Done("pwd");  // a bare "cd"
@@ -54,13 +54,13 @@ RuleResult CdRule(WorkingLine& line, std::string_view word, std::string& notes) 
 
 RuleResult CopyRule(WorkingLine& line, std::string_view, std::string& notes) {
   const std::string arguments = TranslateArguments(From(line.View(), 4), notes);
-  if (arguments.empty() || arguments[0] == ' ') return Done("cp" + arguments);
-  return Done("cp " + arguments);
+  if (arguments.empty() || arguments[0] == ' ') return Done(Concat("cp", arguments));
+  return Done(Concat("cp ", arguments));
 }
 
 RuleResult DelRule(WorkingLine& line, std::string_view, std::string& notes) {
   const std::string rewritten = TranslateArguments(line.View(), notes);
-  return Done(std::string(Trim("rm" + std::string(FromFirstSpace(rewritten)))));
+  return Done(Concat("rm", TrimEnd(FromFirstSpace(rewritten))));  // "rm" starts it: trimmed
 }
 
 // The arguments are not rewritten. The first "/Y" (in any case) becomes the
@@ -68,11 +68,11 @@ RuleResult DelRule(WorkingLine& line, std::string_view, std::string& notes) {
 RuleResult DeltreeRule(WorkingLine& line, std::string_view, std::string&) {
   std::string arguments(Trim(FromFirstSpace(line.View())));
   const size_t yes = ToLowerAscii(arguments).find("/y");
-  if (yes == std::string::npos) return Done("rm -r " + arguments);
+  if (yes == std::string::npos) return Done(Concat("rm -r ", arguments));
   const std::string_view all = arguments;
   const std::string joined =
       std::string(Trim(all.substr(0, yes))) + " " + std::string(Trim(all.substr(yes + 2)));
-  return Done("rm -rf " + std::string(Trim(joined)));
+  return Done(Concat("rm -rf ", Trim(joined)));
 }
 
 RuleResult DirRule(WorkingLine& line, std::string_view, std::string& notes) {
@@ -80,38 +80,40 @@ RuleResult DirRule(WorkingLine& line, std::string_view, std::string& notes) {
   if (text.find('/') != std::string_view::npos) {
     AppendNote(notes, NotImplemented("dir switch translation"));
   }
-  return Done("ls " + TranslateArguments(From(text, 3), notes));
+  return Done(Concat("ls ", TranslateArguments(From(text, 3), notes)));
 }
 
 RuleResult MdRule(WorkingLine& line, std::string_view word, std::string& notes) {
   const std::string_view text = line.View();
   if (word != "md") return Done(TranslateArguments(text, notes));
-  return Done(TranslateArguments("mkdir" + std::string(From(text, 2)), notes));
+  return Done(TranslateArguments(Concat("mkdir", From(text, 2)), notes));
 }
 
 RuleResult RdRule(WorkingLine& line, std::string_view word, std::string& notes) {
   const std::string_view text = line.View();
   if (word != "rd") return Done(TranslateArguments(text, notes));
-  return Done(TranslateArguments("rmdir" + std::string(From(text, 2)), notes));
+  return Done(TranslateArguments(Concat("rmdir", From(text, 2)), notes));
 }
 
 RuleResult MoreRule(WorkingLine& line, std::string_view, std::string&) {
-  return Done("more" + std::string(From(line.View(), 4)));
+  return Done(Concat("more", From(line.View(), 4)));
 }
 
 // Arguments are copied as written, from the first space on.
 RuleResult MoveRule(WorkingLine& line, std::string_view, std::string&) {
-  return Done("mv" + std::string(FromFirstSpace(line.View())));
+  return Done(Concat("mv", FromFirstSpace(line.View())));
 }
 
 RuleResult TypeRule(WorkingLine& line, std::string_view, std::string&) {
-  return Done(std::string(Trim("cat " + std::string(Trim(From(line.View(), 4))))));
+  const std::string_view files = Trim(From(line.View(), 4));
+  return Done(files.empty() ? "cat" : Concat("cat ", files));
 }
 
 // The search string and the switches are not carried over to grep's syntax.
 RuleResult FindRule(WorkingLine& line, std::string_view word, std::string& notes) {
   AppendNote(notes, NotImplemented(word));
-  return Done(std::string(Trim("grep " + std::string(Trim(From(line.View(), 4))))));
+  const std::string_view arguments = Trim(From(line.View(), 4));
+  return Done(arguments.empty() ? "grep" : Concat("grep ", arguments));
 }
 
 }  // namespace morvex

@@ -34,9 +34,10 @@ inline RuleResult Nested(std::string opening = {}, std::string_view closing = {}
 
 using Rule = RuleResult (*)(WorkingLine& line, std::string_view word, std::string& notes);
 
-/// Appends `note` and the LF that ends every note line.
-inline void AppendNote(std::string& notes, std::string_view note) {
-  notes += note;
+/// Appends one note line made of `pieces`, and the LF that ends it.
+template <typename... Pieces>
+void AppendNote(std::string& notes, const Pieces&... pieces) {
+  ((notes += pieces), ...);
   notes += '\n';
 }
 

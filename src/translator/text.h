@@ -17,6 +17,21 @@ inline std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+/// Removes trailing spaces.
+inline std::string_view TrimEnd(std::string_view text) {
+  const size_t last = text.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+/// The pieces joined, built with one allocation.
+template <typename... Pieces>
+std::string Concat(const Pieces&... pieces) {
+  std::string out;
+  out.reserve((std::string_view(pieces).size() + ...));
+  ((out += pieces), ...);
+  return out;
+}
+
 inline char ToLowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }

@@ -1,6 +1,6 @@
 #include "translator/translate_line.h"
 
-#include <unordered_map>
+#include <array>
 #include <vector>
 
 #include "translator/rules.h"
@@ -9,11 +9,11 @@
 namespace morvex {
 
 std::string NoPosixEquivalent(std::string_view word) {
-  return "# no POSIX equivalent to " + std::string(word);
+  return Concat("# no POSIX equivalent to ", word);
 }
 
 std::string NotImplemented(std::string_view word) {
-  return "# " + std::string(word) + " not implemented yet";
+  return Concat("# ", word, " not implemented yet");
 }
 
 namespace {
@@ -88,18 +88,18 @@ RuleResult PathRule(WorkingLine& line, std::string_view, std::string& notes) {
 RuleResult FallbackRule(WorkingLine& line, std::string_view, std::string& notes) {
   if (EqualsFolded(line.Copy(0, 3), "cd\\")) {
     // "cd\dos" is "cd \dos", with the case of what follows "cd" kept.
-    line.Replace("cd " + line.Copy(2));
+    line.Replace(Concat("cd ", line.Copy(2)));
     return Nested();
   }
   if (!line.empty() && line[0] == ':') {
     if (line.size() >= 2 && line[1] == ':') {
-      AppendNote(notes, "# comment: " + std::string(Trim(line.Copy(2))));
+      AppendNote(notes, "# comment: ", Trim(line.Copy(2)));
     } else {
       AppendNote(notes, NoPosixEquivalent("labels"));
     }
     return Done("");
   }
-  AppendNote(notes, "# can't translate: " + std::string(line.View()));
+  AppendNote(notes, "# can't translate: ", line.View());
   return Done("");
 }
 
@@ -155,34 +155,42 @@ constexpr Row kDispatchTable[] = {
      NoPosixEquivalentRule},
 };
 
-// The rule for `word`: the fallback when no row lists it.
+// The rule for `word`: the fallback when no row lists it. The words are
+// grouped by their first byte, so a look-up compares a handful of them.
 Rule RuleFor(std::string_view word) {
-  static const auto* const rules = [] {
-    auto* map = new std::unordered_map<std::string_view, Rule>();
+  struct Entry {
+    std::string_view word;
+    Rule rule;
+  };
+  using Index = std::array<std::vector<Entry>, 256>;
+  static const Index* const index = [] {
+    auto* entries = new Index();
     for (const Row& row : kDispatchTable) {
       std::string_view words = row.words;
       while (!words.empty()) {
-        const size_t space = words.find(' ');
-        map->emplace(words.substr(0, space), row.rule);
-        words = From(words, space == std::string_view::npos ? words.size() : space + 1);
+        const std::string_view one = words.substr(0, words.find(' '));
+        (*entries)[static_cast<unsigned char>(one[0])].push_back({one, row.rule});
+        words = From(words, one.size() + 1);
       }
     }
-    return map;
+    return entries;
   }();
-  const auto found = rules->find(word);
-  return found == rules->end() ? FallbackRule : found->second;
+  if (word.empty()) return FallbackRule;
+  for (const Entry& entry : (*index)[static_cast<unsigned char>(word[0])]) {
+    if (entry.word == word) return entry.rule;
+  }
+  return FallbackRule;
 }
 
 // The command word runs up to the first space, "/" or "=". A separator that
 // stands first on the line does not end it, and neither does any later
 // occurrence of that same character: "/x y" has the word "/x".
-std::string CommandWord(const WorkingLine& line) {
+std::string_view CommandWord(const WorkingLine& line, std::string& storage) {
   std::string separators = " /=";
   if (!line.empty() && separators.find(line[0]) != std::string::npos) {
     separators.erase(separators.find(line[0]), 1);
   }
-  std::string word = line.Copy(0, line.FindFirstOf(separators));
-  return std::string(Trim(word));
+  return Trim(line.Prefix(line.FindFirstOf(separators), storage));
 }
 
 }  // namespace
@@ -193,16 +201,21 @@ std::string TranslateLine(std::string_view text, std::string& notes) {
   // What rules put after the translation of their nested command, innermost
   // last: the "done" of a loop, the closing quote of an alias.
   std::vector<std::string_view> closings;
+  std::string word_storage;
   for (;;) {
     if (!line.empty() && line[0] == '@') line.RemovePrefix(1);  // only one "@"
-    const std::string word = CommandWord(line);
+    const std::string_view word = CommandWord(line, word_storage);
     const Rule rule = RuleFor(word);
     // Spaces left after the "@" belong to no word: rules cut their arguments
     // at fixed offsets from the word, and "@ copy" must not give "cp y". The
     // fallback quotes the line as written.
     if (rule != FallbackRule) line.TrimFront();
     RuleResult result = rule(line, word, notes);
-    translation += result.text;
+    if (translation.empty()) {
+      translation = std::move(result.text);
+    } else {
+      translation += result.text;
+    }
     if (!result.nested) break;
     if (!result.closing.empty()) closings.push_back(result.closing);
   }

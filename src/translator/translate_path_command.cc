@@ -20,7 +20,7 @@ std::string TranslatePathCommand(std::string_view statement, std::string& notes)
   std::string translated = TranslateArguments(value, notes);
   // Drive colons are underscores by now, so every ":" is a former ";".
   std::replace(translated.begin(), translated.end(), ';', ':');
-  return "export PATH=" + translated;
+  return Concat("export PATH=", translated);
 }
 
 }  // namespace morvex

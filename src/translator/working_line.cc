@@ -19,13 +19,31 @@ size_t FindIn(std::string_view hay, std::string_view needle, bool folded, size_t
   return WorkingLine::npos;
 }
 
+// The position of the first of `bytes` in `text`, or npos. Each byte is
+// looked for with a vectorised search, in a range that shrinks to the best
+// position found so far; a loop over the text that tests each of its bytes
+// against all of `bytes` is several times slower on the lines of real files.
+size_t FindAnyOf(std::string_view text, std::string_view bytes) {
+  size_t first = WorkingLine::npos;
+  for (char byte : bytes) first = std::min(first, text.substr(0, first).find(byte));
+  return first;
+}
+
 }  // namespace
 
 size_t WorkingLine::FindFirstOf(std::string_view bytes) const {
-  const size_t in_head = Head().find_first_of(bytes);
+  const size_t in_head = FindAnyOf(Head(), bytes);
   if (in_head != npos) return in_head;
-  const size_t in_tail = tail_.find_first_of(bytes);
+  const size_t in_tail = FindAnyOf(tail_, bytes);
   return in_tail == npos ? npos : HeadSize() + in_tail;
+}
+
+std::string_view WorkingLine::Prefix(size_t n, std::string& storage) const {
+  n = std::min(n, size());
+  if (HeadSize() == 0) return tail_.substr(0, n);
+  if (n <= HeadSize()) return Head().substr(0, n);
+  storage = Copy(0, n);
+  return storage;
 }
 
 std::string WorkingLine::Copy(size_t pos, size_t n) const {
@@ -61,7 +79,7 @@ void WorkingLine::RemovePrefix(size_t n) {
     head_.clear();
     head_begin_ = 0;
   }
-  for (Memo& memo : memos_) {
+  for (Memo& memo : Memos()) {
     if (memo.next >= n) {
       memo.next -= n;
     } else {
@@ -87,8 +105,8 @@ void WorkingLine::TrimBack() {
     tail_ = {};
     head_.resize(head_begin_ + keep);
   }
-  for (Memo& memo : memos_) {
-    if (memo.next + memo.needle.size() > keep) memo.found = false;
+  for (Memo& memo : Memos()) {
+    if (memo.next + memo.size > keep) memo.found = false;
   }
 }
 
@@ -101,7 +119,7 @@ void WorkingLine::Own(std::string text) {
 
 void WorkingLine::Replace(std::string text) {
   Own(std::move(text));
-  memos_.clear();
+  memo_count_ = 0;
 }
 
 void WorkingLine::RewriteVariables(std::string& notes) {
@@ -133,12 +151,12 @@ void WorkingLine::CutJoining(size_t pos, size_t n) {
   tail_.remove_prefix(end - head_size);
 
   const size_t removed = end - begin - 1;  // net: one space replaces the cut
-  for (Memo& memo : memos_) {
-    if (memo.needle.find(' ') != std::string::npos) {
+  for (Memo& memo : Memos()) {
+    if (memo.Needle().find(' ') != std::string_view::npos) {
       memo.next = 0;
       memo.found = false;
     } else if (memo.next < begin) {
-      if (memo.found && memo.next + memo.needle.size() > begin) memo.found = false;
+      if (memo.found && memo.next + memo.size > begin) memo.found = false;
     } else if (memo.next < end) {
       memo.next = begin;
       memo.found = false;
@@ -149,11 +167,20 @@ void WorkingLine::CutJoining(size_t pos, size_t n) {
 }
 
 size_t WorkingLine::Search(std::string_view needle, bool folded) {
-  auto memo = std::find_if(memos_.begin(), memos_.end(),
-                           [&](const Memo& m) { return m.folded == folded && m.needle == needle; });
-  if (memo == memos_.end()) {
-    memos_.push_back(Memo{std::string(needle), folded, 0, false});
-    memo = memos_.end() - 1;
+  Memo* memo = std::find_if(memos_, memos_ + memo_count_, [&](const Memo& m) {
+    return m.folded == folded && m.Needle() == needle;
+  });
+  Memo fresh{};
+  if (memo == memos_ + memo_count_) {
+    if (memo_count_ == std::size(memos_) || needle.size() > sizeof fresh.needle) {
+      memo = &fresh;  // not remembered: searched from the front
+    } else {
+      ++memo_count_;
+    }
+    needle.copy(fresh.needle, needle.size());
+    fresh.size = static_cast<unsigned char>(needle.size());
+    fresh.folded = folded;
+    *memo = fresh;
   }
   if (memo->found) return memo->next;
 

@@ -3,9 +3,9 @@
 #ifndef MORVEX_TRANSLATOR_WORKING_LINE_H_
 #define MORVEX_TRANSLATOR_WORKING_LINE_H_
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace morvex {
 
@@ -47,6 +47,10 @@ class WorkingLine {
   /// The position of the first byte that is one of `bytes`, or npos.
   size_t FindFirstOf(std::string_view bytes) const;
 
+  /// The first `n` bytes (all of them when `n` is past the end): a view of the
+  /// text where it lies in one piece, else a copy in `storage`.
+  std::string_view Prefix(size_t n, std::string& storage) const;
+
   /// A copy of up to `n` bytes from `pos`.
   std::string Copy(size_t pos, size_t n = npos) const;
 
@@ -78,12 +82,15 @@ class WorkingLine {
   // How far one search has looked: no occurrence starts before `next`, and
   // `found` says whether one starts exactly there.
   struct Memo {
-    std::string needle;
+    char needle[15];
+    unsigned char size;
     bool folded;
-    size_t next;
     bool found;
+    size_t next;
+    std::string_view Needle() const { return std::string_view(needle, size); }
   };
 
+  std::span<Memo> Memos() { return std::span<Memo>(memos_, memo_count_); }
   size_t HeadSize() const { return head_.size() - head_begin_; }
   std::string_view Head() const { return std::string_view(head_).substr(head_begin_); }
   size_t Search(std::string_view needle, bool folded);
@@ -93,7 +100,10 @@ class WorkingLine {
   size_t head_begin_ = 0;
   std::string_view tail_;  // the rest: a view of the caller's line or of own_
   std::string own_;        // the text, once a rule has replaced it
-  std::vector<Memo> memos_;
+  // A line searches for a handful of needles; held here, they cost no
+  // allocation.
+  Memo memos_[8];
+  size_t memo_count_ = 0;
   bool variables_rewritten_ = false;
 };
 

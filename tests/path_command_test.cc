@@ -1,0 +1,63 @@
+// Showing, clearing and setting the search path from "path" and "set PATH=" lines.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "translator/translate_line.h"
+
+namespace morvex {
+namespace {
+
+const std::string kDrive = "# drive letters need to be reconciled to their proper mount points\n";
+const std::string kClear = "# this is supposed to CLEAR the path\n";
+
+struct Case {
+  std::string text, translation, notes;
+};
+
+TEST(PathCommand, ShowsClearsOrSetsThePath) {
+  const std::vector<Case> cases = {
+      {"path", "echo $PATH", ""},
+      {"PATH =", "export PATH=", kClear},
+      {"path;", "export PATH=", kClear},
+      {"Path ;", "export PATH=", kClear},
+      {"path=", "export PATH=", kClear},
+      // Two spaces make the ";" a value, not a clearing form.
+      {"path  ;", "export PATH=:", ""},
+      {"PATH = c:\\dos", "export PATH=c_/dos", kDrive},
+      {"path C:\\DOS;C:\\WIN", "export PATH=C_/DOS:C_/WIN", kDrive},
+      {"Path=%PATH%;c:\\bin", "export PATH=%PATH%:c_/bin", kDrive},
+      {"path a;b=c", "export PATH=c", ""},
+      {"path=/usr/bin;/bin", "export PATH=-usr -bin: -bin",
+       "# switch translation not implemented yet\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string notes;
+    EXPECT_EQ(TranslatePathCommand(c.text, notes), c.translation);
+    EXPECT_EQ(notes, c.notes);
+  }
+}
+
+TEST(PathCommand, IsReachedFromPathAndSetLines) {
+  const std::vector<Case> cases = {
+      {"@path", "echo $PATH", ""},
+      {"path;", "export PATH=", kClear},
+      {"path=c:\\dos", "export PATH=c_/dos", kDrive},
+      {"path;c:\\dos", "", "# can't translate: path;c:\\dos\n"},
+      {"PATH c:\\dos", "", "# can't translate: PATH c:\\dos\n"},
+      {"set PATH=", "export PATH=", kClear},
+      {"set path = c:\\dos;x", "export PATH=c_/dos:x", kDrive},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string notes;
+    EXPECT_EQ(TranslateLine(c.text, notes), c.translation);
+    EXPECT_EQ(notes, c.notes);
+  }
+}
+
+}  // namespace
+}  // namespace morvex
