@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kEndOfFile = 26;  // Ctrl-Z: MS-DOS text files end with it
 
-
 }  // namespace
 
 BatchConverter::BatchConverter(std::string& out) : out_(out) {
