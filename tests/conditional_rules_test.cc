@@ -1,30 +1,12 @@
 // The conditional rule (if, else, not) and the loop rule (for).
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
 
 const std::string kIf = "# POSIX if not implemented yet\n";
 const std::string kInvalidFor = "# invalid DOS 'for' statement: ";
-
-struct Case {
-  std::string line, translation, notes;
-};
-
-void ExpectTranslations(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    std::string notes;
-    EXPECT_EQ(TranslateLine(c.line, notes), c.translation);
-    EXPECT_EQ(notes, c.notes);
-  }
-}
 
 TEST(ConditionalRule, TranslatesTheCommandAfterTheLastOperand) {
   ExpectTranslations({

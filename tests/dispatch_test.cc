@@ -1,27 +1,9 @@
 // The "@" prefix, the command word, the fixed rules, the fallback and the note makers.
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
-
-struct Case {
-  std::string line, translation, notes;
-};
-
-void ExpectTranslations(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    std::string notes;
-    EXPECT_EQ(TranslateLine(c.line, notes), c.translation);
-    EXPECT_EQ(notes, c.notes);
-  }
-}
 
 TEST(NoteMakers, UseTheWordUnchangedAndAddNoLineFeed) {
   EXPECT_EQ(NoPosixEquivalent(" Mem "), "# no POSIX equivalent to  Mem ");

@@ -1,11 +1,6 @@
 // The console and environment commands: echo, exit, rem, doskey, set, lh and shift.
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
@@ -13,20 +8,6 @@ namespace {
 const std::string kDoskey = "# doskey: command history is built into most *nix shells\n";
 const std::string kInsert = "# /insert not supported\n";
 const std::string kLh = "# no POSIX equivalent to lh\n";
-const std::string kDrive = "# drive letters need to be reconciled to their proper mount points\n";
-
-struct Case {
-  std::string line, translation, notes;
-};
-
-void ExpectTranslations(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    std::string notes;
-    EXPECT_EQ(TranslateLine(c.line, notes), c.translation);
-    EXPECT_EQ(notes, c.notes);
-  }
-}
 
 TEST(ConsoleRules, KeepTheTextFromTheFirstSpace) {
   const std::string batch_exit = "# exiting a script via exit not fully understood by Telm\n";

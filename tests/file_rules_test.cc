@@ -1,30 +1,9 @@
 // The file and directory commands.
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
-
-const std::string kSwitch = "# switch translation not implemented yet\n";
-const std::string kDrive = "# drive letters need to be reconciled to their proper mount points\n";
-
-struct Case {
-  std::string line, translation, notes;
-};
-
-void ExpectTranslations(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    std::string notes;
-    EXPECT_EQ(TranslateLine(c.line, notes), c.translation);
-    EXPECT_EQ(notes, c.notes);
-  }
-}
 
 TEST(FileRules, AttribTurnsReadOnlyIntoModesAndNotesTheOtherLetters) {
   ExpectTranslations({

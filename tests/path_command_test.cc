@@ -1,21 +1,11 @@
 // Showing, clearing and setting the search path from "path" and "set PATH=" lines.
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
 
-const std::string kDrive = "# drive letters need to be reconciled to their proper mount points\n";
 const std::string kClear = "# this is supposed to CLEAR the path\n";
-
-struct Case {
-  std::string text, translation, notes;
-};
 
 TEST(PathCommand, ShowsClearsOrSetsThePath) {
   const std::vector<Case> cases = {
@@ -34,15 +24,15 @@ TEST(PathCommand, ShowsClearsOrSetsThePath) {
        "# switch translation not implemented yet\n"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.line);
     std::string notes;
-    EXPECT_EQ(TranslatePathCommand(c.text, notes), c.translation);
+    EXPECT_EQ(TranslatePathCommand(c.line, notes), c.translation);
     EXPECT_EQ(notes, c.notes);
   }
 }
 
 TEST(PathCommand, IsReachedFromPathAndSetLines) {
-  const std::vector<Case> cases = {
+  ExpectTranslations({
       {"@path", "echo $PATH", ""},
       {"path;", "export PATH=", kClear},
       {"path=c:\\dos", "export PATH=c_/dos", kDrive},
@@ -50,13 +40,7 @@ TEST(PathCommand, IsReachedFromPathAndSetLines) {
       {"PATH c:\\dos", "", "# can't translate: PATH c:\\dos\n"},
       {"set PATH=", "export PATH=", kClear},
       {"set path = c:\\dos;x", "export PATH=c_/dos:x", kDrive},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    std::string notes;
-    EXPECT_EQ(TranslateLine(c.text, notes), c.translation);
-    EXPECT_EQ(notes, c.notes);
-  }
+  });
 }
 
 }  // namespace

@@ -1,21 +1,9 @@
 // Rewriting argument text: switches, backslashes and drive colons.
 
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "translator/translate_line.h"
+#include "translation_cases.h"
 
 namespace morvex {
 namespace {
-
-const std::string kSwitch = "# switch translation not implemented yet\n";
-const std::string kDrive = "# drive letters need to be reconciled to their proper mount points\n";
-
-struct Case {
-  std::string text, result, notes;
-};
 
 TEST(TranslateArguments, SwitchesSlashesAndColonsAreRewrittenWithOneNoteEach) {
   const std::vector<Case> cases = {
@@ -36,9 +24,9 @@ TEST(TranslateArguments, SwitchesSlashesAndColonsAreRewrittenWithOneNoteEach) {
       {"x /y:z", "x -y_z", kSwitch + kDrive},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.line);
     std::string notes = "# earlier\n";
-    EXPECT_EQ(TranslateArguments(c.text, notes), c.result);
+    EXPECT_EQ(TranslateArguments(c.line, notes), c.translation);
     EXPECT_EQ(notes, "# earlier\n" + c.notes);
   }
 }
