@@ -19,14 +19,18 @@ size_t FindIn(std::string_view hay, std::string_view needle, bool folded, size_t
   return WorkingLine::npos;
 }
 
-// The position of the first of `bytes` in `text`, or npos. Each byte is
-// looked for with a vectorised search, in a range that shrinks to the best
-// position found so far; a loop over the text that tests each of its bytes
-// against all of `bytes` is several times slower on the lines of real files.
+// The position of the first of `bytes` in `text`, or npos. The scan stops at
+// the first byte found, so it costs what the text up to there costs; a search
+// for each of `bytes` in turn would scan the whole text for one that is
+// absent, once per level of a long chain of nested commands.
 size_t FindAnyOf(std::string_view text, std::string_view bytes) {
-  size_t first = WorkingLine::npos;
-  for (char byte : bytes) first = std::min(first, text.substr(0, first).find(byte));
-  return first;
+  if (bytes.size() == 1) return text.find(bytes[0]);
+  bool wanted[256] = {};
+  for (char c : bytes) wanted[static_cast<unsigned char>(c)] = true;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (wanted[static_cast<unsigned char>(text[i])]) return i;
+  }
+  return WorkingLine::npos;
 }
 
 }  // namespace
@@ -139,7 +143,9 @@ void WorkingLine::CutJoining(size_t pos, size_t n) {
   if (end < HeadSize()) View();
   const size_t head_size = HeadSize();
   if (begin >= head_size) {
-    if (head_begin_ > 0) {
+    // What was cut off the front is dropped once it outweighs what is kept,
+    // so each byte is moved a bounded number of times however long the chain.
+    if (head_begin_ > head_size) {
       head_.erase(0, head_begin_);
       head_begin_ = 0;
     }
