@@ -44,7 +44,8 @@ class WorkingLine {
   /// upper case and holds no space, with letters compared ignoring case.
   size_t FindFolded(std::string_view upper_word) { return Search(upper_word, true); }
 
-  /// The position of the first byte that is one of `bytes`, or npos.
+  /// The position of the first byte that is one of `bytes` (one to three of
+  /// them), or npos.
   size_t FindFirstOf(std::string_view bytes) const;
 
   /// The first `n` bytes (all of them when `n` is past the end): a view of the
