@@ -103,9 +103,10 @@ void BatchConverter::ConvertLine(std::string_view raw) {
   out_ += "# DOS: ";
   out_ += raw;
   out_ += '\n';
-  notes_.clear();
-  const std::string translation = TranslateLine(trimmed, notes_);
-  out_ += notes_;
+  // The notes follow the comment in the script, and rules only ever append
+  // to them, so the script itself serves as the notes buffer: a line whose
+  // notes are large is not held twice.
+  const std::string translation = TranslateLine(trimmed, out_);
   if (!translation.empty()) {
     out_ += translation;
     out_ += '\n';

@@ -37,7 +37,6 @@ class BatchConverter {
 
   std::string& out_;
   std::string partial_;    // the start of a line that the next block completes
-  std::string notes_;      // kept between lines so its storage is reused
   bool at_start_ = true;   // nothing fed yet: a byte-order mark may follow
   bool after_cr_ = false;  // the last line ended in CR: an LF next belongs to it
   bool ended_ = false;
