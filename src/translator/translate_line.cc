@@ -184,13 +184,15 @@ Rule RuleFor(std::string_view word) {
 
 // The command word runs up to the first space, "/" or "=". A separator that
 // stands first on the line does not end it, and neither does any later
-// occurrence of that same character: "/x y" has the word "/x".
-std::string_view CommandWord(const WorkingLine& line, std::string& storage) {
+// occurrence of that same character: "/x y" has the word "/x". The word is a
+// copy: rules cut the line while they still use the word.
+std::string CommandWord(const WorkingLine& line) {
   std::string separators = " /=";
   if (!line.empty() && separators.find(line[0]) != std::string::npos) {
     separators.erase(separators.find(line[0]), 1);
   }
-  return Trim(line.Prefix(line.FindFirstOf(separators), storage));
+  const std::string word = line.Copy(0, line.FindFirstOf(separators));
+  return std::string(Trim(word));
 }
 
 }  // namespace
@@ -201,10 +203,9 @@ std::string TranslateLine(std::string_view text, std::string& notes) {
   // What rules put after the translation of their nested command, innermost
   // last: the "done" of a loop, the closing quote of an alias.
   std::vector<std::string_view> closings;
-  std::string word_storage;
   for (;;) {
     if (!line.empty() && line[0] == '@') line.RemovePrefix(1);  // only one "@"
-    const std::string_view word = CommandWord(line, word_storage);
+    const std::string word = CommandWord(line);
     const Rule rule = RuleFor(word);
     // Spaces left after the "@" belong to no word: rules cut their arguments
     // at fixed offsets from the word, and "@ copy" must not give "cp y". The

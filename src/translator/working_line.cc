@@ -45,14 +45,6 @@ size_t WorkingLine::FindFirstOf(std::string_view bytes) const {
   return in_tail == npos ? npos : HeadSize() + in_tail;
 }
 
-std::string_view WorkingLine::Prefix(size_t n, std::string& storage) const {
-  n = std::min(n, size());
-  if (HeadSize() == 0) return tail_.substr(0, n);
-  if (n <= HeadSize()) return Head().substr(0, n);
-  storage = Copy(0, n);
-  return storage;
-}
-
 std::string WorkingLine::Copy(size_t pos, size_t n) const {
   std::string out;
   pos = std::min(pos, size());

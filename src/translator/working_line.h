@@ -48,10 +48,6 @@ class WorkingLine {
   /// them), or npos.
   size_t FindFirstOf(std::string_view bytes) const;
 
-  /// The first `n` bytes (all of them when `n` is past the end): a view of the
-  /// text where it lies in one piece, else a copy in `storage`.
-  std::string_view Prefix(size_t n, std::string& storage) const;
-
   /// A copy of up to `n` bytes from `pos`.
   std::string Copy(size_t pos, size_t n = npos) const;
 
