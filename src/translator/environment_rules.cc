@@ -72,10 +72,9 @@ RuleResult SetRule(WorkingLine& line, std::string_view, std::string& notes) {
     AppendNote(notes, "# can't translate: ", text);
     return Done("");
   }
-  std::string name(Trim(text.substr(4, equals - 4)));
-  for (char& c : name) c = ToUpperAscii(c);
-  if (name == "PATH") return Done(TranslatePathCommand(Trim(From(text, 3)), notes));
-  if (name == "TEMP" || name == "TMP") {
+  const std::string_view name = Trim(text.substr(4, equals - 4));
+  if (EqualsFolded(name, "path")) return Done(TranslatePathCommand(Trim(From(text, 3)), notes));
+  if (EqualsFolded(name, "temp") || EqualsFolded(name, "tmp")) {
     return Done(Concat("export TEMP=", TranslateArguments(Trim(text.substr(equals + 1)), notes)));
   }
   return Done(Concat("export", From(text, 3)));
