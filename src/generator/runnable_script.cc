@@ -1,14 +1,19 @@
 #include "generator/runnable_script.h"
 
+#include <vector>
+
+#include "generator/generator.h"
+#include "parser/parser.h"
+
 namespace morvex {
 
 std::string RunnableScript(std::string_view batch, std::string_view script_name) {
-  (void)batch;
-  std::string script = "#!/bin/sh\n";
-  script += "printf '%s\\n' '";
-  script += script_name;
-  script += ": not translated yet' >&2\nexit 1\n";
-  return script;
+  const std::vector<std::string_view> lines = batch::SplitLines(batch);
+  batch::Parser parser(lines);
+  Generator generator(lines, script_name);
+  batch::Statement statement;
+  while (parser.Next(&statement)) generator.Statement(statement);
+  return generator.Finish();
 }
 
 }  // namespace morvex

@@ -1,0 +1,78 @@
+// Helpers shared by the command rules for picking a command's text apart.
+
+#include "generator/commands/commands.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// `text` with `count` bytes dropped from the front of its first piece, which
+// must be literal.
+Text DropFront(const Text& text, size_t count) {
+  Text rest;
+  bool first = true;
+  for (const Piece& piece : text.pieces()) {
+    if (first && piece.kind == Piece::Kind::kLiteral) {
+      rest.Append(std::string_view(piece.text).substr(std::min(count, piece.text.size())));
+    } else {
+      rest.Append(piece);
+    }
+    first = false;
+  }
+  return rest;
+}
+
+}  // namespace
+
+Text ArgumentsAfterWord(const batch::Command& command) {
+  const Text& arguments = command.simple.arguments;
+  if (arguments.empty() || arguments.pieces()[0].kind != Piece::Kind::kLiteral) return arguments;
+  return DropFront(arguments, 1);
+}
+
+Text SkipBlanks(const Text& text) {
+  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return text;
+  const std::string& first = text.pieces()[0].text;
+  size_t blanks = 0;
+  while (blanks < first.size() && IsBlank(first[blanks])) ++blanks;
+  return DropFront(text, blanks);
+}
+
+Text TrimBlanks(const Text& text) {
+  Text trimmed = SkipBlanks(text);
+  while (!trimmed.empty() && trimmed.pieces().back().kind == Piece::Kind::kLiteral &&
+         IsBlank(trimmed.pieces().back().text.back())) {
+    trimmed.RemoveLastByte();
+  }
+  return trimmed;
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper) {
+  Prelude prelude;
+  std::string line(helper);
+  for (const std::string& word :
+       g.Words(ArgumentsAfterWord(command), WordStyle::kBuiltin, &prelude)) {
+    line += ' ' + word;
+  }
+  line += g.Redirections(command, &prelude);
+  g.out().Use(helper);
+  g.WritePrelude(prelude);
+  g.out().Line(line);
+}
+
+}  // namespace morvex

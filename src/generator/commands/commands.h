@@ -1,0 +1,69 @@
+// The translations of cmd's built-in commands, each in the file named after
+// the commands it covers. Every rule has the same shape: it writes the sh
+// lines of one command, whose exit status is the command's success, and
+// updates the errorlevel (_el) exactly when cmd would.
+
+#ifndef MORVEX_GENERATOR_COMMANDS_COMMANDS_H_
+#define MORVEX_GENERATOR_COMMANDS_COMMANDS_H_
+
+#include <string>
+#include <string_view>
+
+#include "generator/generator.h"
+#include "parser/syntax.h"
+
+namespace morvex {
+
+// echo.cc
+void TranslateEcho(Generator& g, const batch::Command& command);
+// set.cc
+void TranslateSet(Generator& g, const batch::Command& command);
+void TranslatePath(Generator& g, const batch::Command& command);
+// set_arithmetic.cc: the text after "set /a".
+void TranslateSetArithmetic(Generator& g, const batch::Command& command,
+                            const batch::Text& expression);
+// jumps.cc
+void TranslateGoto(Generator& g, const batch::Command& command);
+void TranslateCall(Generator& g, const batch::Command& command);
+void TranslateExit(Generator& g, const batch::Command& command);
+void TranslateShift(Generator& g, const batch::Command& command);
+// scopes.cc
+void TranslateSetlocal(Generator& g, const batch::Command& command);
+void TranslateEndlocal(Generator& g, const batch::Command& command);
+// directories.cc
+void TranslateCd(Generator& g, const batch::Command& command);
+void TranslatePushd(Generator& g, const batch::Command& command);
+void TranslatePopd(Generator& g, const batch::Command& command);
+void TranslateMd(Generator& g, const batch::Command& command);
+void TranslateRd(Generator& g, const batch::Command& command);
+// files.cc
+void TranslateDel(Generator& g, const batch::Command& command);
+void TranslateCopy(Generator& g, const batch::Command& command);
+void TranslateMove(Generator& g, const batch::Command& command);
+void TranslateRen(Generator& g, const batch::Command& command);
+void TranslateType(Generator& g, const batch::Command& command);
+// console.cc
+void TranslateCls(Generator& g, const batch::Command& command);
+void TranslatePause(Generator& g, const batch::Command& command);
+void TranslateTitle(Generator& g, const batch::Command& command);
+void TranslateVer(Generator& g, const batch::Command& command);
+void TranslateRem(Generator& g, const batch::Command& command);
+
+// Shared by the rules.
+
+/// The command's arguments without the one character that separates them
+/// from the command word.
+batch::Text ArgumentsAfterWord(const batch::Command& command);
+/// `text` without leading spaces and tabs.
+batch::Text SkipBlanks(const batch::Text& text);
+/// `text` without leading and trailing spaces and tabs.
+batch::Text TrimBlanks(const batch::Text& text);
+/// Lower-case ASCII.
+std::string Lower(std::string_view text);
+/// Writes a helper call for a command that takes words: `helper word...`
+/// and the command's redirections.
+void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper);
+
+}  // namespace morvex
+
+#endif  // MORVEX_GENERATOR_COMMANDS_COMMANDS_H_

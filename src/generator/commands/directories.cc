@@ -1,0 +1,62 @@
+// cd, pushd, popd, md and rd: the current folder and the folders on disk.
+
+#include "generator/commands/commands.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+void TranslateCd(Generator& g, const batch::Command& command) {
+  Text text = TrimBlanks(ArgumentsAfterWord(command));
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  // "/d" also changes the drive, which has no counterpart here.
+  if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
+    const std::string& first = text.pieces()[0].text;
+    if (first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == 'd') {
+      Text rest;
+      rest.Append(std::string_view(first).substr(2));
+      for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
+      text = TrimBlanks(rest);
+    }
+  }
+  if (text.empty()) {
+    g.WritePrelude(prelude);
+    g.out().Line("printf '%s\\n' \"$PWD\"" + redirections);
+    return;
+  }
+  // cd takes the rest of the line as one folder name, spaces and all.
+  const std::string path = g.Value(text, &prelude);
+  g.out().Use("_cd");
+  g.WritePrelude(prelude);
+  g.out().Line("_cd " + path + redirections);
+}
+
+void TranslatePushd(Generator& g, const batch::Command& command) {
+  const Text text = TrimBlanks(ArgumentsAfterWord(command));
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  const std::string path = text.empty() ? "" : " " + g.Value(text, &prelude);
+  g.out().Use("_pushd");
+  g.WritePrelude(prelude);
+  g.out().Line("_pushd" + path + redirections);
+}
+
+void TranslatePopd(Generator& g, const batch::Command& command) {
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  g.out().Use("_popd");
+  g.WritePrelude(prelude);
+  g.out().Line("_popd" + redirections);
+}
+
+void TranslateMd(Generator& g, const batch::Command& command) {
+  CallHelperWithWords(g, command, "_md");
+}
+
+void TranslateRd(Generator& g, const batch::Command& command) {
+  CallHelperWithWords(g, command, "_rd");
+}
+
+}  // namespace morvex

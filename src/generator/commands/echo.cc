@@ -1,0 +1,47 @@
+// echo: prints its text exactly as written, or shows or sets the echo state.
+
+#include "generator/commands/commands.h"
+#include "generator/sh_quote.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+void TranslateEcho(Generator& g, const batch::Command& command) {
+  const Text& arguments = command.simple.arguments;
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  // The character right after the word only separates the text from it:
+  // "echo." and "echo(" print an empty line, "echo.x" prints "x". After a
+  // space the text may instead be the state to show or set.
+  const bool literal_start =
+      !arguments.empty() && arguments.pieces()[0].kind == Piece::Kind::kLiteral;
+  const char first = literal_start ? arguments.pieces()[0].text[0] : '\0';
+  const bool after_separator = arguments.empty() || first == ' ' || first == '\t' || first == ',' ||
+                               first == ';' || first == '=';
+  const Text text = ArgumentsAfterWord(command);
+  if (after_separator) {
+    const Text trimmed = TrimBlanks(text);
+    if (trimmed.empty()) {
+      g.out().Use("_echostate");
+      g.WritePrelude(prelude);
+      g.out().Line("_echostate" + redirections);
+      return;
+    }
+    if (trimmed.IsLiteral()) {
+      const std::string word = Lower(trimmed.LiteralPart());
+      if (word == "on" || word == "off") {
+        if (word == "off") g.EchoTurnedOff();
+        g.WritePrelude(prelude);
+        g.out().Line("_eo=" + word);
+        return;
+      }
+    }
+  }
+  const std::string value = g.Value(text, &prelude);
+  g.WritePrelude(prelude);
+  g.out().Line("printf '%s\\n' " + value + redirections);
+}
+
+}  // namespace morvex

@@ -1,0 +1,201 @@
+// goto, call, exit and shift: where the batch file goes next, and with which
+// arguments.
+
+#include "generator/commands/commands.h"
+#include "generator/sh_quote.h"
+#include "parser/parser.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+namespace {
+
+bool IsSeparator(char c) {
+  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=';
+}
+
+// The first word of `text` and the rest, which starts with the character that
+// ended the word.
+std::pair<Text, Text> SplitFirstWord(const Text& text) {
+  Text word, rest;
+  bool in_rest = false;
+  bool quoted = false;
+  for (const Piece& piece : text.pieces()) {
+    if (in_rest || piece.kind != Piece::Kind::kLiteral) {
+      (in_rest ? rest : word).Append(piece);
+      continue;
+    }
+    for (size_t i = 0; i < piece.text.size(); ++i) {
+      const char c = piece.text[i];
+      if (c == '"') quoted = !quoted;
+      if (!quoted && IsSeparator(c)) {
+        in_rest = true;
+        rest.Append(std::string_view(piece.text).substr(i));
+        break;
+      }
+      word.Append(c);
+    }
+  }
+  return {word, rest};
+}
+
+Text SkipSeparators(const Text& text) {
+  Text rest;
+  bool skipping = true;
+  for (const Piece& piece : text.pieces()) {
+    if (!skipping || piece.kind != Piece::Kind::kLiteral) {
+      skipping = false;
+      rest.Append(piece);
+      continue;
+    }
+    size_t i = 0;
+    while (i < piece.text.size() && IsSeparator(piece.text[i])) ++i;
+    if (i < piece.text.size()) skipping = false;
+    rest.Append(std::string_view(piece.text).substr(i));
+  }
+  return rest;
+}
+
+// A number written in the batch file, or the text to read one from.
+std::string Number(Generator& g, const Text& text, Prelude* prelude) {
+  if (text.IsLiteral()) {
+    const std::string digits = text.LiteralPart();
+    const bool plain = !digits.empty() && digits.size() < 10 &&
+                       digits.find_first_not_of("0123456789") == std::string::npos;
+    if (plain) return std::to_string(std::stol(digits));
+  }
+  g.out().Use("_ni");
+  const std::string temporary = g.Temporary();
+  prelude->push_back("_ni " + temporary + " " + g.Value(text, prelude));
+  return "\"$" + temporary + "\"";
+}
+
+}  // namespace
+
+void TranslateGoto(Generator& g, const batch::Command& command) {
+  const Text target = SkipSeparators(ArgumentsAfterWord(command));
+  if (!target.IsLiteral() || target.empty()) {
+    g.NotTranslated(command, target.empty() ? "goto without a label"
+                                            : "goto to a label known only when it runs");
+    return;
+  }
+  std::string_view text = target.pieces()[0].text;
+  const bool colon = !text.empty() && text[0] == ':';
+  if (colon) text.remove_prefix(1);
+  const std::string name = batch::LabelName(text);
+  g.out().Line(g.Goto((colon ? ":" : "") + name));
+}
+
+void TranslateCall(Generator& g, const batch::Command& command) {
+  const Text text = SkipSeparators(ArgumentsAfterWord(command));
+  Prelude prelude;
+  const bool label = !text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
+                     text.pieces()[0].text[0] == ':';
+  if (label) {
+    auto [word, rest] = SplitFirstWord(text);
+    if (!word.IsLiteral()) {
+      g.NotTranslated(command, "call to a label known only when it runs");
+      return;
+    }
+    const std::string name = batch::LabelName(std::string_view(word.LiteralPart()).substr(1));
+    std::string arguments;
+    for (const std::string& argument : g.Words(rest, WordStyle::kCall, &prelude)) {
+      arguments += " " + argument;
+    }
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line(g.CallLabel(name, arguments) + redirections);
+    return;
+  }
+  auto [word, rest] = SplitFirstWord(text);
+  if (word.empty()) {
+    g.out().Line(":");  // "call" alone does nothing
+    return;
+  }
+  if (word.IsLiteral()) {
+    const std::string lower = Lower(word.LiteralPart());
+    if (FindCommandRule(lower) != nullptr || lower == "if" || lower == "for") {
+      g.NotTranslated(command,
+                      "call of the built-in " + lower + ", which reads its line a second time");
+      return;
+    }
+  }
+  batch::Command called;
+  called.kind = batch::Command::Kind::kSimple;
+  called.line = command.line;
+  called.simple.name = word;
+  called.simple.arguments = rest;
+  for (const batch::Redirection& redirection : command.redirections) {
+    called.redirections.push_back(redirection);
+  }
+  TranslateProgram(g, called, /*called=*/true);
+}
+
+void TranslateExit(Generator& g, const batch::Command& command) {
+  Text text = TrimBlanks(ArgumentsAfterWord(command));
+  bool batch_only = false;
+  if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
+    const std::string& first = text.pieces()[0].text;
+    if (first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == 'b' &&
+        (first.size() == 2 || IsSeparator(first[2]))) {
+      batch_only = true;
+      Text rest;
+      rest.Append(std::string_view(first).substr(2));
+      for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
+      text = TrimBlanks(rest);
+    }
+  }
+  // Only the first word is the exit code.
+  text = SplitFirstWord(text).first;
+  Prelude prelude;
+  if (!text.empty()) {
+    const std::string code = Number(g, text, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line("_el=" + code);
+  }
+  if (batch_only) {
+    g.out().Line("return");
+  } else {
+    g.out().Use("_exit");
+    g.out().Line("_exit");
+  }
+}
+
+void TranslateShift(Generator& g, const batch::Command& command) {
+  const std::string text = TrimBlanks(ArgumentsAfterWord(command)).LiteralPart();
+  int from = 0;
+  if (text.size() == 2 && text[0] == '/' && text[1] >= '0' && text[1] <= '8') {
+    from = text[1] - '0';
+  } else if (!text.empty()) {
+    g.NotTranslated(command, "shift with " + text);
+    return;
+  }
+  if (from == 0) {
+    // %0 takes %1's place, and every argument moves down one.
+    g.out().Line("_a0=${1-}");
+    g.out().Line("[ $# -eq 0 ] || shift");
+    return;
+  }
+  // "shift /n" leaves %1 to %(n-1) where they are and drops %n.
+  std::string save;
+  std::string restore;
+  for (int i = 1; i < from; ++i) {
+    save += (i > 1 ? " " : "") + std::string("_k") + std::to_string(i) + "=$" + std::to_string(i);
+    restore += " \"$_k" + std::to_string(i) + "\"";
+  }
+  if (from == 1) {
+    g.out().Line("[ $# -eq 0 ] || shift");
+    return;
+  }
+  g.out().Line("if [ $# -ge " + std::to_string(from) + " ]; then");
+  g.out().Indent();
+  g.out().Line(save);
+  g.out().Line("shift " + std::to_string(from));
+  g.out().Line("set --" + restore + " \"$@\"");
+  g.out().Dedent();
+  g.out().Line("fi");
+}
+
+}  // namespace morvex

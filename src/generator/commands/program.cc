@@ -1,0 +1,79 @@
+// Programs run by name, and other batch files, which run as the scripts
+// converted from them.
+
+#include <algorithm>
+
+#include "generator/commands/commands.h"
+#include "generator/sh_quote.h"
+
+namespace morvex {
+
+using batch::Text;
+
+namespace {
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+}  // namespace
+
+void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
+  Prelude prelude;
+  const Text& name = command.simple.name;
+  std::string literal;
+  if (name.IsLiteral()) {
+    literal = name.LiteralPart();
+    literal.erase(std::remove(literal.begin(), literal.end(), '"'), literal.end());
+  }
+  const std::string lower = Lower(literal);
+  const bool batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
+  std::string arguments;
+  for (const std::string& word : g.Words(command.simple.arguments, WordStyle::kProgram, &prelude)) {
+    arguments += " " + word;
+  }
+  const std::string redirections = g.Redirections(command, &prelude);
+
+  if (batch_file) {
+    std::string path = literal.substr(0, literal.size() - 4);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    const size_t slash = path.rfind('/');
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    g.Note("runs " + base + ".sh, the script converted from " + literal.substr(slash + 1) +
+           "; the variables it sets do not come back here");
+    std::string script;
+    if (slash == std::string::npos) {
+      g.out().Use("_d0");
+      script = "\"${_d0}\"" + ShellQuote(path + ".sh");
+    } else {
+      script = ShellQuote(path + ".sh");
+    }
+    g.out().Use("_runbat");
+    g.WritePrelude(prelude);
+    g.out().Line("_runbat " + script + arguments + redirections);
+    if (!called) {
+      // Without call, the other batch file takes this one's place: when it
+      // ends, so does this one.
+      g.out().Line("return");
+    }
+    return;
+  }
+
+  std::string program;
+  if (!literal.empty()) {
+    // A Windows program's name without its ".exe" is the name of its
+    // counterpart here.
+    if (EndsWith(lower, ".exe") || EndsWith(lower, ".com")) literal.resize(literal.size() - 4);
+    const std::vector<std::string> words = g.Words(Text(literal), WordStyle::kProgram, &prelude);
+    program = words.empty() ? "''" : words[0];
+  } else {
+    const std::vector<std::string> words = g.Words(name, WordStyle::kProgram, &prelude);
+    for (const std::string& word : words) program += (program.empty() ? "" : " ") + word;
+    if (program.empty()) program = "''";
+  }
+  g.out().Use("_run");
+  g.WritePrelude(prelude);
+  g.out().Line("_run " + program + arguments + redirections);
+}
+
+}  // namespace morvex

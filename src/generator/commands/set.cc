@@ -1,0 +1,183 @@
+// set: assigns, removes or shows variables; "set /a" computes and "set /p"
+// asks. path: sets or shows the search path.
+
+#include "generator/commands/commands.h"
+#include "generator/sh_quote.h"
+#include "generator/shell_names.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+namespace {
+
+// The position of the first literal `c` in `text`: the piece and the byte.
+struct Position {
+  size_t piece = 0;
+  size_t byte = 0;
+  bool found = false;
+};
+
+Position Find(const Text& text, char c, bool last) {
+  Position position;
+  for (size_t i = 0; i < text.pieces().size(); ++i) {
+    const Piece& piece = text.pieces()[i];
+    if (piece.kind != Piece::Kind::kLiteral) continue;
+    const size_t at = last ? piece.text.rfind(c) : piece.text.find(c);
+    if (at == std::string::npos) continue;
+    position = {i, at, true};
+    if (!last) break;
+  }
+  return position;
+}
+
+// The parts of `text` before and after `at`, which is left out.
+std::pair<Text, Text> SplitAt(const Text& text, Position at) {
+  Text before, after;
+  for (size_t i = 0; i < text.pieces().size(); ++i) {
+    const Piece& piece = text.pieces()[i];
+    if (i < at.piece) {
+      before.Append(piece);
+    } else if (i > at.piece) {
+      after.Append(piece);
+    } else {
+      before.Append(std::string_view(piece.text).substr(0, at.byte));
+      after.Append(std::string_view(piece.text).substr(at.byte + 1));
+    }
+  }
+  return {before, after};
+}
+
+// "/a" or "/p" at the front of the text, in any case.
+bool StartsWithSwitch(const Text& text, char letter) {
+  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return false;
+  const std::string& first = text.pieces()[0].text;
+  return first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == letter;
+}
+
+Text DropSwitch(const Text& text) {
+  Text rest;
+  bool first = true;
+  for (const Piece& piece : text.pieces()) {
+    if (first) {
+      rest.Append(std::string_view(piece.text).substr(2));
+    } else {
+      rest.Append(piece);
+    }
+    first = false;
+  }
+  return rest;
+}
+
+void Assign(Generator& g, const batch::Command& command, const Text& name, const Text& value,
+            Prelude* prelude) {
+  const std::string redirections = g.Redirections(command, prelude);
+  if (!name.IsLiteral()) {
+    // A name known only when the script runs is mapped to its sh name then.
+    g.out().Use("_setvar");
+    const std::string line =
+        "_setvar " + g.Value(name, prelude) + " " + g.Value(value, prelude) + redirections;
+    g.WritePrelude(*prelude);
+    g.out().Line(line);
+    return;
+  }
+  const std::string variable = ShellVariableName(name.LiteralPart());
+  if (variable == "PATH" && !value.empty()) {
+    // The folders of PATH are separated by ";" in cmd and by ":" here.
+    g.out().Use("_setpath");
+    const std::string line = "_setpath " + g.Value(value, prelude) + redirections;
+    g.WritePrelude(*prelude);
+    g.out().Line(line);
+    return;
+  }
+  if (value.empty()) {
+    g.WritePrelude(*prelude);
+    g.out().Line("unset " + variable + redirections);
+    return;
+  }
+  const std::string text = g.Value(value, prelude);
+  g.WritePrelude(*prelude);
+  if (value.IsLiteral()) {
+    g.out().Line("export " + variable + "=" + text + redirections);
+  } else {
+    // An expansion may turn out empty, and "set x=" removes x.
+    g.out().Use("_set");
+    g.out().Line("_set " + variable + " " + text + redirections);
+  }
+}
+
+}  // namespace
+
+void TranslateSet(Generator& g, const batch::Command& command) {
+  const Text text = SkipBlanks(ArgumentsAfterWord(command));
+  Prelude prelude;
+  if (StartsWithSwitch(text, 'a')) {
+    TranslateSetArithmetic(g, command, DropSwitch(text));
+    return;
+  }
+  if (StartsWithSwitch(text, 'p')) {
+    const Text rest = SkipBlanks(DropSwitch(text));
+    const Position equals = Find(rest, '=', false);
+    if (!equals.found) {
+      g.NotTranslated(command, "set /p needs a variable and an equals sign");
+      return;
+    }
+    auto [name, prompt] = SplitAt(rest, equals);
+    if (!name.IsLiteral()) {
+      g.NotTranslated(command, "set /p with a variable name known only when it runs");
+      return;
+    }
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.out().Use("_setp");
+    const std::string line = "_setp " + ShellVariableName(name.LiteralPart()) + " " +
+                             g.Value(prompt, &prelude) + redirections;
+    g.WritePrelude(prelude);
+    g.out().Line(line);
+    return;
+  }
+  // set "name=value" takes what lies between the first quote and the last.
+  Text content = text;
+  if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
+      text.pieces()[0].text[0] == '"') {
+    const Text inner = SplitAt(text, {0, 0, true}).second;
+    const Position last = Find(inner, '"', true);
+    content = last.found ? SplitAt(inner, last).first : inner;
+  }
+  const Position equals = Find(content, '=', false);
+  if (!equals.found) {
+    // Without "=", set shows the variables whose names start with the text.
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.out().Use("_setshow");
+    const std::string line = "_setshow " + g.Value(TrimBlanks(content), &prelude) + redirections;
+    g.WritePrelude(prelude);
+    g.out().Line(line);
+    return;
+  }
+  auto [name, value] = SplitAt(content, equals);
+  if (name.empty()) {
+    g.NotTranslated(command, "set without a variable name is a syntax error in cmd");
+    return;
+  }
+  Assign(g, command, name, value, &prelude);
+}
+
+void TranslatePath(Generator& g, const batch::Command& command) {
+  const Text text = TrimBlanks(ArgumentsAfterWord(command));
+  Prelude prelude;
+  if (text.empty()) {
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line("printf 'PATH=%s\\n' \"$PATH\"" + redirections);
+    return;
+  }
+  if (text.IsLiteral() && text.LiteralPart() == ";") {
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line("unset PATH" + redirections);
+    return;
+  }
+  Assign(g, command, Text("PATH"), text, &prelude);
+}
+
+}  // namespace morvex

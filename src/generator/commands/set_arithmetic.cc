@@ -1,0 +1,324 @@
+// set /a: integer arithmetic with C's operators, assignments and commas.
+//
+// Each comma-separated part becomes sh arithmetic. Variables named in the
+// expression are read through _ni, which turns any text into a number as cmd
+// does, because dash stops the whole script on a variable that does not hold
+// one. A division or remainder by zero would stop it too, so each divisor is
+// checked first and gives cmd's message instead.
+
+#include <algorithm>
+#include <optional>
+
+#include "generator/commands/commands.h"
+#include "generator/shell_names.h"
+
+namespace morvex {
+
+using batch::Piece;
+using batch::Text;
+
+namespace {
+
+struct Token {
+  enum class Kind { kNumber, kName, kOperator, kExpansion };
+  Kind kind;
+  std::string text;  // the number, the name or the operator
+  Piece piece;       // for kExpansion
+};
+
+constexpr std::string_view kOperators[] = {
+    "<<=", ">>=", "*=", "/=", "%=", "+=", "-=", "&=", "^=", "|=", "<<", ">>", "(",
+    ")",   "!",   "~",  "-",  "+",  "*",  "/",  "%",  "&",  "^",  "|",  "=",  ",",
+};
+
+bool IsOperatorByte(char c) {
+  return std::string_view("()!~-+*/%&^|=,<>").find(c) != std::string_view::npos;
+}
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t';
+}
+// Every assignment operator ends in "=", and no other operator does.
+bool IsAssignment(const Token& token) {
+  return token.kind == Token::Kind::kOperator && token.text.back() == '=';
+}
+bool IsBinary(std::string_view op) {
+  return op == "*" || op == "/" || op == "%" || op == "+" || op == "-" || op == "<<" ||
+         op == ">>" || op == "&" || op == "^" || op == "|";
+}
+bool IsUnary(std::string_view op) {
+  return op == "!" || op == "~" || op == "-" || op == "+";
+}
+
+bool ValidNumber(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == 'x') {
+    return std::all_of(text.begin() + 2, text.end(), [](char c) {
+      return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+    });
+  }
+  if (text[0] == '0') {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '7'; });
+  }
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Cuts the expression into tokens; nullopt with a reason when an expansion
+// is glued to other characters, where its text would change what they mean.
+std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* why) {
+  std::vector<Token> tokens;
+  bool glued_allowed = true;  // the previous token allows an expansion next to it
+  for (const Piece& piece : expression.pieces()) {
+    if (piece.kind != Piece::Kind::kLiteral) {
+      if (!glued_allowed) {
+        *why = "set /a with an expansion glued to a name or a number";
+        return std::nullopt;
+      }
+      tokens.push_back({Token::Kind::kExpansion, "", piece});
+      glued_allowed = false;
+      continue;
+    }
+    const std::string& text = piece.text;
+    size_t i = 0;
+    while (i < text.size()) {
+      const char c = text[i];
+      if (IsSpace(c) || c == '"') {
+        ++i;
+        glued_allowed = true;
+        continue;
+      }
+      if (!glued_allowed && !tokens.empty() && tokens.back().kind == Token::Kind::kExpansion &&
+          !IsOperatorByte(c)) {
+        *why = "set /a with an expansion glued to a name or a number";
+        return std::nullopt;
+      }
+      if (IsOperatorByte(c)) {
+        for (std::string_view op : kOperators) {
+          if (text.compare(i, op.size(), op) == 0) {
+            tokens.push_back({Token::Kind::kOperator, std::string(op), {}});
+            i += op.size();
+            break;
+          }
+        }
+        if (tokens.empty() || tokens.back().kind != Token::Kind::kOperator) {
+          *why = "set /a with an operator cmd does not know";  // a lone "<" or ">"
+          return std::nullopt;
+        }
+        glued_allowed = true;
+        continue;
+      }
+      size_t end = i;
+      while (end < text.size() && !IsSpace(text[end]) && !IsOperatorByte(text[end]) &&
+             text[end] != '"') {
+        ++end;
+      }
+      const std::string word = text.substr(i, end - i);
+      if (word[0] >= '0' && word[0] <= '9') {
+        if (!ValidNumber(word)) {
+          *why = "set /a with the invalid number " + word;
+          return std::nullopt;
+        }
+        tokens.push_back({Token::Kind::kNumber, word, {}});
+      } else {
+        tokens.push_back({Token::Kind::kName, word, {}});
+      }
+      i = end;
+      glued_allowed = false;
+    }
+  }
+  return tokens;
+}
+
+// Operands and operators must alternate, with unary operators before
+// operands and parentheses that match.
+bool WellFormed(const std::vector<Token>& tokens, size_t begin, size_t end) {
+  bool expect_operand = true;
+  int depth = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const Token& token = tokens[i];
+    if (token.kind != Token::Kind::kOperator) {
+      if (!expect_operand) return false;
+      expect_operand = false;
+      continue;
+    }
+    const std::string& op = token.text;
+    if (expect_operand) {
+      if (op == "(") {
+        ++depth;
+      } else if (!IsUnary(op)) {
+        return false;
+      }
+    } else if (op == ")") {
+      if (--depth < 0) return false;
+    } else if (IsBinary(op)) {
+      expect_operand = true;
+    } else {
+      return false;
+    }
+  }
+  return !expect_operand && depth == 0;
+}
+
+// The end of the operand that starts at `i`: unary operators, then a number,
+// a name, an expansion or a parenthesised expression.
+size_t OperandEnd(const std::vector<Token>& tokens, size_t i) {
+  while (i < tokens.size() && tokens[i].kind == Token::Kind::kOperator && IsUnary(tokens[i].text)) {
+    ++i;
+  }
+  if (i < tokens.size() && tokens[i].kind == Token::Kind::kOperator && tokens[i].text == "(") {
+    int depth = 0;
+    for (; i < tokens.size(); ++i) {
+      if (tokens[i].kind != Token::Kind::kOperator) continue;
+      if (tokens[i].text == "(") ++depth;
+      if (tokens[i].text == ")" && --depth == 0) return i + 1;
+    }
+    return tokens.size();
+  }
+  return std::min(i + 1, tokens.size());
+}
+
+class ArithmeticWriter {
+ public:
+  ArithmeticWriter(Generator& g, Prelude* prelude) : g_(g), prelude_(prelude) {}
+
+  // The sh arithmetic text of tokens [begin, end).
+  std::string Expression(const std::vector<Token>& tokens, size_t begin, size_t end) {
+    std::string text;
+    for (size_t i = begin; i < end; ++i) {
+      if (!text.empty()) text += ' ';
+      text += Operand(tokens[i]);
+    }
+    return text;
+  }
+
+  // A variable named in the expression, read as a number once.
+  std::string Number(const std::string& name) {
+    const std::string variable = ShellVariableName(name);
+    for (const auto& [known, temporary] : numbers_) {
+      if (known == variable) return temporary;
+    }
+    const std::string temporary = g_.Temporary();
+    g_.out().Use("_ni");
+    prelude_->push_back("_ni " + temporary + " \"${" + variable + "}\"");
+    numbers_.emplace_back(variable, temporary);
+    return temporary;
+  }
+
+  // After an assignment the variable's number must be read again.
+  void Forget(const std::string& name) {
+    const std::string variable = ShellVariableName(name);
+    numbers_.erase(std::remove_if(numbers_.begin(), numbers_.end(),
+                                  [&](const auto& entry) { return entry.first == variable; }),
+                   numbers_.end());
+  }
+
+ private:
+  std::string Operand(const Token& token) {
+    switch (token.kind) {
+      case Token::Kind::kNumber:
+      case Token::Kind::kOperator:
+        return token.text;
+      case Token::Kind::kName:
+        return Number(token.text);
+      case Token::Kind::kExpansion: {
+        const std::string temporary = g_.Temporary();
+        g_.out().Use("_ni");
+        Text text;
+        text.Append(token.piece);
+        prelude_->push_back("_ni " + temporary + " " + g_.Value(text, prelude_));
+        return temporary;
+      }
+    }
+    return "";
+  }
+
+  Generator& g_;
+  Prelude* prelude_;
+  std::vector<std::pair<std::string, std::string>> numbers_;
+};
+
+}  // namespace
+
+void TranslateSetArithmetic(Generator& g, const batch::Command& command, const Text& expression) {
+  std::string why;
+  const std::optional<std::vector<Token>> tokens = Tokenize(expression, &why);
+  if (!tokens) {
+    g.NotTranslated(command, why);
+    return;
+  }
+  Prelude prelude;
+  ArithmeticWriter writer(g, &prelude);
+  int open_checks = 0;
+  size_t begin = 0;
+  while (true) {
+    size_t end = begin;
+    while (end < tokens->size() &&
+           !((*tokens)[end].kind == Token::Kind::kOperator && (*tokens)[end].text == ",")) {
+      ++end;
+    }
+    // One part: "name op= expression", or an expression whose value is not
+    // kept.
+    size_t value_begin = begin;
+    std::string target;
+    std::string op;
+    if (end - begin >= 2 && (*tokens)[begin].kind == Token::Kind::kName &&
+        IsAssignment((*tokens)[begin + 1])) {
+      target = (*tokens)[begin].text;
+      op = (*tokens)[begin + 1].text;
+      op.pop_back();
+      value_begin = begin + 2;
+    }
+    if (value_begin == end || !WellFormed(*tokens, value_begin, end)) {
+      while (open_checks-- > 0) {
+        g.out().Dedent();
+        g.out().Line("fi");
+      }
+      g.NotTranslated(command, "set /a with an expression cmd cannot compute");
+      return;
+    }
+    std::vector<std::string> divisors;
+    for (size_t i = value_begin; i < end; ++i) {
+      const Token& token = (*tokens)[i];
+      if (token.kind == Token::Kind::kOperator && (token.text == "/" || token.text == "%")) {
+        divisors.push_back(writer.Expression(*tokens, i + 1, OperandEnd(*tokens, i + 1)));
+      }
+    }
+    std::string value = writer.Expression(*tokens, value_begin, end);
+    if (!op.empty()) {
+      if (op == "/" || op == "%") divisors.push_back(value);
+      value = writer.Number(target) + " " + op + " (" + value + ")";
+    }
+    g.WritePrelude(prelude);
+    prelude.clear();
+    if (!divisors.empty()) {
+      // Later parts may divide by what earlier ones assign, so each check
+      // comes right before its part, and the rest of the command only runs
+      // when it passes.
+      std::string check;
+      for (const std::string& divisor : divisors) {
+        if (!check.empty()) check += " || ";
+        check += "[ $((" + divisor + ")) -eq 0 ]";
+      }
+      g.out().Use("_divzero");
+      g.out().Line("if " + check + "; then");
+      g.out().Indent();
+      g.out().Line("_divzero");
+      g.out().Dedent();
+      g.out().Line("else");
+      g.out().Indent();
+      ++open_checks;
+    }
+    if (!target.empty()) {
+      g.out().Line("export " + ShellVariableName(target) + "=$((" + value + "))");
+      writer.Forget(target);
+    } else {
+      g.out().Line(": $((" + value + "))");
+    }
+    if (end == tokens->size()) break;
+    begin = end + 1;
+  }
+  while (open_checks-- > 0) {
+    g.out().Dedent();
+    g.out().Line("fi");
+  }
+}
+
+}  // namespace morvex

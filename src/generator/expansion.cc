@@ -1,0 +1,315 @@
+// How the generator writes the values of batch text in sh: literal bytes
+// quoted, expansions read from the variables that hold them, and the words a
+// command's text falls into.
+
+#include <algorithm>
+#include <utility>
+
+#include "generator/generator.h"
+#include "generator/sh_quote.h"
+#include "generator/shell_names.h"
+
+namespace morvex {
+namespace {
+
+using batch::Piece;
+using batch::Text;
+
+bool IsCommandSeparator(char c) {
+  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=' || c == '\x0B' || c == '\x0C';
+}
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+// A drive letter at the start of a path, "C:\x", "c:/x" or "D:".
+bool HasDriveLetter(std::string_view text) {
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    const char c = static_cast<char>(text[i] | 0x20);
+    if (c < 'a' || c > 'z' || text[i + 1] != ':') continue;
+    const bool starts = i == 0 || text[i - 1] == ' ' || text[i - 1] == '"' || text[i - 1] == '=' ||
+                        text[i - 1] == ';' || text[i - 1] == ',';
+    const bool path = i + 2 == text.size() || text[i + 2] == '\\' || text[i + 2] == '/' ||
+                      text[i + 2] == ' ' || text[i + 2] == '"';
+    if (starts && path) return true;
+  }
+  return false;
+}
+
+// Builds one word of a command out of quoted literal runs and expansions.
+class WordBuilder {
+ public:
+  void Literal(char c) {
+    literal_ += c;
+    started_ = true;
+  }
+  void Expansion(const std::string& value, bool quoted) {
+    FlushLiteral();
+    word_ += quoted ? "\"" + value + "\"" : value;
+    started_ = true;
+  }
+  void Raw(const std::string& text) {
+    FlushLiteral();
+    word_ += text;
+    started_ = true;
+  }
+  bool started() const { return started_; }
+  std::string Take() {
+    FlushLiteral();
+    started_ = false;
+    return std::exchange(word_, std::string());
+  }
+
+ private:
+  void FlushLiteral() {
+    if (literal_.empty()) return;
+    word_ += ShellQuote(literal_);
+    literal_.clear();
+  }
+  std::string word_;
+  std::string literal_;
+  bool started_ = false;
+};
+
+}  // namespace
+
+std::string Generator::Value(const Text& text, Prelude* prelude) {
+  if (text.IsLiteral()) {
+    const std::string bytes = text.LiteralPart();
+    if (bytes.find('\n') == std::string::npos) return ShellQuote(bytes);
+  }
+  std::string word = "\"";
+  for (const Piece& piece : text.pieces()) {
+    if (piece.kind != Piece::Kind::kLiteral) {
+      word += PieceValue(piece, prelude, /*convert_slashes=*/false);
+      continue;
+    }
+    for (char c : piece.text) {
+      if (c == '\n') {
+        out_.Use("_nl");
+        word += "${_nl}";
+      } else {
+        word += DoubleQuoted(std::string_view(&c, 1));
+      }
+    }
+  }
+  return word + "\"";
+}
+
+std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool convert_slashes) {
+  std::string value;
+  const auto snapshot = snapshot_.find(PieceKey(piece));
+  if (snapshot != snapshot_.end()) {
+    value = "${" + snapshot->second + "}";
+  } else {
+    value = ExpansionValue(piece, prelude);
+  }
+  if (!convert_slashes) return value;
+  out_.Use("_bs");
+  const std::string temporary = Temporary();
+  prelude->push_back("_bs " + temporary + " \"" + value + "\"");
+  return "${" + temporary + "}";
+}
+
+std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
+  auto computed = [&](const std::string& helper, const std::string& arguments) {
+    out_.Use(helper);
+    const std::string temporary = Temporary();
+    prelude->push_back(helper + " " + temporary + " " + arguments);
+    return "${" + temporary + "}";
+  };
+  switch (piece.kind) {
+    case Piece::Kind::kLiteral:
+      return DoubleQuoted(piece.text);
+    case Piece::Kind::kVariable:
+    case Piece::Kind::kDelayedVariable: {
+      const std::string name = Upper(piece.text);
+      std::string base;
+      if (name == "ERRORLEVEL") {
+        base = "${ERRORLEVEL-$_el}";
+      } else if (name == "CD") {
+        base = "${CD-$PWD}";
+      } else if (name == "CMDEXTVERSION") {
+        base = "${CMDEXTVERSION-2}";
+      } else if (name == "RANDOM") {
+        // A variable of that name wins over the number cmd makes up.
+        base = computed("_random", "");
+        base = "${RANDOM-$" + base.substr(2);
+      } else {
+        base = "${" + ShellVariableName(piece.text) + "}";
+      }
+      using Kind = batch::VariableEdit::Kind;
+      if (piece.edit.kind == Kind::kSubstring) {
+        return computed("_substr", "\"" + base + "\" " + ShellQuote(piece.edit.first) +
+                                       (piece.edit.has_length ? " " + ShellQuote(piece.edit.second)
+                                                              : std::string()));
+      }
+      if (piece.edit.kind == Kind::kReplace) {
+        return computed("_replace", "\"" + base + "\" " + ShellQuote(piece.edit.first) + " " +
+                                        ShellQuote(piece.edit.second) +
+                                        (piece.edit.star ? " '*'" : ""));
+      }
+      return base;
+    }
+    case Piece::Kind::kArgument: {
+      if (piece.index == 0) {
+        if (piece.modifiers.empty()) {
+          out_.Use("_a0");
+          return "${_a0}";
+        }
+        std::string lower = piece.modifiers;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](char c) { return static_cast<char>(c | 0x20); });
+        if (lower == "~dp") {
+          out_.Use("_d0");
+          return "${_d0}";
+        }
+        return computed("_argmod", ShellQuote(piece.modifiers) + " \"$0\"");
+      }
+      const std::string argument = "${" + std::to_string(piece.index) + "}";
+      if (piece.modifiers.empty()) return argument;
+      if (piece.modifiers == "~") return computed("_unq", "\"" + argument + "\"");
+      return computed("_argmod", ShellQuote(piece.modifiers) + " \"" + argument + "\"");
+    }
+    case Piece::Kind::kAllArguments:
+      return "$*";
+    case Piece::Kind::kLoopVariable: {
+      const char letter = piece.text[0];
+      if (std::find(loop_letters_.begin(), loop_letters_.end(), letter) == loop_letters_.end()) {
+        return DoubleQuoted("%" + piece.modifiers + piece.text);
+      }
+      const std::string variable = "${" + LoopVariableName(letter) + "}";
+      if (piece.modifiers.empty()) return variable;
+      if (piece.modifiers == "~") return computed("_unq", "\"" + variable + "\"");
+      return computed("_argmod", ShellQuote(piece.modifiers) + " \"" + variable + "\"");
+    }
+  }
+  return "";
+}
+
+std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
+  if (HasDriveLetter(text.LiteralPart())) {
+    Note("a drive letter has no counterpart here: the path is kept as written");
+  }
+  std::vector<std::string> words;
+  WordBuilder word;
+  bool quoted = false;
+  size_t backslashes = 0;  // pending, for a Windows program's rules about quotes
+  const char slash = style == WordStyle::kProgram ? '/' : '\\';
+  auto flush_backslashes = [&](size_t count) {
+    for (size_t i = 0; i < count; ++i) word.Literal(slash);
+  };
+  auto end_word = [&] {
+    flush_backslashes(std::exchange(backslashes, 0));
+    if (word.started()) words.push_back(word.Take());
+  };
+  for (const Piece& piece : text.pieces()) {
+    if (piece.kind != Piece::Kind::kLiteral) {
+      flush_backslashes(std::exchange(backslashes, 0));
+      if (piece.kind == Piece::Kind::kAllArguments && !quoted && !word.started()) {
+        word.Raw("\"$@\"");
+        continue;
+      }
+      word.Expansion(PieceValue(piece, prelude, style == WordStyle::kProgram), quoted);
+      continue;
+    }
+    for (char c : piece.text) {
+      if (style == WordStyle::kProgram && c == '\\') {
+        ++backslashes;
+        continue;
+      }
+      if (c == '"') {
+        if (style == WordStyle::kProgram) {
+          // Backslashes before a quote escape each other, and an odd one out
+          // makes the quote a character of the word.
+          flush_backslashes(backslashes / 2);
+          const bool escaped = backslashes % 2 == 1;
+          backslashes = 0;
+          if (escaped) {
+            word.Literal('"');
+            continue;
+          }
+        }
+        quoted = !quoted;
+        if (style == WordStyle::kCall) {
+          word.Literal('"');
+        } else {
+          word.Raw("");  // "" is still a word
+        }
+        continue;
+      }
+      flush_backslashes(std::exchange(backslashes, 0));
+      const bool separates =
+          style == WordStyle::kProgram ? (c == ' ' || c == '\t') : IsCommandSeparator(c);
+      if (!quoted && separates) {
+        end_word();
+        continue;
+      }
+      if (c == '\n') {
+        out_.Use("_nl");
+        word.Raw("\"${_nl}\"");
+        continue;
+      }
+      word.Literal(c);
+    }
+  }
+  end_word();
+  for (std::string& w : words) {
+    if (w.empty()) w = "''";
+  }
+  return words;
+}
+
+std::string Generator::Redirections(const batch::Command& command, Prelude* prelude) {
+  std::string text;
+  for (const batch::Redirection& redirection : command.redirections) {
+    using Kind = batch::Redirection::Kind;
+    text += ' ';
+    const bool reads = redirection.kind == Kind::kRead;
+    if (redirection.handle != (reads ? 0 : 1)) text += std::to_string(redirection.handle);
+    switch (redirection.kind) {
+      case Kind::kWrite:
+        text += '>';
+        break;
+      case Kind::kAppend:
+        text += ">>";
+        break;
+      case Kind::kRead:
+        text += '<';
+        break;
+      case Kind::kDuplicate:
+        text += ">&" + redirection.target.LiteralPart();
+        continue;
+    }
+    if (redirection.target.IsLiteral()) {
+      std::string path = redirection.target.LiteralPart();
+      path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
+      std::string lower = path;
+      for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+      if (lower == "nul" || lower == "nul:") {
+        text += "/dev/null";
+      } else if (lower == "con" || lower == "con:") {
+        text += "/dev/tty";
+      } else {
+        if (HasDriveLetter(path)) {
+          Note("a drive letter has no counterpart here: the path is kept as written");
+        }
+        std::replace(path.begin(), path.end(), '\\', '/');
+        text += ShellQuote(path);
+      }
+      continue;
+    }
+    out_.Use("_path");
+    const std::string temporary = Temporary();
+    prelude->push_back("_path " + temporary + " " + Value(redirection.target, prelude));
+    text += "\"${" + temporary + "}\"";
+  }
+  return text;
+}
+
+}  // namespace morvex

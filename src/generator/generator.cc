@@ -1,0 +1,554 @@
+#include "generator/generator.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "generator/runtime_library.h"
+#include "generator/sh_quote.h"
+#include "generator/shell_names.h"
+#include "parser/parser.h"
+
+namespace morvex {
+namespace {
+
+using batch::Command;
+using batch::Piece;
+using batch::Sequence;
+using batch::Text;
+
+// Fillers of the holes the generator leaves in the script's body.
+constexpr int kArmHole = 1;
+constexpr int kGotoHole = 2;
+
+bool HasCommand(std::string_view text) {
+  return ScriptWriter::HasCommand(text);
+}
+
+// The first line of a text, with "..." when more follow.
+std::string FirstLine(std::string_view text) {
+  const size_t end = text.find('\n');
+  if (end == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, end)) + " ...";
+}
+
+bool IsSingleLine(std::string_view text) {
+  return !text.empty() && text.find('\n') == text.size() - 1 && HasCommand(text);
+}
+
+std::string Trimmed(std::string_view line) {
+  const size_t first = line.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  std::string trimmed(line.substr(first));
+  if (!trimmed.empty() && trimmed.back() == '\n') trimmed.pop_back();
+  return trimmed;
+}
+
+bool IsBlankLine(std::string_view line) {
+  return line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos;
+}
+
+bool ReadWhenLineIsRead(const Piece& piece) {
+  return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
+}
+
+// Calls `visit` on every text of a command and of the commands inside it.
+void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit);
+
+void ForEachText(const Command& command, const std::function<void(const Text&)>& visit) {
+  for (const batch::Redirection& redirection : command.redirections) visit(redirection.target);
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      visit(command.simple.name);
+      visit(command.simple.arguments);
+      break;
+    case Command::Kind::kBlock:
+      for (const Sequence& line : command.block.lines) ForEachText(line, visit);
+      break;
+    case Command::Kind::kIf:
+      visit(command.if_command.condition.left);
+      visit(command.if_command.condition.right);
+      ForEachText(command.if_command.then_branch, visit);
+      if (command.if_command.else_branch) ForEachText(*command.if_command.else_branch, visit);
+      break;
+    case Command::Kind::kFor:
+      visit(command.for_command.root);
+      visit(command.for_command.options);
+      visit(command.for_command.set);
+      ForEachText(command.for_command.body, visit);
+      break;
+    case Command::Kind::kUnreadable:
+      break;
+  }
+}
+
+void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit) {
+  for (const batch::AndOr& list : sequence.items) {
+    for (const batch::Pipeline& pipeline : list.pipelines) {
+      for (const batch::CommandPtr& command : pipeline.commands) ForEachText(*command, visit);
+    }
+  }
+}
+
+// A single simple command, alone or as the only command of an if's branches:
+// nothing in the statement can change a variable between the time cmd reads
+// the line and the time the command uses it.
+bool IsSingleCommand(const Sequence& sequence) {
+  if (sequence.items.size() != 1 || sequence.items[0].pipelines.size() != 1 ||
+      sequence.items[0].pipelines[0].commands.size() != 1) {
+    return false;
+  }
+  const Command& command = *sequence.items[0].pipelines[0].commands[0];
+  if (command.kind == Command::Kind::kSimple) return true;
+  if (command.kind != Command::Kind::kIf) return false;
+  const batch::IfCommand& branch = command.if_command;
+  auto simple = [](const Sequence& s) {
+    return s.items.size() == 1 && s.items[0].pipelines.size() == 1 &&
+           s.items[0].pipelines[0].commands.size() == 1 &&
+           s.items[0].pipelines[0].commands[0]->kind == Command::Kind::kSimple;
+  };
+  return simple(branch.then_branch) && (!branch.else_branch || simple(*branch.else_branch));
+}
+
+}  // namespace
+
+std::string PieceKey(const Piece& piece) {
+  std::string key(1, static_cast<char>('0' + static_cast<int>(piece.kind)));
+  key += std::to_string(piece.index);
+  for (const std::string* part :
+       {&piece.text, &piece.modifiers, &piece.edit.first, &piece.edit.second}) {
+    key += '\0';
+    key += *part;
+  }
+  key += static_cast<char>('0' + static_cast<int>(piece.edit.kind));
+  key += piece.edit.star ? '*' : '-';
+  key += piece.edit.has_length ? 'l' : '-';
+  return key;
+}
+
+Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name)
+    : lines_(lines), script_name_(script_name) {
+  out_.Indent();
+}
+
+// Statements.
+
+void Generator::Statement(const batch::Statement& statement) {
+  const size_t index = static_cast<size_t>(statement_index_++);
+  label_of_statement_.push_back("");
+  switch (statement.kind) {
+    case batch::Statement::Kind::kEmpty:
+      Comments(statement.last_line);
+      return;
+    case batch::Statement::Kind::kLabel:
+      label_of_statement_[index] = statement.label;
+      labels_[statement.label].push_back(index);
+      out_.text() += ScriptWriter::Hole(kArmHole, index);
+      Comments(statement.last_line);
+      return;
+    case batch::Statement::Kind::kCommands:
+      break;
+  }
+  statement_line_ = statement.first_line;
+  Comments(statement.first_line);
+  snapshot_.clear();
+  Snapshot(statement);
+  Emit(statement.body);
+  Comments(statement.last_line);
+}
+
+void Generator::Comments(int through_line) {
+  for (int line = commented_through_ + 1; line <= through_line; ++line) {
+    std::string_view text = lines_[static_cast<size_t>(line)];
+    if (IsBlankLine(text)) continue;
+    out_.Line("# DOS: " + CommentText(text));
+  }
+  commented_through_ = std::max(commented_through_, through_line);
+}
+
+// cmd puts the values of %VAR% and %1 in place when it reads the statement,
+// before any of it runs. When something in the statement could change them
+// first (a set, a call, an endlocal, a loop's next round), their values are
+// taken here.
+void Generator::Snapshot(const batch::Statement& statement) {
+  if (IsSingleCommand(statement.body)) return;
+  int count = 0;
+  Prelude prelude;
+  ForEachText(statement.body, [&](const Text& text) {
+    for (const Piece& piece : text.pieces()) {
+      if (!ReadWhenLineIsRead(piece)) continue;
+      const std::string key = PieceKey(piece);
+      if (snapshot_.count(key) > 0) continue;
+      const std::string name =
+          "_s" + std::to_string(statement_line_ + 1) + "_" + std::to_string(++count);
+      prelude.push_back(name + "=" + ExpansionValue(piece, &prelude));
+      snapshot_[key] = name;
+    }
+  });
+  WritePrelude(prelude);
+}
+
+// Sequences and lists.
+
+void Generator::Emit(const Sequence& sequence) {
+  for (const batch::AndOr& list : sequence.items) EmitAndOr(list);
+}
+
+std::string Generator::Capture(const std::function<void()>& body) {
+  std::string saved = std::exchange(out_.text(), std::string());
+  const int indent = out_.indent();
+  while (out_.indent() > 0) out_.Dedent();
+  body();
+  while (out_.indent() < indent) out_.Indent();
+  return std::exchange(out_.text(), std::move(saved));
+}
+
+void Generator::Group(const std::function<void()>& body) {
+  const std::string text = Capture(body);
+  if (IsSingleLine(text)) {
+    out_.Line(Trimmed(text));
+    return;
+  }
+  out_.Line("{");
+  out_.Indent();
+  out_.Lines(text);
+  if (!HasCommand(text)) out_.Line(":");
+  out_.Dedent();
+  out_.Line("}");
+}
+
+void Generator::EmitAndOr(const batch::AndOr& list) {
+  if (list.pipelines.size() == 1) {
+    EmitPipeline(list.pipelines[0]);
+    return;
+  }
+  std::vector<std::string> parts;
+  bool all_single = true;
+  for (const batch::Pipeline& pipeline : list.pipelines) {
+    parts.push_back(Capture([&] { EmitPipeline(pipeline); }));
+    all_single = all_single && IsSingleLine(parts.back());
+  }
+  if (all_single) {
+    std::string line = Trimmed(parts[0]);
+    for (size_t i = 1; i < parts.size(); ++i) {
+      line += list.and_before[i - 1] ? " && " : " || ";
+      line += Trimmed(parts[i]);
+    }
+    out_.Line(line);
+    return;
+  }
+  for (size_t i = 0; i < parts.size(); ++i) {
+    out_.Line(i == 0 ? std::string("{")
+                     : std::string(list.and_before[i - 1] ? "} && {" : "} || {"));
+    out_.Indent();
+    out_.Lines(parts[i]);
+    if (!HasCommand(parts[i])) out_.Line(":");
+    out_.Dedent();
+  }
+  out_.Line("}");
+}
+
+void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
+  if (pipeline.commands.size() == 1) {
+    Emit(*pipeline.commands[0]);
+    return;
+  }
+  // Each side of a pipe runs in a shell of its own, as each runs in a cmd of
+  // its own; the errorlevel afterwards is the last program's exit status.
+  std::string line;
+  for (size_t i = 0; i < pipeline.commands.size(); ++i) {
+    if (i > 0) line += " | ";
+    const std::string part = Capture([&] { Emit(*pipeline.commands[i]); });
+    if (IsSingleLine(part)) {
+      line += Trimmed(part);
+      continue;
+    }
+    // A side of several lines becomes a group written on one line.
+    std::string joined = "{ ";
+    std::string_view rest = part;
+    while (!rest.empty()) {
+      const size_t end = rest.find('\n');
+      const std::string piece = Trimmed(rest.substr(0, end));
+      if (!piece.empty() && piece[0] != '#') joined += piece + "; ";
+      if (end == std::string_view::npos) break;
+      rest.remove_prefix(end + 1);
+    }
+    line += joined + "}";
+  }
+  const Command& last = *pipeline.commands.back();
+  if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {
+    out_.Use("_st");
+    out_.Line("{ " + line + "; _st; }");
+    return;
+  }
+  out_.Line(line);
+}
+
+// Commands.
+
+void Generator::Emit(const Command& command) {
+  Comments(command.line);
+  const Command* outer = std::exchange(current_command_, &command);
+  const int temporaries = std::exchange(temporaries_, 0);
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      if (command.simple.word.empty()) {
+        TranslateProgram(*this, command);
+      } else if (CommandRule rule = FindCommandRule(command.simple.word)) {
+        rule(*this, command);
+      } else {
+        NotTranslated(command, command.simple.word + " has no counterpart here");
+      }
+      break;
+    case Command::Kind::kBlock:
+      EmitBlock(command);
+      break;
+    case Command::Kind::kIf:
+      EmitIf(command);
+      break;
+    case Command::Kind::kFor:
+      EmitFor(command);
+      break;
+    case Command::Kind::kUnreadable:
+      Note("not translated: " + command.unreadable.reason + "; cmd stops the batch file here");
+      out_.Use("_nt");
+      out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
+                ShellQuote(FirstLine(command.unreadable.text)));
+      out_.Line("exit 255");
+      break;
+  }
+  temporaries_ = temporaries;
+  current_command_ = outer;
+}
+
+void Generator::EmitBlock(const Command& command) {
+  Prelude prelude;
+  const std::string redirections = Redirections(command, &prelude);
+  WritePrelude(prelude);
+  const std::string body = Capture([&] {
+    for (const Sequence& line : command.block.lines) Emit(line);
+  });
+  if (redirections.empty() && HasCommand(body)) {
+    out_.Lines(body);
+    return;
+  }
+  out_.Line("{");
+  out_.Indent();
+  out_.Lines(body);
+  if (!HasCommand(body)) out_.Line(":");
+  out_.Dedent();
+  out_.Line("}" + redirections);
+}
+
+void Generator::EmitIf(const Command& command) {
+  const batch::IfCommand& statement = command.if_command;
+  Prelude prelude;
+  const std::string condition = Condition(statement.condition, &prelude);
+  WritePrelude(prelude);
+  out_.Line("if " + condition + "; then");
+  auto branch = [&](const Sequence& sequence) {
+    out_.Indent();
+    const std::string body = Capture([&] { Emit(sequence); });
+    out_.Lines(body);
+    if (!HasCommand(body)) out_.Line(":");
+    out_.Dedent();
+  };
+  branch(statement.then_branch);
+  if (statement.else_branch) {
+    out_.Line("else");
+    branch(*statement.else_branch);
+  }
+  out_.Line("fi");
+}
+
+std::string Generator::Condition(const batch::Condition& condition, Prelude* prelude) {
+  using Kind = batch::Condition::Kind;
+  std::string test;
+  switch (condition.kind) {
+    case Kind::kCompare: {
+      const std::string left = Value(condition.left, prelude);
+      const std::string right = Value(condition.right, prelude);
+      if (condition.compare == batch::Condition::Compare::kEqualText) {
+        if (condition.ignore_case) {
+          out_.Use("_ieq");
+          test = "_ieq " + left + " " + right;
+        } else {
+          test = "[ " + left + " = " + right + " ]";
+        }
+        break;
+      }
+      static constexpr std::string_view kNames[] = {"", "equ", "neq", "lss", "leq", "gtr", "geq"};
+      out_.Use("_cmp");
+      test = "_cmp " + std::string(kNames[static_cast<int>(condition.compare)]) + " " + left + " " +
+             right + (condition.ignore_case ? " i" : "");
+      break;
+    }
+    case Kind::kErrorlevel: {
+      const std::string number = condition.left.LiteralPart();
+      const bool plain = condition.left.IsLiteral() && !number.empty() &&
+                         number.find_first_not_of("0123456789") == std::string::npos &&
+                         number.size() < 10;
+      if (plain) {
+        test = "[ \"$_el\" -ge " + number + " ]";
+      } else {
+        out_.Use("_ni");
+        prelude->push_back("_ni _e0 " + Value(condition.left, prelude));
+        test = "[ \"$_el\" -ge \"$_e0\" ]";
+      }
+      break;
+    }
+    case Kind::kExist:
+      out_.Use("_exist");
+      test = "_exist " + Value(condition.left, prelude);
+      break;
+    case Kind::kDefined:
+      if (condition.left.IsLiteral()) {
+        test = "[ -n \"${" + ShellVariableName(condition.left.LiteralPart()) + "+set}\" ]";
+      } else {
+        out_.Use("_defined");
+        test = "_defined " + Value(condition.left, prelude);
+      }
+      break;
+    case Kind::kCmdExtVersion:
+      out_.Use("_ni");
+      prelude->push_back("_ni _e0 " + Value(condition.left, prelude));
+      test = "[ 2 -ge \"$_e0\" ]";
+      break;
+  }
+  return condition.negated ? "! " + test : test;
+}
+
+// Labels, goto and call.
+
+std::string Generator::Goto(const std::string& label) {
+  if (label == ":eof") return "return \"$_el\"";
+  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, false, ""});
+  return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
+}
+
+std::string Generator::CallLabel(const std::string& label, const std::string& arguments) {
+  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, true, arguments});
+  return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
+}
+
+std::string Generator::LabelOf(const GotoSite& site) {
+  return site.label[0] == ':' ? site.label.substr(1) : site.label;
+}
+
+std::string Generator::ArmName(size_t label_statement) const {
+  return "_l" + std::to_string(label_statement);
+}
+
+std::string Generator::FillArm(size_t statement_index) {
+  if (!arm_used_[statement_index]) return "";
+  const std::string arm = ArmName(statement_index);
+  return "  _pc=" + arm + "\n  ;;\n" + arm + ")\n";
+}
+
+std::string Generator::FillGoto(size_t site_index, size_t line) {
+  const GotoSite& site = goto_sites_[site_index];
+  const std::string name = LabelOf(site);
+  const std::optional<size_t> target = ResolveLabel(site);
+  if (!target) {
+    // cmd looks for the label's line anywhere in the file; one inside a block
+    // or a continued line is a place this script cannot jump to.
+    for (std::string_view text : lines_) {
+      std::string_view after_colon;
+      if (batch::IsLabelLine(text, &after_colon) && batch::LabelName(after_colon) == name) {
+        const std::string command = (site.is_call ? "call :" : "goto :") + name;
+        return "_nt " + std::to_string(line) + " " + ShellQuote(command);
+      }
+    }
+    return (site.is_call ? "_nolabel call " : "_nolabel goto ") + ShellQuote(name);
+  }
+  const std::string arm = ArmName(*target);
+  if (site.is_call) return "_call " + arm + " " + ShellQuote(":" + name) + site.arguments;
+  // The dispatch loop is one loop out; each for loop around the goto is one more.
+  if (site.loop_depth == 0) return "_pc=" + arm + " && continue";
+  return "_pc=" + arm + " && continue " + std::to_string(site.loop_depth + 1);
+}
+
+// Notes and messages.
+
+void Generator::Note(std::string_view text) {
+  out_.Line("# " + CommentText(text));
+}
+
+std::string Generator::SourceText(const Command& command) const {
+  std::string_view line = lines_[static_cast<size_t>(command.line)];
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const size_t first = line.find_first_not_of(" \t");
+  return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
+}
+
+void Generator::NotTranslated(const Command& command, std::string_view why) {
+  Note("not translated: " + std::string(why));
+  out_.Use("_nt");
+  out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command)));
+}
+
+std::string Generator::Temporary() {
+  return "_e" + std::to_string(++temporaries_);
+}
+
+void Generator::WritePrelude(const Prelude& prelude) {
+  for (const std::string& line : prelude) out_.Line(line);
+}
+
+// The whole script.
+
+std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
+  const auto found = labels_.find(LabelOf(site));
+  if (found == labels_.end()) return std::nullopt;
+  // cmd searches from the line after the jump to the end of the file, then
+  // from the top.
+  for (size_t statement : found->second) {
+    if (statement > static_cast<size_t>(site.statement)) return statement;
+  }
+  return found->second.front();
+}
+
+std::string Generator::Finish() {
+  Comments(static_cast<int>(lines_.size()) - 1);
+  arm_used_.assign(label_of_statement_.size(), false);
+  for (const GotoSite& site : goto_sites_) {
+    if (std::optional<size_t> target = ResolveLabel(site)) {
+      arm_used_[*target] = true;
+      if (site.is_call) out_.Use("_call");
+    } else {
+      out_.Use("_nolabel");
+      out_.Use("_nt");
+    }
+  }
+  out_.Use("_exit");
+  if (out_.text().find("${_nl}") != std::string::npos) out_.Use("_nl");
+  const bool dispatch = std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
+
+  std::string head = "#!/bin/sh\n";
+  head += "# Converted by morvex --runnable. Lines marked \"not translated\" stop with a\n";
+  head += "# message and errorlevel 1 when the script reaches them.\n";
+  if (!echo_turned_off_) {
+    head += "# cmd shows each command before it runs while echo is on; this script does not.\n";
+  }
+  head += "set -f\n";
+  head += "_me=" + ShellQuote(script_name_) + "\n";
+  head += "_el=0\n";
+  head += HelperDefinitions(out_.used());
+  head += "\n_batch() {\n";
+  if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
+
+  std::string script;
+  const std::vector<ScriptWriter::HoleFiller> fillers = {
+      nullptr,
+      [this](size_t payload, size_t) { return FillArm(payload); },
+      [this](size_t payload, size_t line) { return FillGoto(payload, line); },
+  };
+  out_.Assemble(head, fillers, &script);
+  if (dispatch) {
+    script += "  return \"$_el\"\n  ;;\nesac\ndone\n";
+  }
+  script += "}\n\n_pc=_start\n_batch \"$@\"\n_exit\n";
+  return script;
+}
+
+}  // namespace morvex

@@ -1,0 +1,164 @@
+// The sh generator: walks the statements of a batch file and writes a script
+// for dash that does what cmd does with them. This header is the generator's
+// inside, shared by the files that translate each construct and command; the
+// library's interface is runnable_script.h.
+
+#ifndef MORVEX_GENERATOR_GENERATOR_H_
+#define MORVEX_GENERATOR_GENERATOR_H_
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/script_writer.h"
+#include "parser/syntax.h"
+
+namespace morvex {
+
+/// Lines that must run just before a command: they compute the values of
+/// expansions that sh cannot write inline.
+using Prelude = std::vector<std::string>;
+
+/// How the words of a command's text are cut.
+enum class WordStyle {
+  kProgram,  // as a Windows program cuts its command line; backslashes become slashes
+  kBuiltin,  // at cmd's separators, quotes removed, backslashes left to the helper
+  kCall,     // at cmd's separators, quotes kept, as %1 to %9 receive them
+};
+
+class Generator {
+ public:
+  Generator(const std::vector<std::string_view>& lines, std::string_view script_name);
+
+  /// Translates one statement, in file order.
+  void Statement(const batch::Statement& statement);
+  /// The whole script.
+  std::string Finish();
+
+  // What the command translations use.
+
+  ScriptWriter& out() { return out_; }
+
+  /// One sh word whose value is the text's value, computing what needs
+  /// computing into `prelude`.
+  std::string Value(const batch::Text& text, Prelude* prelude);
+  /// The words of a command's text, each one sh word (or, for an expansion
+  /// outside quotes, text that splits into words as cmd's would).
+  std::vector<std::string> Words(const batch::Text& text, WordStyle style, Prelude* prelude);
+  /// Writes the prelude's lines.
+  void WritePrelude(const Prelude& prelude);
+
+  /// Writes a note and the call that stops with "not translated" when the
+  /// script reaches the command, which then fails with errorlevel 1.
+  void NotTranslated(const batch::Command& command, std::string_view why);
+  /// The command as written in the batch file, for messages.
+  std::string SourceText(const batch::Command& command) const;
+  /// Writes a comment line.
+  void Note(std::string_view text);
+
+  /// The redirections of a command, as sh text to append to it (with a
+  /// leading space), or empty.
+  std::string Redirections(const batch::Command& command, Prelude* prelude);
+
+  /// Writes `body` as one compound sh command.
+  void Group(const std::function<void()>& body);
+
+  /// Translates a sequence, and-or list, pipeline or command inside the
+  /// current statement.
+  void Emit(const batch::Sequence& sequence);
+  void Emit(const batch::Command& command);
+
+  /// The code of a goto to `label` (lower case, with a leading colon when one
+  /// was written) from the current place; ":eof" is the end of the file.
+  std::string Goto(const std::string& label);
+  /// The code of `call :label`, its arguments already sh words after a space.
+  std::string CallLabel(const std::string& label, const std::string& arguments);
+  /// The number of sh loops around the current place in the dispatch arm.
+  int loop_depth() const { return loop_depth_; }
+  void EnterLoop() { ++loop_depth_; }
+  void LeaveLoop() { --loop_depth_; }
+
+  /// The for-loop variables in scope, innermost last.
+  std::vector<char>& loop_letters() { return loop_letters_; }
+
+  /// Counts a temporary variable for a prelude: "_e1", "_e2", ...
+  std::string Temporary();
+
+  std::string_view script_name() const { return script_name_; }
+  /// Records that the batch file turns echo off, so that the script need not
+  /// say that it does not show commands as cmd does while echo is on.
+  void EchoTurnedOff() { echo_turned_off_ = true; }
+
+ private:
+  void Comments(int through_line);
+  void Snapshot(const batch::Statement& statement);
+  std::string PieceValue(const batch::Piece& piece, Prelude* prelude, bool convert_slashes);
+  std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
+  void EmitAndOr(const batch::AndOr& list);
+  void EmitPipeline(const batch::Pipeline& pipeline);
+  void EmitIf(const batch::Command& command);
+  void EmitFor(const batch::Command& command);
+  void EmitBlock(const batch::Command& command);
+  std::string Capture(const std::function<void()>& body);
+  std::string Condition(const batch::Condition& condition, Prelude* prelude);
+
+  struct GotoSite {
+    std::string label;
+    int statement = 0;
+    int loop_depth = 0;
+    bool is_call = false;
+    std::string arguments;
+  };
+  std::string FillGoto(size_t site, size_t line);
+  static std::string LabelOf(const GotoSite& site);
+  std::optional<size_t> ResolveLabel(const GotoSite& site) const;
+  std::string FillArm(size_t statement_index);
+  std::string ArmName(size_t label_statement) const;
+
+  const std::vector<std::string_view>& lines_;
+  std::string script_name_;
+  ScriptWriter out_;
+  int commented_through_ = -1;  // the last physical line written as a comment
+  int statement_index_ = 0;
+  int statement_line_ = 0;
+  const batch::Command* current_command_ = nullptr;
+  int loop_depth_ = 0;
+  std::vector<char> loop_letters_;
+  int temporaries_ = 0;
+  bool echo_turned_off_ = false;
+
+  // The values of the statement's percent expansions, taken when it is read.
+  std::map<std::string, std::string> snapshot_;
+
+  // Labels: the statement index of each label statement by name, in file
+  // order, and where the gotos and calls go.
+  std::map<std::string, std::vector<size_t>> labels_;
+  std::vector<std::string> label_of_statement_;  // "" for other statements
+  std::vector<bool> arm_used_;
+  std::vector<GotoSite> goto_sites_;
+  bool dynamic_goto_ = false;
+};
+
+/// A key that tells expansions apart, for a statement's table of the values
+/// it takes when cmd reads it.
+std::string PieceKey(const batch::Piece& piece);
+
+/// A built-in command's translation. Each lives in the file named after the
+/// commands it translates, under commands/.
+using CommandRule = void (*)(Generator& generator, const batch::Command& command);
+
+/// The rule for a built-in's lower-case name, or nullptr for a command that
+/// has no translation.
+CommandRule FindCommandRule(std::string_view word);
+
+/// A program run by name: a batch file's converted script, or any other
+/// program. `called` is set for "call name": a batch file run without call
+/// takes the place of the one that runs it.
+void TranslateProgram(Generator& generator, const batch::Command& command, bool called = false);
+
+}  // namespace morvex
+
+#endif  // MORVEX_GENERATOR_GENERATOR_H_

@@ -1,0 +1,18 @@
+# _call ARM NAME ARGUMENT...: call :label. The label's code runs with its own
+# %0 to %9 until it reaches the end of the file, goto :eof or exit /b; a
+# setlocal it leaves open ends with it. Then the caller goes on, and the call
+# succeeds when the errorlevel is 0.
+_call() {
+  _depth=$((${_depth:-0} + 1))
+  eval "_ca$_depth=\${_a0-} _cb$_depth=\${_sd:-0}"
+  _pc=$1
+  _a0=$2
+  shift 2
+  _batch "$@"
+  eval "_a0=\$_ca$_depth _cb=\$_cb$_depth"
+  while [ "${_sd:-0}" -gt "$_cb" ]; do
+    _endlocal
+  done
+  _depth=$((_depth - 1))
+  return $((_el != 0))
+}

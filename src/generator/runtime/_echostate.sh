@@ -1,0 +1,4 @@
+# _echostate: "echo" with no text shows whether echo is on.
+_echostate() {
+  printf 'ECHO is %s.\n' "${_eo:-on}"
+}

@@ -1,0 +1,3 @@
+# _ifs: the shell's usual field separators, for after a loop over lines.
+_ifs=' 	
+'

@@ -1,0 +1,3 @@
+# _nl: a line feed, for text that holds one.
+_nl='
+'

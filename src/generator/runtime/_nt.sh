@@ -1,0 +1,7 @@
+# _nt LINE COMMAND: a command that has no translation. The script says so and
+# the command fails with errorlevel 1, as one that cmd cannot run does.
+_nt() {
+  printf '%s: line %s: not translated: %s\n' "$_me" "$1" "$2" >&2
+  _el=1
+  return 1
+}

@@ -1,0 +1,14 @@
+# _path VAR TEXT: sets VAR to the file a redirection names: quotes left out,
+# slashes for backslashes, and nul for the null device.
+# needs: _bs
+_path() {
+  _t=$2
+  case $_t in
+  *\"*) _t=$(printf '%sx' "$_t" | tr -d '"') _t=${_t%x} ;;
+  esac
+  case $_t in
+  [nN][uU][lL] | [nN][uU][lL]:) _t=/dev/null ;;
+  [cC][oO][nN] | [cC][oO][nN]:) _t=/dev/tty ;;
+  esac
+  _bs "$1" "$_t"
+}

@@ -1,0 +1,11 @@
+# _setvar NAME VALUE: "set name=value" with a name known only when the script
+# runs.
+# needs: _vn _set _setpath
+_setvar() {
+  _vn "$1"
+  if [ "$_r" = PATH ]; then
+    _setpath "$2"
+  else
+    _set "$_r" "$2"
+  fi
+}

@@ -1,0 +1,6 @@
+# _st: after a pipeline, the exit status of its last program becomes the
+# errorlevel.
+_st() {
+  _el=$?
+  return "$_el"
+}

@@ -1,0 +1,6 @@
+# _ver: ver shows the system's name and version between empty lines, as cmd
+# shows Windows'; errorlevel 0.
+_ver() {
+  printf '\n%s [Version %s]\n\n' "$(uname -s)" "$(uname -r)"
+  _el=0
+}

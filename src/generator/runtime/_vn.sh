@@ -1,0 +1,24 @@
+# _vn NAME: sets _r to the sh variable that holds the batch variable NAME, as
+# the converter names them: upper case, or spelt out after an "x" when sh
+# cannot hold the name as it is.
+_vn() {
+  _t=$(printf '%sx' "$1" | tr 'abcdefghijklmnopqrstuvwxyz' 'ABCDEFGHIJKLMNOPQRSTUVWXYZ')
+  _t=${_t%x}
+  case $_t in
+  '' | [0-9]* | _ | *[!A-Z0-9_]* | CDPATH | ENV | FCEDIT | HISTSIZE | IFS | LINENO | MAIL | \
+    MAILCHECK | MAILPATH | OLDPWD | OPTARG | OPTIND | PPID | PS1 | PS2 | PS4 | PWD) ;;
+  *)
+    _r=$_t
+    return
+    ;;
+  esac
+  _r=x
+  while [ -n "$_t" ]; do
+    _c=${_t%"${_t#?}"}
+    case $_c in
+    [A-Z0-9]) _r=$_r$_c ;;
+    *) _r=$_r$(printf '_%02x' $(($(printf '%d' "'$_c") & 255))) ;;
+    esac
+    _t=${_t#?}
+  done
+}

@@ -1,0 +1,40 @@
+#include "generator/runtime_library.h"
+
+#include <algorithm>
+#include <set>
+
+namespace morvex {
+
+std::string HelperDefinitions(const std::vector<std::string>& used) {
+  const std::vector<RuntimeHelper>& helpers = RuntimeHelpers();
+  auto find = [&](std::string_view name) -> const RuntimeHelper* {
+    auto it =
+        std::lower_bound(helpers.begin(), helpers.end(), name,
+                         [](const RuntimeHelper& h, std::string_view n) { return h.name < n; });
+    return it != helpers.end() && it->name == name ? &*it : nullptr;
+  };
+  std::set<std::string_view> wanted;
+  std::vector<std::string_view> pending(used.begin(), used.end());
+  while (!pending.empty()) {
+    const std::string_view name = pending.back();
+    pending.pop_back();
+    const RuntimeHelper* helper = find(name);
+    if (helper == nullptr || !wanted.insert(helper->name).second) continue;
+    std::string_view needs = helper->needs;
+    while (!needs.empty()) {
+      const size_t space = needs.find(' ');
+      const std::string_view need = needs.substr(0, space);
+      if (!need.empty()) pending.push_back(need);
+      if (space == std::string_view::npos) break;
+      needs.remove_prefix(space + 1);
+    }
+  }
+  std::string text;
+  for (std::string_view name : wanted) {
+    text += find(name)->text;
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace morvex

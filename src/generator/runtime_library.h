@@ -1,0 +1,30 @@
+// The shell functions that generated scripts call, embedded from the files in
+// src/generator/runtime/ when the program is built. A script holds only the
+// ones it uses, with the ones those need.
+
+#ifndef MORVEX_GENERATOR_RUNTIME_LIBRARY_H_
+#define MORVEX_GENERATOR_RUNTIME_LIBRARY_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvex {
+
+struct RuntimeHelper {
+  std::string_view name;   // the function's name, "_copy"
+  std::string_view needs;  // the helpers it calls, separated by spaces
+  std::string_view text;   // its definition, comments included
+};
+
+/// Every helper, in the order of their names.
+const std::vector<RuntimeHelper>& RuntimeHelpers();
+
+/// The definitions of `used` and of every helper they need, each once, in the
+/// order of their names, so that a script's helpers do not depend on the order
+/// in which its commands asked for them.
+std::string HelperDefinitions(const std::vector<std::string>& used);
+
+}  // namespace morvex
+
+#endif  // MORVEX_GENERATOR_RUNTIME_LIBRARY_H_

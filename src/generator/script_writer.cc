@@ -1,0 +1,72 @@
+#include "generator/script_writer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace morvex {
+
+void ScriptWriter::Line(std::string_view text) {
+  if (!text.empty()) text_.append(static_cast<size_t>(indent_), ' ');
+  text_ += text;
+  text_ += '\n';
+}
+
+void ScriptWriter::Lines(std::string_view text) {
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    Line(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
+bool ScriptWriter::HasCommand(std::string_view text) {
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    const size_t first = line.find_first_not_of(' ');
+    if (first != std::string_view::npos && line[first] != '#') return true;
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return false;
+}
+
+std::string ScriptWriter::Hole(int filler, size_t payload) {
+  std::string hole(1, '\0');
+  hole += std::to_string(filler);
+  hole += ',';
+  hole += std::to_string(payload);
+  hole += ';';
+  return hole;
+}
+
+void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
+                            std::string* out) const {
+  out->reserve(out->size() + head.size() + text_.size() + text_.size() / 8);
+  *out += head;
+  size_t line = 1 + static_cast<size_t>(std::count(head.begin(), head.end(), '\n'));
+  size_t begin = 0;
+  while (begin < text_.size()) {
+    const void* found = std::memchr(text_.data() + begin, '\0', text_.size() - begin);
+    const size_t hole = found == nullptr
+                            ? text_.size()
+                            : static_cast<size_t>(static_cast<const char*>(found) - text_.data());
+    const std::string_view plain(text_.data() + begin, hole - begin);
+    line += static_cast<size_t>(std::count(plain.begin(), plain.end(), '\n'));
+    *out += plain;
+    if (hole == text_.size()) break;
+    const size_t comma = text_.find(',', hole);
+    const size_t end = text_.find(';', comma);
+    const int filler = std::stoi(text_.substr(hole + 1, comma - hole - 1));
+    const size_t payload = std::stoul(text_.substr(comma + 1, end - comma - 1));
+    const std::string filled = filler == kLineNumber
+                                   ? std::to_string(line)
+                                   : fillers[static_cast<size_t>(filler)](payload, line);
+    line += static_cast<size_t>(std::count(filled.begin(), filled.end(), '\n'));
+    *out += filled;
+    begin = end + 1;
+  }
+}
+
+}  // namespace morvex

@@ -1,0 +1,64 @@
+// The text of a script as the generator builds it: lines at an indentation,
+// the runtime helpers they call, and holes for what is known only once the
+// whole batch file has been read (the script's line numbers and where each
+// goto lands).
+
+#ifndef MORVEX_GENERATOR_SCRIPT_WRITER_H_
+#define MORVEX_GENERATOR_SCRIPT_WRITER_H_
+
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvex {
+
+class ScriptWriter {
+ public:
+  /// Fills a hole: `line` is the script's line number where the hole stands,
+  /// and the text it gives replaces it (it may span lines).
+  using HoleFiller = std::function<std::string(size_t payload, size_t line)>;
+
+  /// Appends one line at the current indentation. `text` must hold no NUL.
+  void Line(std::string_view text);
+  /// Appends lines exactly as given, each at the current indentation.
+  void Lines(std::string_view text);
+  void Indent() { indent_ += 2; }
+  void Dedent() { indent_ -= 2; }
+  int indent() const { return indent_; }
+
+  /// A hole for a filler, to be written into a line: a NUL byte, the
+  /// filler's number and the payload's, and a ";".
+  static std::string Hole(int filler, size_t payload);
+  /// A hole that becomes the number of the script line it ends up on.
+  static std::string LineNumberHole() { return Hole(kLineNumber, 0); }
+
+  /// Records that the script calls a runtime helper (or reads a variable that
+  /// a runtime file sets up).
+  void Use(std::string_view helper) { used_.insert(std::string(helper)); }
+  bool Uses(std::string_view helper) const { return used_.count(std::string(helper)) > 0; }
+  std::vector<std::string> used() const { return {used_.begin(), used_.end()}; }
+
+  /// Appends the body to `out` after `head`, which holds no holes, with every
+  /// hole filled; `fillers[i]` fills the holes of filler i.
+  void Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
+                std::string* out) const;
+
+  std::string& text() { return text_; }
+
+  static constexpr int kLineNumber = 0;
+
+  /// True when `text` holds a line that is not a comment: an sh group or
+  /// branch must hold at least one command.
+  static bool HasCommand(std::string_view text);
+
+ private:
+  std::string text_;
+  int indent_ = 0;
+  std::set<std::string> used_;
+};
+
+}  // namespace morvex
+
+#endif  // MORVEX_GENERATOR_SCRIPT_WRITER_H_

@@ -1,0 +1,899 @@
+#include "parser/parser.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "parser/percent_phase.h"
+
+namespace morvex::batch {
+namespace {
+
+// The commands cmd runs itself. A word is one of them only when it is written
+// plainly, without quotes or expansions.
+constexpr std::string_view kBuiltins[] = {
+    "assoc",  "break", "call", "cd",       "chdir",  "cls",    "color",  "copy",  "date",
+    "del",    "dir",   "echo", "endlocal", "erase",  "exit",   "for",    "ftype", "goto",
+    "if",     "keys",  "md",   "mkdir",    "mklink", "move",   "path",   "pause", "popd",
+    "prompt", "pushd", "rd",   "rem",      "ren",    "rename", "rmdir",  "set",   "setlocal",
+    "shift",  "start", "time", "title",    "type",   "ver",    "verify", "vol",
+};
+
+bool IsBuiltin(std::string_view word) {
+  return std::find(std::begin(kBuiltins), std::end(kBuiltins), word) != std::end(kBuiltins);
+}
+
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// The characters that separate words on a command line.
+bool IsSeparator(unsigned char c) {
+  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=' || c == 0x0B || c == 0x0C ||
+         c == 0xFF;
+}
+
+// A built-in's name ends at these even when no separator follows: "echo.",
+// "cd\", "echo(" and "echo:" all run the built-in.
+bool EndsBuiltinName(unsigned char c) {
+  switch (c) {
+    case '.':
+    case '/':
+    case '\\':
+    case ':':
+    case '+':
+    case '[':
+    case ']':
+    case '(':
+      return true;
+    default:
+      return IsSeparator(c);
+  }
+}
+
+// A label's name ends at these.
+bool EndsLabelName(unsigned char c) {
+  switch (c) {
+    case '+':
+    case ':':
+    case '&':
+    case '|':
+    case '<':
+    case '>':
+    case '\r':
+      return true;
+    default:
+      return IsSeparator(c);
+  }
+}
+
+bool IsPlain(Cell cell, char c) {
+  return cell == static_cast<unsigned char>(c);
+}
+
+// "rem" followed by more than one word.
+bool IsRemarkOfSeveralWords(const std::vector<Cell>& cells) {
+  size_t i = 0;
+  auto separator = [&](size_t at) { return cells[at] < 0x100 && IsSeparator(cells[at]); };
+  while (i < cells.size() && (separator(i) || IsPlain(cells[i], '@'))) ++i;
+  if (cells.size() - i < 3) return false;
+  for (size_t k = 0; k < 3; ++k) {
+    if (cells[i + k] >= 0x100 || Lower(static_cast<char>(cells[i + k])) != "rem"[k]) return false;
+  }
+  i += 3;
+  if (i == cells.size() || !separator(i)) return false;
+  while (i < cells.size() && separator(i)) ++i;
+  while (i < cells.size() && !separator(i)) ++i;
+  while (i < cells.size() && separator(i)) ++i;
+  return i < cells.size();
+}
+
+// A syntax error: the statement is given up and comes back unreadable.
+struct SyntaxError {
+  std::string reason;
+};
+
+}  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view batch) {
+  std::vector<std::string_view> lines;
+  size_t begin = 0;
+  while (begin < batch.size()) {
+    const size_t end = batch.find('\n', begin);
+    if (end == std::string_view::npos) {
+      lines.push_back(batch.substr(begin));
+      break;
+    }
+    lines.push_back(batch.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return lines;
+}
+
+bool IsLabelLine(std::string_view line, std::string_view* after_colon) {
+  size_t i = 0;
+  while (i < line.size() && IsSeparator(static_cast<unsigned char>(line[i]))) ++i;
+  if (i == line.size() || line[i] != ':') return false;
+  *after_colon = line.substr(i + 1);
+  return true;
+}
+
+std::string LabelName(std::string_view after_colon) {
+  std::string name;
+  for (char c : after_colon) {
+    if (EndsLabelName(static_cast<unsigned char>(c))) break;
+    name += Lower(c);
+  }
+  return name;
+}
+
+class Parser::Impl {
+ public:
+  explicit Impl(const std::vector<std::string_view>& lines) : lines_(lines) {}
+
+  bool Next(Statement* statement);
+
+ private:
+  // Lines and cells.
+  bool LoadLogicalLine();
+  void LoadPhysicalLine(size_t index);
+  void ResolveCarets();
+  bool AtLineEnd() const { return pos_ >= cells_.size(); }
+  Cell Current() const { return cells_[pos_]; }
+  Cell CellAt(size_t offset) const {
+    return pos_ + offset < cells_.size() ? cells_[pos_ + offset] : kEscaped;
+  }
+  // True when the current cell is `c`, unescaped and outside quotes: the only
+  // way a character has a meaning of its own.
+  bool Special(char c) const {
+    return !AtLineEnd() && !in_quotes_ && Current() == static_cast<unsigned char>(c);
+  }
+  bool SpecialAt(size_t offset, char c) const {
+    return !in_quotes_ && CellAt(offset) == static_cast<unsigned char>(c);
+  }
+  bool AtSeparator() const {
+    return !AtLineEnd() && !in_quotes_ && Current() < 0x100 && IsSeparator(Current());
+  }
+  bool AtOperator() const;
+  void Advance();
+  void SkipSeparators();
+  void SkipBlanks();
+  void SkipBlanksAndCommas();
+  void TakeCell(Text* text);
+  bool TakeLoopVariable(Text* text);
+  bool ConsumeWord(std::string_view lower_word);
+  Text ReadToken(bool stop_at_equals);
+
+  // The grammar, from the widest construct to the narrowest.
+  Sequence ParseSequence(CommandPtr first);
+  AndOr ParseAndOr(CommandPtr first);
+  Pipeline ParsePipeline(CommandPtr first);
+  CommandPtr ParseCommand();
+  CommandPtr ParseBlock();
+  void ParseTrailingRedirections(Command* command);
+  bool AtRedirection(const Text& before) const;
+  Redirection ParseRedirection(Text* before);
+  void ParseIf(Command* command);
+  Condition ParseCondition();
+  void ParseFor(Command* command);
+  void ReadForSet(Text* set);
+  void ParseArguments(Command* command);
+  Sequence ParseBody();
+
+  void EnterNesting();
+  void LeaveNesting() { --depth_; }
+  [[noreturn]] void Fail(std::string reason) { throw SyntaxError{std::move(reason)}; }
+  void Recover(Statement* statement, const SyntaxError& error);
+
+  const std::vector<std::string_view>& lines_;
+  size_t next_line_ = 0;     // the next physical line to read
+  int logical_line_ = 0;     // the first physical line of the cells being read
+  std::vector<Cell> cells_;  // the logical line being read
+  size_t pos_ = 0;
+  bool in_quotes_ = false;
+  std::vector<Piece> expansions_;  // what the cells' expansions stand for
+  PercentProblem percent_problem_;
+  std::vector<char> loop_variables_;  // the variables of the loops being read
+  int depth_ = 0;                     // blocks, conditions and loops being read, for the limit
+  int open_blocks_ = 0;               // parentheses being read: only then does ")" end a command
+  int statement_line_ = 0;
+};
+
+// Statements.
+
+bool Parser::Impl::Next(Statement* statement) {
+  *statement = Statement();
+  while (next_line_ < lines_.size()) {
+    const std::string_view line = lines_[next_line_];
+    const int index = static_cast<int>(next_line_);
+    std::string_view after_colon;
+    if (IsLabelLine(line, &after_colon)) {
+      ++next_line_;
+      statement->first_line = statement->last_line = index;
+      if (!after_colon.empty() && after_colon.front() == ':') {
+        statement->kind = Statement::Kind::kEmpty;  // "::" comments
+      } else {
+        statement->kind = Statement::Kind::kLabel;
+        statement->label = LabelName(after_colon);
+      }
+      return true;
+    }
+    if (line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
+      ++next_line_;  // blank lines are no statement at all
+      continue;
+    }
+    statement_line_ = index;
+    statement->first_line = index;
+    statement->kind = Statement::Kind::kCommands;
+    expansions_.clear();
+    loop_variables_.clear();
+    depth_ = 0;
+    open_blocks_ = 0;
+    percent_problem_ = PercentProblem();
+    LoadLogicalLine();
+    try {
+      statement->body = ParseSequence(nullptr);
+      if (!AtLineEnd()) Fail(") was unexpected at this time.");
+      if (percent_problem_.invalid_path_operator) {
+        Fail("the usage of %~ is invalid, and cmd stops the batch file here");
+      }
+    } catch (const SyntaxError& error) {
+      Recover(statement, error);
+    }
+    statement->last_line = static_cast<int>(next_line_) - 1;
+    return true;
+  }
+  return false;
+}
+
+// Gives up on the statement: skips what is left of its blocks and keeps its
+// lines as the text of one unreadable command.
+void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
+  int open = open_blocks_;
+  auto count_parentheses = [&]() {
+    bool quoted = false;
+    for (; pos_ < cells_.size(); ++pos_) {
+      const Cell cell = cells_[pos_];
+      if (cell == '"') quoted = !quoted;
+      if (quoted) continue;
+      if (cell == '(') ++open;
+      if (cell == ')' && open > 0) --open;
+    }
+  };
+  count_parentheses();
+  while (open > 0 && next_line_ < lines_.size()) {
+    LoadLogicalLine();
+    count_parentheses();
+  }
+  auto command = std::make_unique<Command>();
+  command->kind = Command::Kind::kUnreadable;
+  command->line = statement_line_;
+  for (size_t i = static_cast<size_t>(statement_line_); i < next_line_; ++i) {
+    std::string_view line = lines_[i];
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!command->unreadable.text.empty()) command->unreadable.text += '\n';
+    command->unreadable.text += line;
+  }
+  command->unreadable.reason = error.reason;
+  statement->body = Sequence();
+  statement->body.items.emplace_back();
+  statement->body.items.back().pipelines.emplace_back();
+  statement->body.items.back().pipelines.back().commands.push_back(std::move(command));
+}
+
+// Lines.
+
+bool Parser::Impl::LoadLogicalLine() {
+  if (next_line_ >= lines_.size()) return false;
+  cells_.clear();
+  pos_ = 0;
+  in_quotes_ = false;
+  logical_line_ = static_cast<int>(next_line_);
+  LoadPhysicalLine(next_line_++);
+  // cmd reads a rem line no further than the word after "rem", so only a
+  // caret that ends that word carries the remark on to the next line.
+  if (IsRemarkOfSeveralWords(cells_)) return true;
+  ResolveCarets();
+  return true;
+}
+
+void Parser::Impl::LoadPhysicalLine(size_t index) {
+  ApplyPercentPhase(lines_[index], &cells_, &expansions_, &percent_problem_);
+}
+
+// Takes the escaping carets out of the cells from `from` on, marking the
+// character each one escapes. A caret at the very end joins the next line,
+// whose first character it escapes; when that line is empty, the caret
+// escapes its line end instead, which becomes part of the text.
+void Parser::Impl::ResolveCarets() {
+  size_t out = 0;
+  bool quoted = false;
+  bool escape_next = false;
+  for (size_t in = 0; in < cells_.size(); ++in) {
+    Cell cell = cells_[in];
+    if (escape_next) {
+      escape_next = false;
+      cells_[out++] = cell | kEscaped;
+      continue;
+    }
+    if (cell == '"') quoted = !quoted;
+    if (!quoted && cell == '^') {
+      if (in + 1 < cells_.size()) {
+        escape_next = true;
+        continue;
+      }
+      // The caret ends the line: the next line carries on this one.
+      cells_.resize(out);
+      if (next_line_ >= lines_.size()) return;
+      const size_t joined = cells_.size();
+      LoadPhysicalLine(next_line_++);
+      if (cells_.size() == joined) {
+        cells_.push_back('\n' | kEscaped);
+        if (next_line_ < lines_.size()) LoadPhysicalLine(next_line_++);
+        out = joined + 1;
+        in = joined;  // the loop's increment moves past the line end
+        continue;
+      }
+      out = joined;
+      in = joined - 1;
+      escape_next = true;
+      continue;
+    }
+    cells_[out++] = cell;
+  }
+  cells_.resize(out);
+}
+
+// Cells.
+
+bool Parser::Impl::AtOperator() const {
+  if (AtLineEnd() || in_quotes_) return false;
+  const Cell cell = Current();
+  return cell == '&' || cell == '|' || cell == '<' || cell == '>' ||
+         (cell == ')' && open_blocks_ > 0);
+}
+
+void Parser::Impl::Advance() {
+  if (Current() == '"') in_quotes_ = !in_quotes_;
+  ++pos_;
+}
+
+void Parser::Impl::SkipSeparators() {
+  while (AtSeparator()) ++pos_;
+}
+
+void Parser::Impl::SkipBlanksAndCommas() {
+  while (AtSeparator() && Current() != '=') ++pos_;
+}
+
+void Parser::Impl::SkipBlanks() {
+  while (!AtLineEnd() && !in_quotes_ && (Current() == ' ' || Current() == '\t')) ++pos_;
+}
+
+// Appends the current cell to `text` and moves past it: a byte, an expansion,
+// or a loop variable that starts with a "%" written "%%".
+void Parser::Impl::TakeCell(Text* text) {
+  const Cell cell = Current();
+  if ((cell & ~kEscaped) == kDoublePercent) {
+    if (TakeLoopVariable(text)) return;
+    text->Append('%');
+  } else if (IsExpansion(cell)) {
+    text->Append(expansions_[ExpansionIndex(cell)]);
+  } else {
+    text->Append(static_cast<char>(cell & 0xFF));
+  }
+  Advance();
+}
+
+// "%x" or "%~modifiers x" where x is the variable of a loop being read. The
+// modifiers are taken greedily, giving back letters until what follows is a
+// loop variable, since the variable may itself be a modifier letter.
+bool Parser::Impl::TakeLoopVariable(Text* text) {
+  if (loop_variables_.empty()) return false;
+  auto is_variable = [&](size_t offset) {
+    const Cell cell = CellAt(offset);
+    return cell < 0x100 && std::find(loop_variables_.begin(), loop_variables_.end(),
+                                     static_cast<char>(cell)) != loop_variables_.end();
+  };
+  Piece piece;
+  piece.kind = Piece::Kind::kLoopVariable;
+  size_t end = 0;
+  if (CellAt(1) == '~') {
+    size_t last = 2;
+    while (CellAt(last) < 0x100 && IsPathModifier(static_cast<char>(CellAt(last)))) ++last;
+    if (CellAt(last) == '$') {
+      size_t colon = last;
+      while (CellAt(colon) < 0x100 && CellAt(colon) != ':') ++colon;
+      if (CellAt(colon) == ':') last = colon + 1;
+    }
+    for (size_t variable = last; variable >= 2 && end == 0; --variable) {
+      if (is_variable(variable)) end = variable;
+    }
+    if (end == 0) return false;
+    for (size_t i = 1; i < end; ++i) piece.modifiers += static_cast<char>(CellAt(i));
+  } else if (is_variable(1)) {
+    end = 1;
+  } else {
+    return false;
+  }
+  piece.text = std::string(1, static_cast<char>(CellAt(end)));
+  text->Append(std::move(piece));
+  pos_ += end + 1;
+  return true;
+}
+
+// Consumes `lower_word` when the cells spell it, in any case, and a separator,
+// an operator, a parenthesis or the line end follows.
+bool Parser::Impl::ConsumeWord(std::string_view lower_word) {
+  if (in_quotes_) return false;
+  for (size_t i = 0; i < lower_word.size(); ++i) {
+    const Cell cell = CellAt(i);
+    if (cell >= 0x100 || Lower(static_cast<char>(cell)) != lower_word[i]) return false;
+  }
+  const Cell after = CellAt(lower_word.size());
+  const bool ends =
+      pos_ + lower_word.size() == cells_.size() ||
+      (after < 0x100 && (IsSeparator(after) || after == '(' || after == ')' || after == '&' ||
+                         after == '|' || after == '<' || after == '>'));
+  if (!ends) return false;
+  pos_ += lower_word.size();
+  return true;
+}
+
+// One word: up to a separator or an operator outside quotes. `stop_at_equals`
+// ends it at "=" too, as the operands of a comparison end.
+Text Parser::Impl::ReadToken(bool stop_at_equals) {
+  Text token;
+  while (!AtLineEnd()) {
+    if (!in_quotes_ && Current() < 0x100) {
+      const Cell cell = Current();
+      if (cell == '=' ? stop_at_equals : IsSeparator(cell)) break;
+      if (AtOperator()) break;
+    }
+    TakeCell(&token);
+  }
+  return token;
+}
+
+// The grammar.
+
+Sequence Parser::Impl::ParseSequence(CommandPtr first) {
+  Sequence sequence;
+  while (true) {
+    if (!first) {
+      SkipSeparators();
+      if (AtLineEnd() || Special(')')) break;
+    }
+    sequence.items.push_back(ParseAndOr(std::move(first)));
+    if (Special('&') && !SpecialAt(1, '&')) {
+      Advance();
+      continue;
+    }
+    break;
+  }
+  return sequence;
+}
+
+AndOr Parser::Impl::ParseAndOr(CommandPtr first) {
+  AndOr list;
+  list.pipelines.push_back(ParsePipeline(std::move(first)));
+  while (true) {
+    if (Special('&') && SpecialAt(1, '&')) {
+      list.and_before.push_back(true);
+    } else if (Special('|') && SpecialAt(1, '|')) {
+      list.and_before.push_back(false);
+    } else {
+      break;
+    }
+    pos_ += 2;
+    SkipSeparators();
+    if (AtLineEnd() && open_blocks_ > 0) {
+      // Inside a block an operator at the end of a line joins the next line.
+      if (!LoadLogicalLine()) Fail("The syntax of the command is incorrect.");
+      SkipSeparators();
+    }
+    list.pipelines.push_back(ParsePipeline(nullptr));
+  }
+  return list;
+}
+
+Pipeline Parser::Impl::ParsePipeline(CommandPtr first) {
+  Pipeline pipeline;
+  pipeline.commands.push_back(first ? std::move(first) : ParseCommand());
+  while (Special('|') && !SpecialAt(1, '|')) {
+    Advance();
+    pipeline.commands.push_back(ParseCommand());
+  }
+  return pipeline;
+}
+
+void Parser::Impl::EnterNesting() {
+  if (++depth_ > kMaxDepth) Fail("blocks, conditions and loops nest too deeply");
+}
+
+CommandPtr Parser::Impl::ParseCommand() {
+  auto command = std::make_unique<Command>();
+  command->line = logical_line_;
+  SkipSeparators();
+  // Redirections may come first: ">log.txt echo done".
+  Text unused;
+  while (AtRedirection(unused)) {
+    command->redirections.push_back(ParseRedirection(&unused));
+    SkipSeparators();
+  }
+  bool quiet = false;
+  while (Special('@')) {
+    quiet = true;
+    Advance();
+    SkipSeparators();
+  }
+  if (AtLineEnd() || AtOperator()) {
+    if (command->redirections.empty()) {
+      if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
+      Fail(std::string(1, static_cast<char>(Current())) + " was unexpected at this time.");
+    }
+    // Only redirections: files are opened and nothing runs.
+    command->simple.word = "rem";
+    return command;
+  }
+  if (Special('(')) {
+    CommandPtr block = ParseBlock();
+    for (Redirection& redirection : command->redirections) {
+      block->redirections.insert(block->redirections.begin(), std::move(redirection));
+    }
+    block->line = command->line;
+    return block;
+  }
+
+  // The command word: a built-in when its plain leading letters name one.
+  const size_t start = pos_;
+  size_t cut = start;
+  while (cut < cells_.size() && cells_[cut] < 0x100 && !EndsBuiltinName(cells_[cut]) &&
+         cells_[cut] != '"' && cells_[cut] != '&' && cells_[cut] != '|' && cells_[cut] != '<' &&
+         cells_[cut] != '>' && cells_[cut] != ')') {
+    ++cut;
+  }
+  std::string word;
+  for (size_t i = start; i < cut; ++i) word += Lower(static_cast<char>(cells_[i]));
+  const bool word_ends =
+      cut == cells_.size() ||
+      (cells_[cut] < 0x100 &&
+       (EndsBuiltinName(cells_[cut]) || cells_[cut] == '&' || cells_[cut] == '|' ||
+        cells_[cut] == '<' || cells_[cut] == '>' || (cells_[cut] == ')' && open_blocks_ > 0)));
+  if (word_ends && IsBuiltin(word)) {
+    command->simple.word = word;
+    Text name;
+    while (pos_ < cut) TakeCell(&name);
+    command->simple.name = std::move(name);
+  } else {
+    while (!AtLineEnd()) {
+      if (!in_quotes_ && Current() < 0x100 &&
+          (IsSeparator(Current()) || AtOperator() || Current() == '(')) {
+        break;
+      }
+      TakeCell(&command->simple.name);
+    }
+  }
+  command->simple.quiet = quiet;
+
+  if (word == "rem" && !command->simple.word.empty()) {
+    pos_ = cells_.size();  // the rest of the line is the remark
+    return command;
+  }
+  if (command->simple.word == "if") {
+    ParseIf(command.get());
+    return command;
+  }
+  if (command->simple.word == "for") {
+    ParseFor(command.get());
+    return command;
+  }
+  ParseArguments(command.get());
+  return command;
+}
+
+// The text after the command word, up to the next operator, with the
+// redirections taken out of it and the spaces around them left in.
+void Parser::Impl::ParseArguments(Command* command) {
+  Text& arguments = command->simple.arguments;
+  while (!AtLineEnd()) {
+    if (AtRedirection(arguments)) {
+      command->redirections.push_back(ParseRedirection(&arguments));
+      continue;
+    }
+    if (AtOperator()) break;
+    TakeCell(&arguments);
+  }
+}
+
+// A redirection starts at "<" or ">", or at a handle digit right before ">"
+// that begins a word of its own.
+bool Parser::Impl::AtRedirection(const Text& before) const {
+  (void)before;
+  if (Special('<') || Special('>')) return true;
+  if (AtLineEnd() || in_quotes_) return false;
+  const Cell cell = Current();
+  if (cell < '0' || cell > '9' || !SpecialAt(1, '>')) return false;
+  if (pos_ == 0) return true;
+  const Cell previous = cells_[pos_ - 1];
+  return previous < 0x100 && IsSeparator(previous);
+}
+
+Redirection Parser::Impl::ParseRedirection(Text* before) {
+  (void)before;
+  Redirection redirection;
+  int handle = -1;
+  if (Current() >= '0' && Current() <= '9') {
+    handle = static_cast<int>(Current() - '0');
+    ++pos_;
+  }
+  if (Special('<')) {
+    redirection.kind = Redirection::Kind::kRead;
+    redirection.handle = handle < 0 ? 0 : handle;
+    ++pos_;
+  } else {
+    redirection.handle = handle < 0 ? 1 : handle;
+    ++pos_;
+    if (Special('>')) {
+      redirection.kind = Redirection::Kind::kAppend;
+      ++pos_;
+    }
+  }
+  if (Special('&') && !AtLineEnd() && CellAt(1) >= '0' && CellAt(1) <= '9') {
+    redirection.kind = Redirection::Kind::kDuplicate;
+    redirection.target = Text(std::string(1, static_cast<char>(CellAt(1))));
+    pos_ += 2;
+    return redirection;
+  }
+  SkipBlanks();
+  while (!AtLineEnd()) {
+    if (!in_quotes_ && Current() < 0x100 && (IsSeparator(Current()) || AtOperator())) break;
+    TakeCell(&redirection.target);
+  }
+  if (redirection.target.empty()) Fail("The syntax of the command is incorrect.");
+  return redirection;
+}
+
+CommandPtr Parser::Impl::ParseBlock() {
+  EnterNesting();
+  auto command = std::make_unique<Command>();
+  command->kind = Command::Kind::kBlock;
+  command->line = logical_line_;
+  Advance();  // the "("
+  ++open_blocks_;
+  while (true) {
+    Sequence line = ParseSequence(nullptr);
+    if (!line.items.empty()) command->block.lines.push_back(std::move(line));
+    if (Special(')')) {
+      Advance();
+      break;
+    }
+    if (!AtLineEnd()) Fail("The syntax of the command is incorrect.");
+    // The block goes on over the next lines; labels and blank lines in it
+    // are passed over.
+    while (true) {
+      if (next_line_ >= lines_.size()) Fail("a block is opened and never closed");
+      std::string_view unused;
+      const std::string_view line_text = lines_[next_line_];
+      if (IsLabelLine(line_text, &unused) ||
+          line_text.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
+        ++next_line_;
+        continue;
+      }
+      break;
+    }
+    LoadLogicalLine();
+  }
+  --open_blocks_;
+  LeaveNesting();
+  ParseTrailingRedirections(command.get());
+  return command;
+}
+
+void Parser::Impl::ParseTrailingRedirections(Command* command) {
+  Text unused;
+  while (true) {
+    const size_t saved = pos_;
+    SkipSeparators();
+    if (!AtRedirection(unused)) {
+      pos_ = saved;
+      return;
+    }
+    command->redirections.push_back(ParseRedirection(&unused));
+  }
+}
+
+// The body of a condition or a loop runs to the end of the line, "&" and all.
+// When it starts with a block, what follows the block goes on in the body.
+Sequence Parser::Impl::ParseBody() {
+  SkipSeparators();
+  if (AtLineEnd() || AtOperator()) Fail("The syntax of the command is incorrect.");
+  return ParseSequence(nullptr);
+}
+
+void Parser::Impl::ParseIf(Command* command) {
+  command->kind = Command::Kind::kIf;
+  EnterNesting();
+  IfCommand& statement = command->if_command;
+  statement.condition = ParseCondition();
+  SkipSeparators();
+  if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
+  if (Special('(')) {
+    CommandPtr block = ParseBlock();
+    const size_t saved = pos_;
+    SkipSeparators();
+    if (ConsumeWord("else")) {
+      statement.then_branch.items.emplace_back();
+      statement.then_branch.items.back().pipelines.emplace_back();
+      statement.then_branch.items.back().pipelines.back().commands.push_back(std::move(block));
+      statement.else_branch = ParseBody();
+    } else {
+      pos_ = saved;
+      statement.then_branch = ParseSequence(std::move(block));
+    }
+  } else {
+    statement.then_branch = ParseBody();
+  }
+  LeaveNesting();
+}
+
+Condition Parser::Impl::ParseCondition() {
+  Condition condition;
+  while (true) {
+    SkipSeparators();
+    if (!condition.ignore_case && ConsumeWord("/i")) {
+      condition.ignore_case = true;
+    } else if (!condition.negated && ConsumeWord("not")) {
+      condition.negated = true;
+    } else {
+      break;
+    }
+  }
+  SkipSeparators();
+  using Kind = Condition::Kind;
+  const size_t start = pos_;
+  Text first = ReadToken(/*stop_at_equals=*/true);
+  if (first.empty()) {
+    if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
+    Fail(std::string(1, static_cast<char>(Current() & 0xFF)) + " was unexpected at this time.");
+  }
+  const size_t after_first = pos_;
+  SkipBlanksAndCommas();
+  const bool comparison = Special('=') && SpecialAt(1, '=');
+  pos_ = after_first;
+  if (!comparison && first.IsLiteral()) {
+    std::string keyword = first.LiteralPart();
+    std::transform(keyword.begin(), keyword.end(), keyword.begin(), Lower);
+    const bool has_quote = keyword.find('"') != std::string::npos;
+    std::optional<Kind> kind;
+    if (!has_quote && keyword == "errorlevel") kind = Kind::kErrorlevel;
+    if (!has_quote && keyword == "exist") kind = Kind::kExist;
+    if (!has_quote && keyword == "defined") kind = Kind::kDefined;
+    if (!has_quote && keyword == "cmdextversion") kind = Kind::kCmdExtVersion;
+    if (kind) {
+      condition.kind = *kind;
+      SkipSeparators();
+      condition.left = ReadToken(/*stop_at_equals=*/false);
+      if (condition.left.empty()) Fail("The syntax of the command is incorrect.");
+      return condition;
+    }
+  }
+  (void)start;
+  condition.kind = Kind::kCompare;
+  condition.left = std::move(first);
+  SkipBlanksAndCommas();
+  if (Special('=') && SpecialAt(1, '=')) {
+    pos_ += 2;
+    condition.compare = Condition::Compare::kEqualText;
+  } else {
+    static constexpr std::pair<std::string_view, Condition::Compare> kOperators[] = {
+        {"equ", Condition::Compare::kEqu}, {"neq", Condition::Compare::kNeq},
+        {"lss", Condition::Compare::kLss}, {"leq", Condition::Compare::kLeq},
+        {"gtr", Condition::Compare::kGtr}, {"geq", Condition::Compare::kGeq},
+    };
+    bool found = false;
+    for (const auto& [name, compare] : kOperators) {
+      if (ConsumeWord(name)) {
+        condition.compare = compare;
+        found = true;
+        break;
+      }
+    }
+    if (!found) {
+      Text unexpected = ReadToken(false);
+      Fail(unexpected.LiteralPart() + " was unexpected at this time.");
+    }
+  }
+  SkipSeparators();
+  condition.right = ReadToken(/*stop_at_equals=*/false);
+  if (condition.right.empty()) Fail("The syntax of the command is incorrect.");
+  return condition;
+}
+
+void Parser::Impl::ParseFor(Command* command) {
+  command->kind = Command::Kind::kFor;
+  EnterNesting();
+  ForCommand& loop = command->for_command;
+  using Kind = ForCommand::Kind;
+  while (true) {
+    SkipSeparators();
+    if (ConsumeWord("/d")) {
+      if (loop.kind == Kind::kPlain) loop.kind = Kind::kDirectories;
+    } else if (ConsumeWord("/r")) {
+      loop.kind = Kind::kRecursive;
+      SkipSeparators();
+      if (!AtLineEnd() && (Current() & ~kEscaped) != kDoublePercent) {
+        loop.root = ReadToken(false);
+      }
+    } else if (ConsumeWord("/l")) {
+      loop.kind = Kind::kNumbers;
+    } else if (ConsumeWord("/f")) {
+      loop.kind = Kind::kLines;
+      SkipSeparators();
+      if (!AtLineEnd() && (Current() & ~kEscaped) != kDoublePercent) {
+        Text options = ReadToken(false);
+        // The options are one quoted word; the quotes are not part of them.
+        for (const Piece& piece : options.pieces()) {
+          if (piece.kind != Piece::Kind::kLiteral) {
+            loop.options.Append(piece);
+            continue;
+          }
+          std::string bytes = piece.text;
+          bytes.erase(std::remove(bytes.begin(), bytes.end(), '"'), bytes.end());
+          loop.options.Append(bytes);
+        }
+      }
+    } else {
+      break;
+    }
+  }
+  SkipSeparators();
+  if (AtLineEnd() || (Current() & ~kEscaped) != kDoublePercent || CellAt(1) >= 0x100) {
+    Fail("a for loop needs its variable written %%x");
+  }
+  loop.variable = static_cast<char>(CellAt(1));
+  pos_ += 2;
+  SkipSeparators();
+  if (!ConsumeWord("in")) Fail("a for loop needs \"in\" after its variable");
+  SkipSeparators();
+  if (!Special('(')) Fail("a for loop needs its set in parentheses");
+  Advance();
+  ReadForSet(&loop.set);
+  SkipSeparators();
+  if (!ConsumeWord("do")) Fail("a for loop needs \"do\" after its set");
+  // For /f the variable is the first of the tokens' consecutive letters.
+  // Letters past the ones its tokens fill are told apart by the generator.
+  const int count = loop.kind == Kind::kLines ? 26 : 1;
+  const size_t outer = loop_variables_.size();
+  for (int i = 0; i < count; ++i) {
+    const int letter = static_cast<unsigned char>(loop.variable) + i;
+    if (letter > 0xFF) break;
+    loop_variables_.push_back(static_cast<char>(letter));
+  }
+  loop.body = ParseBody();
+  loop_variables_.resize(outer);
+  LeaveNesting();
+}
+
+// The set runs to the first ")" outside quotes, over several lines if need be;
+// each line end in it counts as a separator.
+void Parser::Impl::ReadForSet(Text* set) {
+  while (true) {
+    while (!AtLineEnd()) {
+      if (Special(')')) {
+        Advance();
+        return;
+      }
+      TakeCell(set);
+    }
+    if (!LoadLogicalLine()) Fail("a for loop's set is opened and never closed");
+    set->Append(' ');
+  }
+}
+
+Parser::Parser(const std::vector<std::string_view>& lines) : impl_(std::make_unique<Impl>(lines)) {}
+Parser::~Parser() = default;
+bool Parser::Next(Statement* statement) {
+  return impl_->Next(statement);
+}
+
+}  // namespace morvex::batch

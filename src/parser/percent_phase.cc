@@ -1,0 +1,166 @@
+#include "parser/percent_phase.h"
+
+#include <string>
+
+namespace morvex::batch {
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// An optional minus sign and digits; `allow_empty` accepts no digits at all.
+bool IsInteger(std::string_view text, bool allow_empty) {
+  if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+  if (text.empty()) return allow_empty;
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+  }
+  return true;
+}
+
+// The part of "%VAR:spec%" after the colon: "~start[,length]" or
+// "[*]old=new". Anything else is no edit at all, and cmd drops "%VAR:".
+bool ParseEdit(std::string_view spec, VariableEdit* edit) {
+  if (!spec.empty() && spec.front() == '~') {
+    spec.remove_prefix(1);
+    const size_t comma = spec.find(',');
+    const std::string_view start = spec.substr(0, comma);
+    if (!IsInteger(start, /*allow_empty=*/true)) return false;
+    edit->kind = VariableEdit::Kind::kSubstring;
+    edit->first = start.empty() ? "0" : std::string(start);
+    if (comma != std::string_view::npos) {
+      const std::string_view length = spec.substr(comma + 1);
+      if (!IsInteger(length, /*allow_empty=*/false)) return false;
+      edit->second = std::string(length);
+      edit->has_length = true;
+    }
+    return true;
+  }
+  const size_t equals = spec.find('=');
+  if (equals == std::string_view::npos) return false;
+  edit->kind = VariableEdit::Kind::kReplace;
+  std::string_view search = spec.substr(0, equals);
+  if (!search.empty() && search.front() == '*') {
+    edit->star = true;
+    search.remove_prefix(1);
+  }
+  if (search.empty()) return false;
+  edit->first = std::string(search);
+  edit->second = std::string(spec.substr(equals + 1));
+  return true;
+}
+
+Cell AddExpansion(Piece piece, std::vector<Piece>* expansions) {
+  expansions->push_back(std::move(piece));
+  return kExpansion + static_cast<Cell>(expansions->size() - 1);
+}
+
+}  // namespace
+
+bool IsPathModifier(char c) {
+  switch (c | 0x20) {
+    case 'f':
+    case 'd':
+    case 'p':
+    case 'n':
+    case 'x':
+    case 's':
+    case 'a':
+    case 't':
+    case 'z':
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
+                       std::vector<Piece>* expansions, PercentProblem* problem) {
+  const size_t n = line.size();
+  size_t i = 0;
+  while (i < n) {
+    const char c = line[i];
+    if (c == '\r') {
+      ++i;
+      continue;
+    }
+    if (c != '%') {
+      cells->push_back(static_cast<unsigned char>(c));
+      ++i;
+      continue;
+    }
+    if (i + 1 == n) break;  // a lone "%" at the end of the line is dropped
+    const char next = line[i + 1];
+    if (next == '%') {
+      cells->push_back(kDoublePercent);
+      i += 2;
+      continue;
+    }
+    if (next == '*') {
+      Piece piece;
+      piece.kind = Piece::Kind::kAllArguments;
+      cells->push_back(AddExpansion(std::move(piece), expansions));
+      i += 2;
+      continue;
+    }
+    if (IsDigit(next)) {
+      Piece piece;
+      piece.kind = Piece::Kind::kArgument;
+      piece.index = next - '0';
+      cells->push_back(AddExpansion(std::move(piece), expansions));
+      i += 2;
+      continue;
+    }
+    if (next == '~') {
+      size_t j = i + 2;
+      while (j < n && IsPathModifier(line[j])) ++j;
+      // "$NAME:" searches the folders of a variable; it comes last.
+      if (j < n && line[j] == '$') {
+        const size_t colon = line.find(':', j);
+        if (colon != std::string_view::npos) j = colon + 1;
+      }
+      if (j < n && IsDigit(line[j])) {
+        Piece piece;
+        piece.kind = Piece::Kind::kArgument;
+        piece.index = line[j] - '0';
+        piece.modifiers = std::string(line.substr(i + 1, j - i - 1));
+        cells->push_back(AddExpansion(std::move(piece), expansions));
+        i = j + 1;
+        continue;
+      }
+      problem->invalid_path_operator = true;
+      ++i;
+      continue;
+    }
+    // A variable: its name runs to the next "%", or to a ":" that starts an
+    // edit. Without either, the "%" is dropped.
+    size_t j = i + 1;
+    while (j < n && line[j] != '%' && line[j] != ':') ++j;
+    if (j == n) {
+      ++i;
+      continue;
+    }
+    Piece piece;
+    piece.kind = Piece::Kind::kVariable;
+    piece.text = std::string(line.substr(i + 1, j - i - 1));
+    if (line[j] == '%') {
+      cells->push_back(AddExpansion(std::move(piece), expansions));
+      i = j + 1;
+      continue;
+    }
+    const size_t close = line.find('%', j + 1);
+    if (close == std::string_view::npos) {
+      ++i;
+      continue;
+    }
+    if (ParseEdit(line.substr(j + 1, close - j - 1), &piece.edit)) {
+      cells->push_back(AddExpansion(std::move(piece), expansions));
+      i = close + 1;
+      continue;
+    }
+    i = j + 1;  // "%VAR:" with no valid edit after it is dropped
+  }
+}
+
+}  // namespace morvex::batch

@@ -1,0 +1,44 @@
+#include "parser/syntax.h"
+
+namespace morvex::batch {
+
+void Text::Append(std::string_view literal) {
+  if (literal.empty()) return;
+  if (!pieces_.empty() && pieces_.back().kind == Piece::Kind::kLiteral) {
+    pieces_.back().text += literal;
+  } else {
+    pieces_.push_back(Piece::Literal(std::string(literal)));
+  }
+}
+
+void Text::Append(Piece piece) {
+  if (piece.kind == Piece::Kind::kLiteral) {
+    Append(std::string_view(piece.text));
+  } else {
+    pieces_.push_back(std::move(piece));
+  }
+}
+
+void Text::Append(const Text& other) {
+  for (const Piece& piece : other.pieces_) Append(piece);
+}
+
+void Text::RemoveLastByte() {
+  std::string& last = pieces_.back().text;
+  last.pop_back();
+  if (last.empty()) pieces_.pop_back();
+}
+
+bool Text::IsLiteral() const {
+  return pieces_.empty() || (pieces_.size() == 1 && pieces_[0].kind == Piece::Kind::kLiteral);
+}
+
+std::string Text::LiteralPart() const {
+  std::string bytes;
+  for (const Piece& piece : pieces_) {
+    if (piece.kind == Piece::Kind::kLiteral) bytes += piece.text;
+  }
+  return bytes;
+}
+
+}  // namespace morvex::batch

@@ -1,0 +1,192 @@
+// The syntax tree of a batch file as cmd.exe reads it: every node type in one
+// place. The parser builds it one statement at a time; the generator walks it.
+//
+// Text keeps what cmd has already decided when it reads a line (carets are
+// gone, quotes stay, operators and redirections are taken out) and marks what
+// it can only know when the line runs: the values of %VAR%, %1, %%i and !VAR!.
+
+#ifndef MORVEX_PARSER_SYNTAX_H_
+#define MORVEX_PARSER_SYNTAX_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvex::batch {
+
+/// What a %VAR% or !VAR! reference does with the value before it is used.
+struct VariableEdit {
+  enum class Kind {
+    kNone,
+    kSubstring,  // %VAR:~start,length%; `second` is empty when no length is given
+    kReplace,    // %VAR:old=new%, or %VAR:*old=new% when `star` is set
+  };
+  Kind kind = Kind::kNone;
+  std::string first;   // the start, or the text searched for
+  std::string second;  // the length, or the replacement
+  bool star = false;
+  bool has_length = false;
+
+  bool operator==(const VariableEdit&) const = default;
+};
+
+/// One run of text whose value is either written in the file or comes from an
+/// expansion when the command runs.
+struct Piece {
+  enum class Kind {
+    kLiteral,          // `text` is the bytes themselves
+    kVariable,         // %name%, read when the line is read; `text` is the name
+    kDelayedVariable,  // !name!, read when the command runs
+    kArgument,         // %0..%9, or %~mods0..9; `index` and `modifiers`
+    kAllArguments,     // %*
+    kLoopVariable,     // %%x inside a for body; `text` is the letter, with `modifiers`
+  };
+  Kind kind = Kind::kLiteral;
+  std::string text;
+  std::string modifiers;  // "~" and the modifier letters as written ("~dp"), or empty
+  int index = 0;
+  VariableEdit edit;
+
+  static Piece Literal(std::string bytes) {
+    Piece piece;
+    piece.text = std::move(bytes);
+    return piece;
+  }
+  bool operator==(const Piece&) const = default;
+};
+
+/// A run of pieces; adjacent literal bytes always share one piece.
+class Text {
+ public:
+  Text() = default;
+  explicit Text(std::string literal) { Append(std::move(literal)); }
+
+  void Append(std::string_view literal);
+  void Append(char byte) { Append(std::string_view(&byte, 1)); }
+  void Append(Piece piece);
+  void Append(const Text& other);
+  /// Drops the last byte; the text must end in a literal.
+  void RemoveLastByte();
+
+  const std::vector<Piece>& pieces() const { return pieces_; }
+  bool empty() const { return pieces_.empty(); }
+  /// True when nothing in it depends on the time the script runs.
+  bool IsLiteral() const;
+  /// The bytes of a literal text; expansions are left out.
+  std::string LiteralPart() const;
+
+  bool operator==(const Text&) const = default;
+
+ private:
+  std::vector<Piece> pieces_;
+};
+
+/// A redirection of one of the command's handles: `2>nul`, `>>log.txt`, `<in`,
+/// `2>&1`.
+struct Redirection {
+  enum class Kind { kWrite, kAppend, kRead, kDuplicate };
+  int handle = 1;
+  Kind kind = Kind::kWrite;
+  Text target;  // a file name, or the handle's digit for kDuplicate
+};
+
+struct Command;
+using CommandPtr = std::unique_ptr<Command>;
+
+/// Commands joined by `|`.
+struct Pipeline {
+  std::vector<CommandPtr> commands;
+};
+
+/// Pipelines joined by `&&` and `||`, which bind equally and from the left.
+struct AndOr {
+  std::vector<Pipeline> pipelines;
+  std::vector<bool> and_before;  // and_before[i]: pipelines[i + 1] follows `&&`
+};
+
+/// AndOr lists joined by `&` or by the line ends inside a block.
+struct Sequence {
+  std::vector<AndOr> items;
+};
+
+/// A command word with its text: a built-in or a program.
+struct SimpleCommand {
+  Text name;           // as written, quotes kept
+  std::string word;    // the built-in's name in lower case, or empty for a program
+  Text arguments;      // everything after the name, the separating character included
+  bool quiet = false;  // written after `@`
+};
+
+/// `if [/i] [not] condition body [else body]`.
+struct Condition {
+  enum class Kind { kCompare, kErrorlevel, kExist, kDefined, kCmdExtVersion };
+  enum class Compare { kEqualText, kEqu, kNeq, kLss, kLeq, kGtr, kGeq };
+  Kind kind = Kind::kCompare;
+  Compare compare = Compare::kEqualText;
+  bool negated = false;
+  bool ignore_case = false;
+  Text left;   // the first operand, the errorlevel, the path or the name
+  Text right;  // the second operand of a comparison
+};
+
+struct IfCommand {
+  Condition condition;
+  Sequence then_branch;
+  std::optional<Sequence> else_branch;
+};
+
+/// `for [/d | /r [root] | /l | /f ["options"]] %%x in (set) do body`.
+struct ForCommand {
+  enum class Kind { kPlain, kDirectories, kRecursive, kNumbers, kLines };
+  Kind kind = Kind::kPlain;
+  Text root;     // the root folder of /r, empty for the current one
+  Text options;  // the options of /f, quotes removed
+  char variable = 0;
+  Text set;  // what the parentheses hold, as written
+  Sequence body;
+};
+
+/// A parenthesised block: one sequence per line it holds.
+struct Block {
+  std::vector<Sequence> lines;
+};
+
+/// A command the parser could not make sense of, kept as written: the script
+/// stops there with a message instead of guessing.
+struct Unreadable {
+  std::string text;    // the command as written
+  std::string reason;  // what is wrong with it, for the note
+};
+
+struct Command {
+  enum class Kind { kSimple, kBlock, kIf, kFor, kUnreadable };
+  Kind kind = Kind::kSimple;
+  int line = 0;  // the physical line, from 0, where the command starts
+  std::vector<Redirection> redirections;
+  SimpleCommand simple;
+  Block block;
+  IfCommand if_command;
+  ForCommand for_command;
+  Unreadable unreadable;
+};
+
+/// One unit cmd reads before it runs any of it: a line, with the lines its
+/// open parentheses or trailing carets pull in.
+struct Statement {
+  enum class Kind {
+    kCommands,  // `body` holds what runs
+    kLabel,     // `:name`; `label` is the name as written
+    kEmpty,     // a blank line, a `::` comment or a `rem`-only line handled as nothing
+  };
+  Kind kind = Kind::kEmpty;
+  int first_line = 0;  // physical lines, from 0, that the statement spans
+  int last_line = 0;
+  std::string label;
+  Sequence body;
+};
+
+}  // namespace morvex::batch
+
+#endif  // MORVEX_PARSER_SYNTAX_H_
