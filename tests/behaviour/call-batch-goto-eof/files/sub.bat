@@ -1,0 +1,4 @@
+@echo off
+echo in sub
+goto :eof
+echo never

@@ -1,0 +1,3 @@
+@echo off
+call sub.bat
+echo after sub

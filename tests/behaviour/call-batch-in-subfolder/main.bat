@@ -1,0 +1,3 @@
+@echo off
+call tools\helper.bat value
+call tools\helper value

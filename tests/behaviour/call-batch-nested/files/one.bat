@@ -1,0 +1,4 @@
+@echo off
+echo one starts
+call two.bat
+echo one ends

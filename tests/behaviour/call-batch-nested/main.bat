@@ -1,0 +1,3 @@
+@echo off
+call one.bat
+echo main ends

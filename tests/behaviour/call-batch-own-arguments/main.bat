@@ -1,0 +1,3 @@
+@echo off
+call show.bat a b
+echo main still has [%1]

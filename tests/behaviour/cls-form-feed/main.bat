@@ -1,0 +1,4 @@
+@echo off
+echo before
+cls
+echo after

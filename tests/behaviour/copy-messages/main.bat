@@ -1,0 +1,4 @@
+@echo off
+copy a.txt b.txt
+copy /y a.txt b.txt
+move b.txt c.txt

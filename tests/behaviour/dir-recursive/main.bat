@@ -1,0 +1,2 @@
+@echo off
+for /f "delims=" %%f in ('dir /b /s *.txt') do echo [%%~nxf]

@@ -1,0 +1,5 @@
+@echo off
+echo shown once
+echo off
+echo still once
+@echo quietly

@@ -1,0 +1,4 @@
+@echo off
+echo(
+echo(text after a parenthesis
+echo(

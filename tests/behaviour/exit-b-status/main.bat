@@ -1,0 +1,4 @@
+@echo off
+echo before
+exit /b 7
+echo never

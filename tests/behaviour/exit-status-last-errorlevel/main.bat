@@ -1,0 +1,3 @@
+@echo off
+echo running
+type missing.txt 2>nul

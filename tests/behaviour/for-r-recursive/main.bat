@@ -1,0 +1,2 @@
+@echo off
+for /r %%f in (*.c) do echo [%%~nxf]

@@ -1,0 +1,2 @@
+@echo off
+for /r a %%f in (one) do echo [%%~nxf]

@@ -1,0 +1,4 @@
+@echo off
+echo one
+goto :eof
+echo never

@@ -1,0 +1,6 @@
+@echo off
+echo start
+goto skip
+echo skipped
+:skip
+echo after the label

@@ -1,0 +1,4 @@
+@echo off
+echo before
+goto nowhere
+echo never

@@ -1,0 +1,4 @@
+@echo off
+set "PATH=%CD%\tools;%PATH%"
+call helper
+helper.bat

@@ -1,0 +1,4 @@
+@echo off
+set "PATH=%CD%\bin;%CD%\more;%PATH%"
+call first
+call second

@@ -1,0 +1,4 @@
+@echo off
+set v=parent
+echo child | set /p v=
+echo [%v%]

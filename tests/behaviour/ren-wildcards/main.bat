@@ -1,0 +1,4 @@
+@echo off
+ren *.txt *.log
+dir /b *.log
+dir /b *.dat

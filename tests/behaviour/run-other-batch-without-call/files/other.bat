@@ -1,0 +1,2 @@
+@echo off
+echo in other [%1]

@@ -1,0 +1,4 @@
+@echo off
+echo before
+other.bat arg
+echo never printed

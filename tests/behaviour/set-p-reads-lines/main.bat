@@ -1,0 +1,4 @@
+@echo off
+set /p one=
+set /p two=
+echo [%one%] [%two%]

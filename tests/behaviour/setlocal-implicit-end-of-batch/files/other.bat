@@ -1,0 +1,4 @@
+@echo off
+setlocal
+set fromother=lost
+set shared=changed in a scope

@@ -1,0 +1,4 @@
+@echo off
+set shared=original
+call other.bat
+echo [%fromother%] [%shared%]

@@ -1,0 +1,3 @@
+@echo off
+xcopy src dest /s /i
+xcopy src quiet /s /i /q

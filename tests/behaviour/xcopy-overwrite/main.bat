@@ -1,0 +1,3 @@
+@echo off
+xcopy src dest /y /q >nul
+echo errorlevel %errorlevel%
