@@ -255,33 +255,36 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   }
   // Each side of a pipe runs in a shell of its own, as each runs in a cmd of
   // its own; the errorlevel afterwards is the last program's exit status.
-  std::string line;
-  for (size_t i = 0; i < pipeline.commands.size(); ++i) {
-    if (i > 0) line += " | ";
-    const std::string part = Capture([&] { Emit(*pipeline.commands[i]); });
-    if (IsSingleLine(part)) {
-      line += Trimmed(part);
-      continue;
+  std::vector<std::string> parts;
+  bool all_single = true;
+  for (const batch::CommandPtr& command : pipeline.commands) {
+    parts.push_back(Capture([&] { Emit(*command); }));
+    // A redirection of a side's output belongs inside it: "{ a >f; } | b".
+    if (IsSingleLine(parts.back()) && !command->redirections.empty() &&
+        &command != &pipeline.commands.back()) {
+      parts.back() = "{ " + Trimmed(parts.back()) + "; }\n";
     }
-    // A side of several lines becomes a group written on one line.
-    std::string joined = "{ ";
-    std::string_view rest = part;
-    while (!rest.empty()) {
-      const size_t end = rest.find('\n');
-      const std::string piece = Trimmed(rest.substr(0, end));
-      if (!piece.empty() && piece[0] != '#') joined += piece + "; ";
-      if (end == std::string_view::npos) break;
-      rest.remove_prefix(end + 1);
+    all_single = all_single && IsSingleLine(parts.back());
+  }
+  if (all_single) {
+    std::string line;
+    for (const std::string& part : parts) line += (line.empty() ? "" : " | ") + Trimmed(part);
+    out_.Line(line);
+  } else {
+    for (size_t i = 0; i < parts.size(); ++i) {
+      out_.Line(i == 0 ? "{" : "} | {");
+      out_.Indent();
+      out_.Lines(parts[i]);
+      if (!HasCommand(parts[i])) out_.Line(":");
+      out_.Dedent();
     }
-    line += joined + "}";
+    out_.Line("}");
   }
   const Command& last = *pipeline.commands.back();
   if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {
     out_.Use("_st");
-    out_.Line("{ " + line + "; _st; }");
-    return;
+    out_.Line("_st");
   }
-  out_.Line(line);
 }
 
 // Commands.
@@ -543,6 +546,7 @@ std::string Generator::Finish() {
       [this](size_t payload, size_t) { return FillArm(payload); },
       [this](size_t payload, size_t line) { return FillGoto(payload, line); },
   };
+  if (!HasCommand(out_.text())) out_.Line(":");
   out_.Assemble(head, fillers, &script);
   if (dispatch) {
     script += "  return \"$_el\"\n  ;;\nesac\ndone\n";

@@ -63,10 +63,14 @@ std::string Lower(std::string_view text) {
 }
 
 void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper) {
+  CallHelperWithWords(g, command, helper, ArgumentsAfterWord(command));
+}
+
+void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper,
+                         const Text& arguments) {
   Prelude prelude;
   std::string line(helper);
-  for (const std::string& word :
-       g.Words(ArgumentsAfterWord(command), WordStyle::kBuiltin, &prelude)) {
+  for (const std::string& word : g.Words(arguments, WordStyle::kBuiltin, &prelude)) {
     line += ' ' + word;
   }
   line += g.Redirections(command, &prelude);

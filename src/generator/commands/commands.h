@@ -42,6 +42,12 @@ void TranslateCopy(Generator& g, const batch::Command& command);
 void TranslateMove(Generator& g, const batch::Command& command);
 void TranslateRen(Generator& g, const batch::Command& command);
 void TranslateType(Generator& g, const batch::Command& command);
+// tools.cc
+void TranslateDir(Generator& g, const batch::Command& command);
+void TranslateStart(Generator& g, const batch::Command& command);
+/// The runtime helper that stands in for a Windows tool ("xcopy" gives
+/// "_xcopy"), or empty when the name is no such tool.
+std::string_view ToolHelper(std::string_view lower_name);
 // console.cc
 void TranslateCls(Generator& g, const batch::Command& command);
 void TranslatePause(Generator& g, const batch::Command& command);
@@ -63,6 +69,9 @@ std::string Lower(std::string_view text);
 /// Writes a helper call for a command that takes words: `helper word...`
 /// and the command's redirections.
 void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper);
+/// The same for a text that is not the command's own arguments.
+void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper,
+                         const batch::Text& arguments);
 
 }  // namespace morvex
 

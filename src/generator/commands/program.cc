@@ -28,6 +28,13 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   }
   const std::string lower = Lower(literal);
   const bool batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
+  const bool windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
+  const std::string_view tool =
+      ToolHelper(windows_program ? lower.substr(0, lower.size() - 4) : lower);
+  if (!tool.empty()) {
+    CallHelperWithWords(g, command, tool, command.simple.arguments);
+    return;
+  }
   std::string arguments;
   for (const std::string& word : g.Words(command.simple.arguments, WordStyle::kProgram, &prelude)) {
     arguments += " " + word;
@@ -63,7 +70,8 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   if (!literal.empty()) {
     // A Windows program's name without its ".exe" is the name of its
     // counterpart here.
-    if (EndsWith(lower, ".exe") || EndsWith(lower, ".com")) literal.resize(literal.size() - 4);
+    if (windows_program) literal.resize(literal.size() - 4);
+
     const std::vector<std::string> words = g.Words(Text(literal), WordStyle::kProgram, &prelude);
     program = words.empty() ? "''" : words[0];
   } else {
