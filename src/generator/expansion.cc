@@ -177,7 +177,9 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       return computed("_argmod", ShellQuote(piece.modifiers) + " \"" + argument + "\"");
     }
     case Piece::Kind::kAllArguments:
-      return "$*";
+      // shift leaves %* as it was when the batch file or call began.
+      out_.Use("_star");
+      return "${_star}";
     case Piece::Kind::kLoopVariable: {
       const char letter = piece.text[0];
       if (std::find(loop_letters_.begin(), loop_letters_.end(), letter) == loop_letters_.end()) {

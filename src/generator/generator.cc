@@ -1,6 +1,8 @@
 #include "generator/generator.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -535,9 +537,20 @@ std::string Generator::Finish() {
   }
   head += "set -f\n";
   head += "_me=" + ShellQuote(script_name_) + "\n";
-  head += "_el=0\n";
+  head += "_el=${_el:-0}\n";
   head += HelperDefinitions(out_.used());
-  head += "\n_batch() {\n";
+  // The body's name is the batch file's own, so that a script that another
+  // one runs in its shell (call other.bat) does not replace the caller's.
+  uint64_t hash = 14695981039346656037ull;
+  for (std::string_view line : lines_) {
+    for (char c : line) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ '\n') * 1099511628211ull;
+  }
+  char name[32];
+  std::snprintf(name, sizeof name, "_b_%016llx", static_cast<unsigned long long>(hash));
+  const std::string body_name = name;
+  head += "\n" + body_name + "() {\n";
+  if (out_.Uses("_star")) head += "  _star=$*\n";
   if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
 
   std::string script;
@@ -551,7 +564,10 @@ std::string Generator::Finish() {
   if (dispatch) {
     script += "  return \"$_el\"\n  ;;\nesac\ndone\n";
   }
-  script += "}\n\n_pc=_start\n_batch \"$@\"\n_exit\n";
+  script += "}\n\n_fn=" + body_name + "\n";
+  script += "# A batch file that calls this one reads the functions above and runs it.\n";
+  script += "[ -n \"${_sourced-}\" ] && return 0\n";
+  script += "_pc=_start\n\"$_fn\" \"$@\"\n_exit\n";
   return script;
 }
 

@@ -464,6 +464,7 @@ Sequence Parser::Impl::ParseSequence(CommandPtr first) {
       if (AtLineEnd() || Special(')')) break;
     }
     sequence.items.push_back(ParseAndOr(std::move(first)));
+    SkipSeparators();  // what a block leaves before an operator
     if (Special('&') && !SpecialAt(1, '&')) {
       Advance();
       continue;
@@ -477,6 +478,7 @@ AndOr Parser::Impl::ParseAndOr(CommandPtr first) {
   AndOr list;
   list.pipelines.push_back(ParsePipeline(std::move(first)));
   while (true) {
+    SkipSeparators();
     if (Special('&') && SpecialAt(1, '&')) {
       list.and_before.push_back(true);
     } else if (Special('|') && SpecialAt(1, '|')) {
@@ -499,9 +501,11 @@ AndOr Parser::Impl::ParseAndOr(CommandPtr first) {
 Pipeline Parser::Impl::ParsePipeline(CommandPtr first) {
   Pipeline pipeline;
   pipeline.commands.push_back(first ? std::move(first) : ParseCommand());
+  SkipSeparators();
   while (Special('|') && !SpecialAt(1, '|')) {
     Advance();
     pipeline.commands.push_back(ParseCommand());
+    SkipSeparators();
   }
   return pipeline;
 }

@@ -42,22 +42,14 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   const std::string redirections = g.Redirections(command, &prelude);
 
   if (batch_file) {
-    std::string path = literal.substr(0, literal.size() - 4);
+    std::string path = literal;
     std::replace(path.begin(), path.end(), '\\', '/');
-    const size_t slash = path.rfind('/');
-    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    g.Note("runs " + base + ".sh, the script converted from " + literal.substr(slash + 1) +
-           "; the variables it sets do not come back here");
-    std::string script;
-    if (slash == std::string::npos) {
-      g.out().Use("_d0");
-      script = "\"${_d0}\"" + ShellQuote(path + ".sh");
-    } else {
-      script = ShellQuote(path + ".sh");
-    }
-    g.out().Use("_runbat");
+    const std::string base = path.substr(path.rfind('/') + 1);
+    g.Note("runs " + base.substr(0, base.size() - 4) + ".sh, the script converted from " + base +
+           ", in this shell: the variables it sets stay set");
+    g.out().Use("_run");
     g.WritePrelude(prelude);
-    g.out().Line("_runbat " + script + arguments + redirections);
+    g.out().Line("_run " + ShellQuote(path) + arguments + redirections);
     if (!called) {
       // Without call, the other batch file takes this one's place: when it
       // ends, so does this one.

@@ -4,12 +4,12 @@
 # succeeds when the errorlevel is 0.
 _call() {
   _depth=$((${_depth:-0} + 1))
-  eval "_ca$_depth=\${_a0-} _cb$_depth=\${_sd:-0}"
+  eval "_ca$_depth=\${_a0-} _cb$_depth=\${_sd:-0} _cs$_depth=\${_star-}"
   _pc=$1
   _a0=$2
   shift 2
-  _batch "$@"
-  eval "_a0=\$_ca$_depth _cb=\$_cb$_depth"
+  "$_fn" "$@"
+  eval "_a0=\$_ca$_depth _cb=\$_cb$_depth _star=\$_cs$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
     _endlocal
   done

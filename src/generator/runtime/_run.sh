@@ -1,18 +1,62 @@
-# _run PROGRAM ARGUMENT...: runs a program as cmd does, from the current folder
-# first and then from PATH; its exit status becomes the errorlevel. A program
-# that is nowhere to be found gives cmd's message and errorlevel 9009.
+# _run PROGRAM ARGUMENT...: runs a program as cmd does. A name without a
+# folder is looked for in the current folder first, then in PATH. A batch file
+# found there (NAME.bat or NAME.cmd, or NAME itself when it ends so) runs as
+# the script converted from it, NAME.sh beside it. The exit status becomes the
+# errorlevel. A program that is nowhere to be found gives cmd's message and
+# errorlevel 9009.
+# needs: _runbat
 _run() {
-  case $1 in
-  */*) ;;
-  *)
-    if [ -f "./$1" ] && [ -x "./$1" ]; then
-      _p=./$1
+  _p=$1
+  _b=
+  case $_p in
+  *.[bB][aA][tT] | *.[cC][mM][dD]) _b=${_p%.*} ;;
+  esac
+  case $_p in
+  */*)
+    if [ -n "$_b" ] && [ -f "$_p" ]; then
       shift
-      set -- "$_p" "$@"
+      _runbat "$_b.sh" "$@"
+      return
     fi
+    for _x in bat cmd BAT CMD; do
+      if [ -z "$_b" ] && [ -f "$_p.$_x" ]; then
+        shift
+        _runbat "$_p.sh" "$@"
+        return
+      fi
+    done
+    ;;
+  *)
+    _ps=.:$PATH
+    _i=$IFS
+    IFS=:
+    for _dir in $_ps; do
+      IFS=$_i
+      _dir=${_dir:-.}
+      if [ -n "$_b" ]; then
+        if [ -f "$_dir/$_p" ]; then
+          shift
+          _runbat "$_dir/$_b.sh" "$@"
+          return
+        fi
+        continue
+      fi
+      for _x in bat cmd BAT CMD; do
+        if [ -f "$_dir/$_p.$_x" ]; then
+          shift
+          _runbat "$_dir/$_p.sh" "$@"
+          return
+        fi
+      done
+      if [ -f "$_dir/$_p" ] && [ -x "$_dir/$_p" ]; then
+        [ "$_dir" = . ] && shift && set -- "./$_p" "$@"
+        break
+      fi
+    done
+    IFS=$_i
     ;;
   esac
-  if command -v "$1" >/dev/null 2>&1; then
+  if [ -z "$_b" ] && command -v "$1" >/dev/null 2>&1; then
     "$@"
     _el=$?
     return "$_el"

@@ -1,12 +1,34 @@
 # _runbat SCRIPT ARGUMENT...: runs the script converted from another batch
-# file; its exit status becomes the errorlevel.
+# file in this shell, as cmd runs a batch file in the same process: the
+# variables it sets and its errorlevel stay when it ends, and a setlocal it
+# leaves open ends with it. The call succeeds when the errorlevel is 0.
 _runbat() {
   if [ ! -f "$1" ]; then
     printf '%s: not found (convert its batch file with morvex --runnable)\n' "$1" >&2
     _el=9009
     return 1
   fi
-  sh "$@"
-  _el=$?
-  return "$_el"
+  _depth=$((${_depth:-0} + 1))
+  eval "_ra$_depth=\${_a0-} _rd$_depth=\${_d0-} _rm$_depth=\$_me _rf$_depth=\$_fn" \
+    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0}"
+  _self=$1
+  _sourced=1
+  _fn=
+  # shellcheck disable=SC1090
+  . "$1"
+  _sourced=
+  _self=
+  _a0=$1
+  shift
+  if [ -n "$_fn" ]; then
+    _pc=_start
+    "$_fn" "$@"
+  fi
+  eval "_a0=\$_ra$_depth _d0=\$_rd$_depth _me=\$_rm$_depth _fn=\$_rf$_depth" \
+    "_star=\$_rs$_depth _cb=\$_cb$_depth"
+  while [ "${_sd:-0}" -gt "$_cb" ]; do
+    _endlocal
+  done
+  _depth=$((_depth - 1))
+  return $((_el != 0))
 }

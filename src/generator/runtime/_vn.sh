@@ -2,8 +2,8 @@
 # the converter names them: upper case, or spelt out after an "x" when sh
 # cannot hold the name as it is.
 _vn() {
-  _t=$(printf '%sx' "$1" | tr 'abcdefghijklmnopqrstuvwxyz' 'ABCDEFGHIJKLMNOPQRSTUVWXYZ')
-  _t=${_t%x}
+  _t=$(printf '%s.' "$1" | tr 'abcdefghijklmnopqrstuvwxyz' 'ABCDEFGHIJKLMNOPQRSTUVWXYZ')
+  _t=${_t%.}
   case $_t in
   '' | [0-9]* | _ | *[!A-Z0-9_]* | CDPATH | ENV | FCEDIT | HISTSIZE | IFS | LINENO | MAIL | \
     MAILCHECK | MAILPATH | OLDPWD | OPTARG | OPTIND | PPID | PS1 | PS2 | PS4 | PWD) ;;
