@@ -75,7 +75,8 @@ std::string Number(Generator& g, const Text& text, Prelude* prelude) {
 }  // namespace
 
 void TranslateGoto(Generator& g, const batch::Command& command) {
-  const Text target = SkipSeparators(ArgumentsAfterWord(command));
+  // "goto:eof" ends the word at the colon, which still belongs to the label.
+  const Text target = SkipSeparators(command.simple.arguments);
   if (!target.IsLiteral() || target.empty()) {
     g.NotTranslated(command, target.empty() ? "goto without a label"
                                             : "goto to a label known only when it runs");

@@ -219,12 +219,14 @@ class ArithmeticWriter {
       case Token::Kind::kName:
         return Number(token.text);
       case Token::Kind::kExpansion: {
+        // cmd puts the value's text into the expression, so "3+4" stays a
+        // sum; anything that is no arithmetic counts as its leading number.
         const std::string temporary = g_.Temporary();
-        g_.out().Use("_ni");
+        g_.out().Use("_nx");
         Text text;
         text.Append(token.piece);
-        prelude_->push_back("_ni " + temporary + " " + g_.Value(text, prelude_));
-        return temporary;
+        prelude_->push_back("_nx " + temporary + " " + g_.Value(text, prelude_));
+        return "${" + temporary + "}";
       }
     }
     return "";
@@ -254,17 +256,16 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
            !((*tokens)[end].kind == Token::Kind::kOperator && (*tokens)[end].text == ",")) {
       ++end;
     }
-    // One part: "name op= expression", or an expression whose value is not
-    // kept.
+    // One part: "name op= name op= ... expression", assigned from the right,
+    // or an expression whose value is not kept.
     size_t value_begin = begin;
-    std::string target;
-    std::string op;
-    if (end - begin >= 2 && (*tokens)[begin].kind == Token::Kind::kName &&
-        IsAssignment((*tokens)[begin + 1])) {
-      target = (*tokens)[begin].text;
-      op = (*tokens)[begin + 1].text;
+    std::vector<std::pair<std::string, std::string>> targets;  // name, operator
+    while (end - value_begin >= 2 && (*tokens)[value_begin].kind == Token::Kind::kName &&
+           IsAssignment((*tokens)[value_begin + 1])) {
+      std::string op = (*tokens)[value_begin + 1].text;
       op.pop_back();
-      value_begin = begin + 2;
+      targets.emplace_back((*tokens)[value_begin].text, op);
+      value_begin += 2;
     }
     if (value_begin == end || !WellFormed(*tokens, value_begin, end)) {
       while (open_checks-- > 0) {
@@ -281,19 +282,18 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         divisors.push_back(writer.Expression(*tokens, i + 1, OperandEnd(*tokens, i + 1)));
       }
     }
-    std::string value = writer.Expression(*tokens, value_begin, end);
-    if (!op.empty()) {
-      if (op == "/" || op == "%") divisors.push_back(value);
-      value = writer.Number(target) + " " + op + " (" + value + ")";
+    const std::string value = writer.Expression(*tokens, value_begin, end);
+    for (const auto& [target, op] : targets) {
+      if (!op.empty()) writer.Number(target);  // read before anything is assigned
     }
     g.WritePrelude(prelude);
     prelude.clear();
-    if (!divisors.empty()) {
+    auto open_check = [&](const std::vector<std::string>& checked) {
       // Later parts may divide by what earlier ones assign, so each check
       // comes right before its part, and the rest of the command only runs
       // when it passes.
       std::string check;
-      for (const std::string& divisor : divisors) {
+      for (const std::string& divisor : checked) {
         if (!check.empty()) check += " || ";
         check += "[ $((" + divisor + ")) -eq 0 ]";
       }
@@ -305,12 +305,26 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
       g.out().Line("else");
       g.out().Indent();
       ++open_checks;
-    }
-    if (!target.empty()) {
-      g.out().Line("export " + ShellVariableName(target) + "=$((" + value + "))");
-      writer.Forget(target);
-    } else {
+    };
+    if (!divisors.empty()) open_check(divisors);
+    if (targets.empty()) {
       g.out().Line(": $((" + value + "))");
+    }
+    // a=b+=5 gives b its new value first, then a the same.
+    std::string assigned = value;
+    for (size_t i = targets.size(); i-- > 0;) {
+      const auto& [target, op] = targets[i];
+      std::string result = assigned;
+      if (!op.empty()) {
+        if (op == "/" || op == "%") open_check({"(" + assigned + ")"});
+        result = writer.Number(target) + " " + op + " (" + assigned + ")";
+      }
+      // cmd computes with 32 bits: what overflows wraps around.
+      const std::string variable = ShellVariableName(target);
+      g.out().Line("export " + variable + "=$((((" + result +
+                   ") + 2147483648 & 4294967295) - 2147483648))");
+      writer.Forget(target);
+      assigned = variable;
     }
     if (end == tokens->size()) break;
     begin = end + 1;

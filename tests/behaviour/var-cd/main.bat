@@ -7,7 +7,7 @@ if exist "%CD%\sub\marker.txt" echo found through CD
 pushd sub
 if exist "%CD%\marker.txt" echo CD follows pushd
 popd
-if "%CD%\"=="%~dp0" echo CD is the script folder
+for %%a in ("%CD%") do for %%b in ("%~dp0.") do if "%%~fa"=="%%~fb" echo CD is the script folder
 set CD=overridden
 echo [%CD%]
 set CD=
