@@ -1,5 +1,10 @@
-// for: a command run once for each word, file, folder or number of a set.
+// for: a command run once for each word, file, folder, number or line of a
+// set.
 
+#include <algorithm>
+#include <optional>
+
+#include "generator/commands/commands.h"
 #include "generator/generator.h"
 #include "generator/sh_quote.h"
 #include "generator/shell_names.h"
@@ -41,8 +46,144 @@ std::vector<Text> SetItems(const Text& set) {
 }
 
 bool HasWildcard(const Text& item) {
-  const std::string literal = item.LiteralPart();
-  return literal.find_first_of("*?") != std::string::npos;
+  return item.LiteralPart().find_first_of("*?") != std::string::npos;
+}
+
+// What "for /f" is told by its options: "tokens=1,3* delims=, eol=# skip=2
+// usebackq".
+struct LinesOptions {
+  std::string delims = " \t";
+  std::string eol = ";";
+  int skip = 0;
+  bool usebackq = false;
+  std::vector<int> tokens = {1};  // ascending, each once
+  bool rest = false;              // a "*": one more variable takes the rest
+  bool valid = true;
+};
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if ((text[i] | 0x20) != prefix[i]) return false;
+  }
+  return true;
+}
+
+LinesOptions ParseLinesOptions(std::string_view text) {
+  LinesOptions options;
+  static constexpr std::string_view kKeywords[] = {
+      "tokens=", "delims=", "eol=", "skip=", "usebackq"};
+  auto at_keyword = [&](size_t i) {
+    for (std::string_view keyword : kKeywords) {
+      if (StartsWith(text.substr(i), keyword)) return true;
+    }
+    return false;
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == ' ' || text[i] == '\t') {
+      ++i;
+      continue;
+    }
+    const std::string_view rest = text.substr(i);
+    if (StartsWith(rest, "usebackq")) {
+      options.usebackq = true;
+      i += 8;
+    } else if (StartsWith(rest, "eol=")) {
+      i += 4;
+      options.eol = i < text.size() ? std::string(1, text[i++]) : std::string();
+    } else if (StartsWith(rest, "skip=")) {
+      i += 5;
+      size_t end = i;
+      while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+      if (end == i || end - i > 6) return {.valid = false};
+      options.skip = std::stoi(std::string(text.substr(i, end - i)));
+      i = end;
+    } else if (StartsWith(rest, "delims=")) {
+      // The delimiters run to a space that starts another option, or to the
+      // end: "delims= " makes the space one.
+      i += 7;
+      options.delims.clear();
+      while (i < text.size() && !(text[i] == ' ' && i + 1 < text.size() && at_keyword(i + 1))) {
+        options.delims += text[i++];
+      }
+    } else if (StartsWith(rest, "tokens=")) {
+      i += 7;
+      options.tokens.clear();
+      while (i < text.size() && text[i] != ' ') {
+        if (text[i] == '*') {
+          options.rest = true;
+          ++i;
+          continue;
+        }
+        size_t end = i;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+        if (end == i || end - i > 2) return {.valid = false};
+        const int first = std::stoi(std::string(text.substr(i, end - i)));
+        int last = first;
+        i = end;
+        if (i < text.size() && text[i] == '-') {
+          end = ++i;
+          while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+          if (end == i || end - i > 2) return {.valid = false};
+          last = std::stoi(std::string(text.substr(i, end - i)));
+          i = end;
+        }
+        for (int token = first; token <= last && token <= 31; ++token) {
+          if (token > 0) options.tokens.push_back(token);
+        }
+        if (i < text.size() && text[i] == ',') ++i;
+      }
+      std::sort(options.tokens.begin(), options.tokens.end());
+      options.tokens.erase(std::unique(options.tokens.begin(), options.tokens.end()),
+                           options.tokens.end());
+      if (options.tokens.empty() && !options.rest) return {.valid = false};
+    } else {
+      return {.valid = false};
+    }
+  }
+  return options;
+}
+
+// The delimiters as the inside of an sh bracket expression: "]" first, "-"
+// last, and no "!" or "^" at the front, where they would negate it.
+std::string BracketSet(std::string_view delims) {
+  std::string set;
+  if (delims.find(']') != std::string_view::npos) set += ']';
+  for (char c : delims) {
+    if (c == ']' || c == '-' || c == '!' || c == '^') continue;
+    if (c == '\\') set += '\\';
+    if (set.find(c) == std::string::npos) set += c;
+  }
+  if (delims.find('!') != std::string_view::npos) set += '!';
+  if (delims.find('^') != std::string_view::npos) set += '^';
+  if (delims.find('-') != std::string_view::npos) set += '-';
+  return set;
+}
+
+// The text inside the quotes that mark a for /f source, or nullopt when the
+// text is not so quoted.
+std::optional<Text> Unquoted(const Text& text, char quote) {
+  const std::vector<Piece>& pieces = text.pieces();
+  if (pieces.empty() || pieces.front().kind != Piece::Kind::kLiteral ||
+      pieces.back().kind != Piece::Kind::kLiteral || pieces.front().text[0] != quote) {
+    return std::nullopt;
+  }
+  const std::string& last = pieces.back().text;
+  const size_t close = last.rfind(quote);
+  if (close == std::string::npos || (pieces.size() == 1 && close == 0)) return std::nullopt;
+  Text inner;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    std::string_view part = pieces[i].text;
+    if (pieces[i].kind != Piece::Kind::kLiteral) {
+      inner.Append(pieces[i]);
+      continue;
+    }
+    if (i == pieces.size() - 1) part = part.substr(0, close);
+    if (i == 0) part.remove_prefix(1);
+    inner.Append(part);
+  }
+  return inner;
 }
 
 }  // namespace
@@ -50,8 +191,8 @@ bool HasWildcard(const Text& item) {
 void Generator::EmitFor(const batch::Command& command) {
   const batch::ForCommand& loop = command.for_command;
   using Kind = batch::ForCommand::Kind;
-  if (loop.kind == Kind::kRecursive || loop.kind == Kind::kLines) {
-    NotTranslated(command, loop.kind == Kind::kRecursive ? "for /r" : "for /f");
+  if (loop.kind == Kind::kLines) {
+    EmitForLines(command);
     return;
   }
   const std::string variable = LoopVariableName(loop.variable);
@@ -104,14 +245,21 @@ void Generator::EmitFor(const batch::Command& command) {
       head.push_back(line + "; do");
     } else {
       // Wildcards name files (or, with /d, folders) found when the loop
-      // starts; the items come one per line in _r.
-      out_.Use("_forset");
+      // starts, and /r looks in every folder below its root; the items come
+      // one per line in _r.
       out_.Use("_nl");
       out_.Use("_ifs");
-      std::string line =
-          std::string("_forset ") + (loop.kind == Kind::kDirectories ? "dirs" : "files");
-      for (const std::string& word : Words(loop.set, WordStyle::kCall, &prelude))
+      std::string line;
+      if (loop.kind == Kind::kRecursive) {
+        out_.Use("_forr");
+        line = "_forr " + (loop.root.empty() ? std::string("''") : Value(loop.root, &prelude));
+      } else {
+        out_.Use("_forset");
+        line = std::string("_forset ") + (loop.kind == Kind::kDirectories ? "dirs" : "files");
+      }
+      for (const std::string& word : Words(loop.set, WordStyle::kCall, &prelude)) {
         line += " " + word;
+      }
       prelude.push_back(line);
       prelude.push_back("IFS=$_nl");
       head.push_back("for " + variable + " in $_r; do");
@@ -119,21 +267,101 @@ void Generator::EmitFor(const batch::Command& command) {
       after.push_back("IFS=$_ifs");
     }
   }
-
   WritePrelude(prelude);
+  EmitLoopBody(loop, 1, head, tail, after);
+}
+
+void Generator::EmitLoopBody(const batch::ForCommand& loop, int variables,
+                             const std::vector<std::string>& head,
+                             const std::vector<std::string>& tail,
+                             const std::vector<std::string>& after) {
   for (const std::string& line : head) out_.Line(line);
   out_.Indent();
-  loop_letters_.push_back(loop.variable);
+  for (int i = 0; i < variables; ++i) {
+    loop_letters_.push_back(static_cast<char>(loop.variable + i));
+  }
   EnterLoop();
   const std::string body = Capture([&] { Emit(loop.body); });
   LeaveLoop();
-  loop_letters_.pop_back();
+  loop_letters_.resize(loop_letters_.size() - static_cast<size_t>(variables));
   out_.Lines(body);
   for (const std::string& line : tail) out_.Line(line);
   if (tail.empty() && !ScriptWriter::HasCommand(body)) out_.Line(":");
   out_.Dedent();
   out_.Line("done");
   for (const std::string& line : after) out_.Line(line);
+}
+
+// for /f: the lines of files, of a string or of a command's output, each cut
+// into tokens.
+void Generator::EmitForLines(const batch::Command& command) {
+  const batch::ForCommand& loop = command.for_command;
+  if (!loop.options.IsLiteral()) {
+    NotTranslated(command, "for /f with options known only when it runs");
+    return;
+  }
+  const LinesOptions options = ParseLinesOptions(loop.options.LiteralPart());
+  if (!options.valid) {
+    NotTranslated(command, "for /f with options cmd does not accept");
+    return;
+  }
+  const int variables = static_cast<int>(options.tokens.size()) + (options.rest ? 1 : 0);
+  if (static_cast<unsigned char>(loop.variable) + variables - 1 > 0xFF) {
+    NotTranslated(command, "for /f with more tokens than variables after its own");
+    return;
+  }
+  // Each loop level has its own text and line, so loops nest.
+  const std::string level = std::to_string(loop_depth() + 1);
+  const std::string text = "_fo" + level;
+  const std::string line = "_fl" + level;
+  Prelude prelude;
+  const Text set = TrimBlanks(loop.set);
+  const std::optional<Text> command_text = Unquoted(set, options.usebackq ? '`' : '\'');
+  const std::optional<Text> string_text =
+      options.usebackq ? Unquoted(set, '\'') : Unquoted(set, '"');
+  out_.Use("_nl");
+  out_.Use("_ifs");
+  out_.Use("_fsplit");
+  if (command_text) {
+    // The command's output, as cmd /c gives it.
+    const std::string code = Capture([&] { EmitCommandLine(*command_text); });
+    out_.Line(text + "=$(");
+    out_.Indent();
+    out_.Lines(code);
+    if (!ScriptWriter::HasCommand(code)) out_.Line(":");
+    out_.Dedent();
+    out_.Line(")");
+  } else if (string_text) {
+    const std::string value = Value(*string_text, &prelude);
+    WritePrelude(prelude);
+    out_.Line(text + "=" + value);
+  } else {
+    out_.Use("_fread");
+    std::string read = "_fread " + text;
+    for (const std::string& word : Words(set, WordStyle::kBuiltin, &prelude)) read += " " + word;
+    WritePrelude(prelude);
+    out_.Line(read);
+  }
+  prelude.clear();
+  std::string tokens;
+  for (int token : options.tokens) tokens += (tokens.empty() ? "" : " ") + std::to_string(token);
+  if (options.rest) tokens += tokens.empty() ? "*" : " *";
+  std::string split = "_fsplit " + ShellQuote(BracketSet(options.delims)) + " " +
+                      ShellQuote(options.eol) + " " + ShellQuote(tokens) + " \"$" + line + "\"";
+  for (int i = 0; i < variables; ++i) {
+    split += " " + LoopVariableName(static_cast<char>(loop.variable + i));
+  }
+  std::vector<std::string> head = {"IFS=$_nl", "for " + line + " in $" + text + "; do",
+                                   "  IFS=$_ifs"};
+  if (options.skip > 0) {
+    out_.Line("_fk" + level + "=" + std::to_string(options.skip));
+    head.push_back("  if [ \"$_fk" + level + "\" -gt 0 ]; then");
+    head.push_back("    _fk" + level + "=$((_fk" + level + " - 1))");
+    head.push_back("    continue");
+    head.push_back("  fi");
+  }
+  head.push_back("  " + split + " || continue");
+  EmitLoopBody(loop, variables, head, {}, {"IFS=$_ifs"});
 }
 
 }  // namespace morvex

@@ -129,7 +129,7 @@ std::string PieceKey(const Piece& piece) {
 }
 
 Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name)
-    : lines_(lines), script_name_(script_name) {
+    : lines_(&lines), script_name_(script_name) {
   out_.Indent();
 }
 
@@ -160,8 +160,9 @@ void Generator::Statement(const batch::Statement& statement) {
 }
 
 void Generator::Comments(int through_line) {
+  if (!comments_) return;
   for (int line = commented_through_ + 1; line <= through_line; ++line) {
-    std::string_view text = lines_[static_cast<size_t>(line)];
+    std::string_view text = (*lines_)[static_cast<size_t>(line)];
     if (IsBlankLine(text)) continue;
     out_.Line("# DOS: " + CommentText(text));
   }
@@ -188,6 +189,20 @@ void Generator::Snapshot(const batch::Statement& statement) {
     }
   });
   WritePrelude(prelude);
+}
+
+void Generator::EmitCommandLine(const batch::Text& text) {
+  const std::string source = batch::SourceForm(text);
+  const std::vector<std::string_view> lines = batch::SplitLines(source);
+  batch::Parser parser(lines, loop_letters_);
+  const std::vector<std::string_view>* outer_lines = std::exchange(lines_, &lines);
+  const bool outer_comments = std::exchange(comments_, false);
+  batch::Statement statement;
+  while (parser.Next(&statement)) {
+    if (statement.kind == batch::Statement::Kind::kCommands) Emit(statement.body);
+  }
+  comments_ = outer_comments;
+  lines_ = outer_lines;
 }
 
 // Sequences and lists.
@@ -457,7 +472,7 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   if (!target) {
     // cmd looks for the label's line anywhere in the file; one inside a block
     // or a continued line is a place this script cannot jump to.
-    for (std::string_view text : lines_) {
+    for (std::string_view text : *lines_) {
       std::string_view after_colon;
       if (batch::IsLabelLine(text, &after_colon) && batch::LabelName(after_colon) == name) {
         const std::string command = (site.is_call ? "call :" : "goto :") + name;
@@ -480,7 +495,7 @@ void Generator::Note(std::string_view text) {
 }
 
 std::string Generator::SourceText(const Command& command) const {
-  std::string_view line = lines_[static_cast<size_t>(command.line)];
+  std::string_view line = (*lines_)[static_cast<size_t>(command.line)];
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const size_t first = line.find_first_not_of(" \t");
   return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
@@ -514,7 +529,7 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
 }
 
 std::string Generator::Finish() {
-  Comments(static_cast<int>(lines_.size()) - 1);
+  Comments(static_cast<int>(lines_->size()) - 1);
   arm_used_.assign(label_of_statement_.size(), false);
   for (const GotoSite& site : goto_sites_) {
     if (std::optional<size_t> target = ResolveLabel(site)) {
@@ -542,7 +557,7 @@ std::string Generator::Finish() {
   // The body's name is the batch file's own, so that a script that another
   // one runs in its shell (call other.bat) does not replace the caller's.
   uint64_t hash = 14695981039346656037ull;
-  for (std::string_view line : lines_) {
+  for (std::string_view line : *lines_) {
     for (char c : line) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     hash = (hash ^ '\n') * 1099511628211ull;
   }

@@ -66,6 +66,10 @@ class Generator {
   /// Writes `body` as one compound sh command.
   void Group(const std::function<void()>& body);
 
+  /// Translates a command line given as text, as "cmd /c" would run it: the
+  /// command whose output a for /f loop reads.
+  void EmitCommandLine(const batch::Text& text);
+
   /// Translates a sequence, and-or list, pipeline or command inside the
   /// current statement.
   void Emit(const batch::Sequence& sequence);
@@ -101,6 +105,10 @@ class Generator {
   void EmitPipeline(const batch::Pipeline& pipeline);
   void EmitIf(const batch::Command& command);
   void EmitFor(const batch::Command& command);
+  void EmitForLines(const batch::Command& command);
+  void EmitLoopBody(const batch::ForCommand& loop, int variables,
+                    const std::vector<std::string>& head, const std::vector<std::string>& tail,
+                    const std::vector<std::string>& after);
   void EmitBlock(const batch::Command& command);
   std::string Capture(const std::function<void()>& body);
   std::string Condition(const batch::Condition& condition, Prelude* prelude);
@@ -118,7 +126,8 @@ class Generator {
   std::string FillArm(size_t statement_index);
   std::string ArmName(size_t label_statement) const;
 
-  const std::vector<std::string_view>& lines_;
+  const std::vector<std::string_view>* lines_;  // the batch file's, or a command line's
+  bool comments_ = true;  // off while a command line given as text is translated
   std::string script_name_;
   ScriptWriter out_;
   int commented_through_ = -1;  // the last physical line written as a comment

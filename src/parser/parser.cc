@@ -126,9 +126,48 @@ std::string LabelName(std::string_view after_colon) {
   return name;
 }
 
+std::string SourceForm(const Text& text) {
+  std::string source;
+  for (const Piece& piece : text.pieces()) {
+    switch (piece.kind) {
+      case Piece::Kind::kLiteral:
+        for (char c : piece.text) {
+          source += c;
+          if (c == '%') source += '%';
+        }
+        break;
+      case Piece::Kind::kVariable:
+      case Piece::Kind::kDelayedVariable: {
+        const char mark = piece.kind == Piece::Kind::kVariable ? '%' : '!';
+        source += mark + piece.text;
+        if (piece.edit.kind == VariableEdit::Kind::kSubstring) {
+          source += ":~" + piece.edit.first;
+          if (piece.edit.has_length) source += "," + piece.edit.second;
+        } else if (piece.edit.kind == VariableEdit::Kind::kReplace) {
+          source += std::string(":") + (piece.edit.star ? "*" : "") + piece.edit.first + "=" +
+                    piece.edit.second;
+        }
+        source += mark;
+        break;
+      }
+      case Piece::Kind::kArgument:
+        source += "%" + piece.modifiers + std::to_string(piece.index);
+        break;
+      case Piece::Kind::kAllArguments:
+        source += "%*";
+        break;
+      case Piece::Kind::kLoopVariable:
+        source += "%%" + piece.modifiers + piece.text;
+        break;
+    }
+  }
+  return source;
+}
+
 class Parser::Impl {
  public:
-  explicit Impl(const std::vector<std::string_view>& lines) : lines_(lines) {}
+  Impl(const std::vector<std::string_view>& lines, std::vector<char> loop_variables)
+      : lines_(lines), outer_loop_variables_(std::move(loop_variables)) {}
 
   bool Next(Statement* statement);
 
@@ -192,9 +231,10 @@ class Parser::Impl {
   bool in_quotes_ = false;
   std::vector<Piece> expansions_;  // what the cells' expansions stand for
   PercentProblem percent_problem_;
-  std::vector<char> loop_variables_;  // the variables of the loops being read
-  int depth_ = 0;                     // blocks, conditions and loops being read, for the limit
-  int open_blocks_ = 0;               // parentheses being read: only then does ")" end a command
+  std::vector<char> loop_variables_;        // the variables of the loops being read
+  std::vector<char> outer_loop_variables_;  // those of loops around the whole text
+  int depth_ = 0;        // blocks, conditions and loops being read, for the limit
+  int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
   int statement_line_ = 0;
 };
 
@@ -225,7 +265,7 @@ bool Parser::Impl::Next(Statement* statement) {
     statement->first_line = index;
     statement->kind = Statement::Kind::kCommands;
     expansions_.clear();
-    loop_variables_.clear();
+    loop_variables_ = outer_loop_variables_;
     depth_ = 0;
     open_blocks_ = 0;
     percent_problem_ = PercentProblem();
@@ -894,7 +934,8 @@ void Parser::Impl::ReadForSet(Text* set) {
   }
 }
 
-Parser::Parser(const std::vector<std::string_view>& lines) : impl_(std::make_unique<Impl>(lines)) {}
+Parser::Parser(const std::vector<std::string_view>& lines, std::vector<char> loop_variables)
+    : impl_(std::make_unique<Impl>(lines, std::move(loop_variables))) {}
 Parser::~Parser() = default;
 bool Parser::Next(Statement* statement) {
   return impl_->Next(statement);

@@ -26,14 +26,21 @@ std::string LabelName(std::string_view after_colon);
 /// true.
 bool IsLabelLine(std::string_view line, std::string_view* after_colon);
 
+/// The text as it would be written in a batch file: expansions in their
+/// percent forms and literal "%" doubled, so that reading it again gives the
+/// same text.
+std::string SourceForm(const Text& text);
+
 /// Reads statements in file order. Malformed input never stops it: a
 /// statement it cannot make sense of comes back as one Unreadable command that
 /// holds its text. Blocks nested deeper than a fixed limit are unreadable too,
 /// so that no part of the program needs a stack that grows with the input.
 class Parser {
  public:
-  /// `lines` must outlive the parser.
-  explicit Parser(const std::vector<std::string_view>& lines);
+  /// `lines` must outlive the parser. `loop_variables` are the variables of
+  /// the loops around the text, for a command line that a loop runs.
+  explicit Parser(const std::vector<std::string_view>& lines,
+                  std::vector<char> loop_variables = {});
   ~Parser();
   Parser(const Parser&) = delete;
   Parser& operator=(const Parser&) = delete;

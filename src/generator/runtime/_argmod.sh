@@ -4,52 +4,52 @@
 # bytes. Without modifiers other than ~, PATH loses its quotes only.
 # needs: _bs _unq
 _argmod() {
-  _unq _m "$3"
-  _bs _m "$_m"
+  _unq _am_m "$3"
+  _bs _am_m "$_am_m"
   case $2 in
   *[fFdDpPnNxXsS]*)
-    if [ -n "$_m" ]; then
-      case $_m in
-      /*) _a=$_m ;;
-      *) _a=$PWD/$_m ;;
+    if [ -n "$_am_m" ]; then
+      case $_am_m in
+      /*) _am_a=$_am_m ;;
+      *) _am_a=$PWD/$_am_m ;;
       esac
       # . and .. are resolved in the name itself, as cmd does.
-      _o=
-      _i=$IFS
+      _am_o=
+      _am_i=$IFS
       IFS=/
-      for _c in $_a; do
-        case $_c in
+      for _am_c in $_am_a; do
+        case $_am_c in
         '' | .) ;;
-        ..) _o=${_o%/*} ;;
-        *) _o=$_o/$_c ;;
+        ..) _am_o=${_am_o%/*} ;;
+        *) _am_o=$_am_o/$_am_c ;;
         esac
       done
-      IFS=$_i
-      _a=${_o:-/}
-      _d=${_a%/*}/
-      _b=${_a##*/}
-      case $_b in
-      *.*) _n=${_b%.*} _x=.${_b##*.} ;;
-      *) _n=$_b _x= ;;
+      IFS=$_am_i
+      _am_a=${_am_o:-/}
+      _am_d=${_am_a%/*}/
+      _am_b=${_am_a##*/}
+      case $_am_b in
+      *.*) _am_n=${_am_b%.*} _am_x=.${_am_b##*.} ;;
+      *) _am_n=$_am_b _am_x= ;;
       esac
-      _r=
+      _am_r=
       case $2 in
       *[dDpPnNxX]*)
-        case $2 in *[pP]*) _r=$_r$_d ;; esac
-        case $2 in *[nN]*) _r=$_r$_n ;; esac
-        case $2 in *[xX]*) _r=$_r$_x ;; esac
+        case $2 in *[pP]*) _am_r=$_am_r$_am_d ;; esac
+        case $2 in *[nN]*) _am_r=$_am_r$_am_n ;; esac
+        case $2 in *[xX]*) _am_r=$_am_r$_am_x ;; esac
         ;;
-      *) _r=$_a ;;
+      *) _am_r=$_am_a ;;
       esac
     else
-      _r=
+      _am_r=
     fi
     ;;
   *[zZ]*)
-    _r=
-    [ -f "$_m" ] && _r=$(wc -c <"$_m") && _r=$((_r))
+    _am_r=
+    [ -f "$_am_m" ] && _am_r=$(wc -c <"$_am_m") && _am_r=$((_am_r))
     ;;
-  *) _r=$_m ;;
+  *) _am_r=$_am_m ;;
   esac
-  eval "$1=\$_r"
+  eval "$1=\$_am_r"
 }

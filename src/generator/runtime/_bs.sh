@@ -1,16 +1,16 @@
 # _bs VAR TEXT: sets VAR to TEXT with every backslash made a slash, as the
 # names of files are written here.
 _bs() {
-  _r=
-  _t=$2
+  _bs_r=
+  _bs_t=$2
   while :; do
-    case $_t in
+    case $_bs_t in
     *\\*)
-      _r=$_r${_t%%\\*}/
-      _t=${_t#*\\}
+      _bs_r=$_bs_r${_bs_t%%\\*}/
+      _bs_t=${_bs_t#*\\}
       ;;
     *) break ;;
     esac
   done
-  eval "$1=\$_r\$_t"
+  eval "$1=\$_bs_r\$_bs_t"
 }

@@ -4,31 +4,31 @@
 # needs: _ni _lower
 _cmp() {
   if _isnum "$2" && _isnum "$3"; then
-    _ni _a "$2"
-    _ni _b "$3"
-    _c=$((_a < _b ? -1 : _a > _b))
+    _ni _cmp_a "$2"
+    _ni _cmp_b "$3"
+    _cmp_c=$((_cmp_a < _cmp_b ? -1 : _cmp_a > _cmp_b))
   else
-    _a=$2
-    _b=$3
+    _cmp_a=$2
+    _cmp_b=$3
     if [ "$4" = i ]; then
-      _lower _a "$2"
-      _lower _b "$3"
+      _lower _cmp_a "$2"
+      _lower _cmp_b "$3"
     fi
-    if [ "$_a" = "$_b" ]; then
-      _c=0
-    elif [ "$(printf '%s\n%s\n' "$_a" "$_b" | LC_ALL=C sort | head -n 1)" = "$_a" ]; then
-      _c=-1
+    if [ "$_cmp_a" = "$_cmp_b" ]; then
+      _cmp_c=0
+    elif [ "$(printf '%s\n%s\n' "$_cmp_a" "$_cmp_b" | LC_ALL=C sort | head -n 1)" = "$_cmp_a" ]; then
+      _cmp_c=-1
     else
-      _c=1
+      _cmp_c=1
     fi
   fi
   case $1 in
-  equ) [ "$_c" -eq 0 ] ;;
-  neq) [ "$_c" -ne 0 ] ;;
-  lss) [ "$_c" -lt 0 ] ;;
-  leq) [ "$_c" -le 0 ] ;;
-  gtr) [ "$_c" -gt 0 ] ;;
-  geq) [ "$_c" -ge 0 ] ;;
+  equ) [ "$_cmp_c" -eq 0 ] ;;
+  neq) [ "$_cmp_c" -ne 0 ] ;;
+  lss) [ "$_cmp_c" -lt 0 ] ;;
+  leq) [ "$_cmp_c" -le 0 ] ;;
+  gtr) [ "$_cmp_c" -gt 0 ] ;;
+  geq) [ "$_cmp_c" -ge 0 ] ;;
   esac
 }
 

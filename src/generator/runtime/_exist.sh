@@ -2,28 +2,28 @@
 # its wildcards, is there. "folder\nul" asks whether the folder exists.
 # needs: _bs
 _exist() {
-  _t=$1
-  case $_t in
-  *\"*) _t=$(printf '%s' "$_t" | tr -d '"') ;;
+  _ex_t=$1
+  case $_ex_t in
+  *\"*) _ex_t=$(printf '%s' "$_ex_t" | tr -d '"') ;;
   esac
-  _bs _t "$_t"
-  case $_t in
-  */[nN][uU][lL] | [nN][uU][lL]) [ -d "${_t%[nN][uU][lL]}." ]; return ;;
+  _bs _ex_t "$_ex_t"
+  case $_ex_t in
+  */[nN][uU][lL] | [nN][uU][lL]) [ -d "${_ex_t%[nN][uU][lL]}." ]; return ;;
   *[*?]*)
-    _i=$IFS
+    _ex_i=$IFS
     IFS=
     set +f
-    for _f in $_t; do
-      if [ -e "$_f" ]; then
+    for _ex_f in $_ex_t; do
+      if [ -e "$_ex_f" ]; then
         set -f
-        IFS=$_i
+        IFS=$_ex_i
         return 0
       fi
     done
     set -f
-    IFS=$_i
+    IFS=$_ex_i
     return 1
     ;;
   esac
-  [ -e "$_t" ]
+  [ -e "$_ex_t" ]
 }

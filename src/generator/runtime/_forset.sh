@@ -5,61 +5,61 @@
 # stays as it is, quotes and all.
 # needs: _bs _nl
 _forset() {
-  _mode=$1
+  _fs_mode=$1
   shift
   _r=
-  for _w in "$@"; do
+  for _fs_w in "$@"; do
     # Cut at separators outside quotes.
-    _items=
-    _q=0
-    _cur=
-    while [ -n "$_w" ]; do
-      _c=${_w%"${_w#?}"}
-      _w=${_w#?}
-      case $_c in
-      \") _q=$((1 - _q)) _cur=$_cur$_c ;;
+    _fs_items=
+    _fs_q=0
+    _fs_cur=
+    while [ -n "$_fs_w" ]; do
+      _fs_c=${_fs_w%"${_fs_w#?}"}
+      _fs_w=${_fs_w#?}
+      case $_fs_c in
+      \") _fs_q=$((1 - _fs_q)) _fs_cur=$_fs_cur$_fs_c ;;
       [,\;=' 	'])
-        if [ "$_q" = 1 ]; then
-          _cur=$_cur$_c
+        if [ "$_fs_q" = 1 ]; then
+          _fs_cur=$_fs_cur$_fs_c
         else
-          [ -n "$_cur" ] && _items=$_items$_cur$_nl
-          _cur=
+          [ -n "$_fs_cur" ] && _fs_items=$_fs_items$_fs_cur$_nl
+          _fs_cur=
         fi
         ;;
-      *) _cur=$_cur$_c ;;
+      *) _fs_cur=$_fs_cur$_fs_c ;;
       esac
     done
-    [ -n "$_cur" ] && _items=$_items$_cur$_nl
-    while [ -n "$_items" ]; do
-      _it=${_items%%"$_nl"*}
-      _items=${_items#*"$_nl"}
-      case $_it in
+    [ -n "$_fs_cur" ] && _fs_items=$_fs_items$_fs_cur$_nl
+    while [ -n "$_fs_items" ]; do
+      _fs_it=${_fs_items%%"$_nl"*}
+      _fs_items=${_fs_items#*"$_nl"}
+      case $_fs_it in
       *[*?]*) ;;
       *)
-        _r=$_r$_it$_nl
+        _r=$_r$_fs_it$_nl
         continue
         ;;
       esac
-      case $_it in
-      *\"*) _it=$(printf '%sx' "$_it" | tr -d '"') _it=${_it%x} ;;
+      case $_fs_it in
+      *\"*) _fs_it=$(printf '%sx' "$_fs_it" | tr -d '"') _fs_it=${_fs_it%x} ;;
       esac
-      _pre=${_it%"${_it##*[\\/]}"}
-      _bs _g "$_it"
-      _list=
-      _i=$IFS
+      _fs_pre=${_fs_it%"${_fs_it##*[\\/]}"}
+      _bs _fs_g "$_fs_it"
+      _fs_list=
+      _fs_i=$IFS
       IFS=
       set +f
-      for _f in $_g; do
-        if [ "$_mode" = dirs ]; then
-          [ -d "$_f" ] || continue
+      for _fs_f in $_fs_g; do
+        if [ "$_fs_mode" = dirs ]; then
+          [ -d "$_fs_f" ] || continue
         else
-          [ -f "$_f" ] || continue
+          [ -f "$_fs_f" ] || continue
         fi
-        _list=$_list$_pre${_f##*/}$_nl
+        _fs_list=$_fs_list$_fs_pre${_fs_f##*/}$_nl
       done
       set -f
-      IFS=$_i
-      [ -n "$_list" ] && _r=$_r$(printf '%s' "$_list" | LC_ALL=C sort -f)$_nl
+      IFS=$_fs_i
+      [ -n "$_fs_list" ] && _r=$_r$(printf '%s' "$_fs_list" | LC_ALL=C sort -f)$_nl
     done
   done
 }

@@ -2,7 +2,7 @@
 # needs: _lower
 _ieq() {
   [ "$1" = "$2" ] && return 0
-  _lower _a "$1"
-  _lower _b "$2"
-  [ "$_a" = "$_b" ]
+  _lower _ieq_a "$1"
+  _lower _ieq_b "$2"
+  [ "$_ieq_a" = "$_ieq_b" ]
 }

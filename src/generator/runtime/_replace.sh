@@ -3,34 +3,34 @@
 # including the first OLD is made NEW.
 # needs: _lower
 _replace() {
-  _v=$2
-  _lower _lv "$2"
-  _lower _lo "$3"
-  _r=
+  _rp_v=$2
+  _lower _rp_lv "$2"
+  _lower _rp_lo "$3"
+  _rp_r=
   while :; do
-    case $_lv in
-    *"$_lo"*) ;;
+    case $_rp_lv in
+    *"$_rp_lo"*) ;;
     *) break ;;
     esac
-    _h=${_lv%%"$_lo"*}
+    _rp_h=${_rp_lv%%"$_rp_lo"*}
     # The same number of characters from the original text.
-    _p=
-    _i=0
-    while [ "$_i" -lt "${#_h}" ]; do
-      _p=$_p?
-      _i=$((_i + 1))
+    _rp_p=
+    _rp_i=0
+    while [ "$_rp_i" -lt "${#_rp_h}" ]; do
+      _rp_p=$_rp_p?
+      _rp_i=$((_rp_i + 1))
     done
-    _k=${_v#$_p}
-    [ "$5" = '*' ] && _r= || _r=$_r${_v%"$_k"}
-    _r=$_r$4
-    _i=0
-    while [ "$_i" -lt "${#_lo}" ]; do
-      _p=$_p?
-      _i=$((_i + 1))
+    _rp_k=${_rp_v#$_rp_p}
+    [ "$5" = '*' ] && _rp_r= || _rp_r=$_rp_r${_rp_v%"$_rp_k"}
+    _rp_r=$_rp_r$4
+    _rp_i=0
+    while [ "$_rp_i" -lt "${#_rp_lo}" ]; do
+      _rp_p=$_rp_p?
+      _rp_i=$((_rp_i + 1))
     done
-    _v=${_v#$_p}
-    _lv=${_lv#$_p}
+    _rp_v=${_rp_v#$_rp_p}
+    _rp_lv=${_rp_lv#$_rp_p}
     [ "$5" = '*' ] && break
   done
-  eval "$1=\$_r\$_v"
+  eval "$1=\$_rp_r\$_rp_v"
 }

@@ -2,19 +2,19 @@
 # ":". An empty value removes it.
 # needs: _bs
 _setpath() {
-  _bs _t "$1"
-  _r=
+  _bs _sp_t "$1"
+  _sp_r=
   while :; do
-    case $_t in
+    case $_sp_t in
     *\;*)
-      _r=$_r${_t%%;*}:
-      _t=${_t#*;}
+      _sp_r=$_sp_r${_sp_t%%;*}:
+      _sp_t=${_sp_t#*;}
       ;;
     *) break ;;
     esac
   done
-  if [ -n "$_r$_t" ]; then
-    export PATH="$_r$_t"
+  if [ -n "$_sp_r$_sp_t" ]; then
+    export PATH="$_sp_r$_sp_t"
   else
     unset PATH
   fi

@@ -2,36 +2,36 @@
 # gives it. A negative start counts from the end; a negative length leaves
 # that many characters off the end.
 _substr() {
-  _t=$2
-  _n=${#_t}
-  _s=$3
-  [ "$_s" -lt 0 ] && _s=$((_n + _s))
-  [ "$_s" -lt 0 ] && _s=0
-  [ "$_s" -gt "$_n" ] && _s=$_n
-  _e=$_n
+  _ss_t=$2
+  _ss_n=${#_ss_t}
+  _ss_s=$3
+  [ "$_ss_s" -lt 0 ] && _ss_s=$((_ss_n + _ss_s))
+  [ "$_ss_s" -lt 0 ] && _ss_s=0
+  [ "$_ss_s" -gt "$_ss_n" ] && _ss_s=$_ss_n
+  _ss_e=$_ss_n
   if [ $# -ge 4 ]; then
     if [ "$4" -lt 0 ]; then
-      _e=$((_n + $4))
+      _ss_e=$((_ss_n + $4))
     else
-      _e=$((_s + $4))
+      _ss_e=$((_ss_s + $4))
     fi
   fi
-  [ "$_e" -gt "$_n" ] && _e=$_n
-  [ "$_e" -lt "$_s" ] && _e=$_s
+  [ "$_ss_e" -gt "$_ss_n" ] && _ss_e=$_ss_n
+  [ "$_ss_e" -lt "$_ss_s" ] && _ss_e=$_ss_s
   # Patterns of ? strip whole characters from either end.
-  _p=
-  _i=0
-  while [ "$_i" -lt "$_s" ]; do
-    _p=$_p?
-    _i=$((_i + 1))
+  _ss_p=
+  _ss_i=0
+  while [ "$_ss_i" -lt "$_ss_s" ]; do
+    _ss_p=$_ss_p?
+    _ss_i=$((_ss_i + 1))
   done
-  _t=${_t#$_p}
-  _p=
-  _i=$_e
-  while [ "$_i" -lt "$_n" ]; do
-    _p=$_p?
-    _i=$((_i + 1))
+  _ss_t=${_ss_t#$_ss_p}
+  _ss_p=
+  _ss_i=$_ss_e
+  while [ "$_ss_i" -lt "$_ss_n" ]; do
+    _ss_p=$_ss_p?
+    _ss_i=$((_ss_i + 1))
   done
-  _t=${_t%$_p}
-  eval "$1=\$_t"
+  _ss_t=${_ss_t%$_ss_p}
+  eval "$1=\$_ss_t"
 }
