@@ -109,6 +109,15 @@ std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool con
   } else {
     value = ExpansionValue(piece, prelude);
   }
+  // With delayed expansion on, cmd reads "!" in what an expansion put into
+  // the text too: "wow!" loses its mark.
+  if (current_command_ != nullptr && current_command_->delayed &&
+      piece.kind != Piece::Kind::kDelayedVariable) {
+    out_.Use("_dx");
+    const std::string temporary = Temporary();
+    prelude->push_back("_dx " + temporary + " \"" + value + "\"");
+    value = "${" + temporary + "}";
+  }
   if (!convert_slashes) return value;
   out_.Use("_bs");
   const std::string temporary = Temporary();
@@ -128,6 +137,11 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       return DoubleQuoted(piece.text);
     case Piece::Kind::kVariable:
     case Piece::Kind::kDelayedVariable: {
+      if (!piece.inner.empty()) {
+        Text inner;
+        for (const Piece& part : piece.inner) inner.Append(part);
+        return computed("_dvar", Value(inner, prelude));
+      }
       const std::string name = Upper(piece.text);
       std::string base;
       if (name == "ERRORLEVEL") {

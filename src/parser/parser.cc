@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "parser/delayed_phase.h"
 #include "parser/percent_phase.h"
 
 namespace morvex::batch {
@@ -222,6 +223,8 @@ class Parser::Impl {
   void LeaveNesting() { --depth_; }
   [[noreturn]] void Fail(std::string reason) { throw SyntaxError{std::move(reason)}; }
   void Recover(Statement* statement, const SyntaxError& error);
+  void ApplyDelayed(Command* command);
+  void TrackSetlocal(const Command& command);
 
   const std::vector<std::string_view>& lines_;
   size_t next_line_ = 0;     // the next physical line to read
@@ -233,6 +236,10 @@ class Parser::Impl {
   PercentProblem percent_problem_;
   std::vector<char> loop_variables_;        // the variables of the loops being read
   std::vector<char> outer_loop_variables_;  // those of loops around the whole text
+  // Delayed expansion, as setlocal turns it on and off in the order of the
+  // file, and the states that each open setlocal will give back.
+  bool delayed_ = false;
+  std::vector<bool> delayed_scopes_;
   int depth_ = 0;        // blocks, conditions and loops being read, for the limit
   int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
   int statement_line_ = 0;
@@ -632,7 +639,53 @@ CommandPtr Parser::Impl::ParseCommand() {
     return command;
   }
   ParseArguments(command.get());
+  ApplyDelayed(command.get());
+  TrackSetlocal(*command);
   return command;
+}
+
+// With delayed expansion on, each text of the command gets its !VAR! forms.
+void Parser::Impl::ApplyDelayed(Command* command) {
+  command->delayed = delayed_;
+  if (!delayed_) return;
+  for (Redirection& redirection : command->redirections) {
+    redirection.target = ApplyDelayedPhase(redirection.target);
+  }
+  switch (command->kind) {
+    case Command::Kind::kSimple:
+      command->simple.name = ApplyDelayedPhase(command->simple.name);
+      command->simple.arguments = ApplyDelayedPhase(command->simple.arguments);
+      break;
+    case Command::Kind::kIf:
+      command->if_command.condition.left = ApplyDelayedPhase(command->if_command.condition.left);
+      command->if_command.condition.right = ApplyDelayedPhase(command->if_command.condition.right);
+      break;
+    case Command::Kind::kFor:
+      command->for_command.set = ApplyDelayedPhase(command->for_command.set);
+      command->for_command.root = ApplyDelayedPhase(command->for_command.root);
+      break;
+    case Command::Kind::kBlock:
+    case Command::Kind::kUnreadable:
+      break;
+  }
+}
+
+// setlocal may turn delayed expansion on or off for the commands after it,
+// until its endlocal.
+void Parser::Impl::TrackSetlocal(const Command& command) {
+  if (command.simple.word == "endlocal") {
+    if (!delayed_scopes_.empty()) {
+      delayed_ = delayed_scopes_.back();
+      delayed_scopes_.pop_back();
+    }
+    return;
+  }
+  if (command.simple.word != "setlocal") return;
+  delayed_scopes_.push_back(delayed_);
+  std::string options = command.simple.arguments.LiteralPart();
+  std::transform(options.begin(), options.end(), options.begin(), Lower);
+  if (options.find("enabledelayedexpansion") != std::string::npos) delayed_ = true;
+  if (options.find("disabledelayedexpansion") != std::string::npos) delayed_ = false;
 }
 
 // The text after the command word, up to the next operator, with the
@@ -730,6 +783,7 @@ CommandPtr Parser::Impl::ParseBlock() {
   --open_blocks_;
   LeaveNesting();
   ParseTrailingRedirections(command.get());
+  ApplyDelayed(command.get());
   return command;
 }
 
@@ -759,6 +813,7 @@ void Parser::Impl::ParseIf(Command* command) {
   EnterNesting();
   IfCommand& statement = command->if_command;
   statement.condition = ParseCondition();
+  ApplyDelayed(command);
   SkipSeparators();
   if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
   if (Special('(')) {
@@ -902,6 +957,7 @@ void Parser::Impl::ParseFor(Command* command) {
   if (!Special('(')) Fail("a for loop needs its set in parentheses");
   Advance();
   ReadForSet(&loop.set);
+  ApplyDelayed(command);
   SkipSeparators();
   if (!ConsumeWord("do")) Fail("a for loop needs \"do\" after its set");
   // For /f the variable is the first of the tokens' consecutive letters.

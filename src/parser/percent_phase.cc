@@ -19,6 +19,8 @@ bool IsInteger(std::string_view text, bool allow_empty) {
   return true;
 }
 
+}  // namespace
+
 // The part of "%VAR:spec%" after the colon: "~start[,length]" or
 // "[*]old=new". Anything else is no edit at all, and cmd drops "%VAR:".
 bool ParseEdit(std::string_view spec, VariableEdit* edit) {
@@ -50,6 +52,8 @@ bool ParseEdit(std::string_view spec, VariableEdit* edit) {
   edit->second = std::string(spec.substr(equals + 1));
   return true;
 }
+
+namespace {
 
 Cell AddExpansion(Piece piece, std::vector<Piece>* expansions) {
   expansions->push_back(std::move(piece));

@@ -44,6 +44,10 @@ struct PercentProblem {
 void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
                        std::vector<Piece>* expansions, PercentProblem* problem);
 
+/// Reads the edit after the colon of "%VAR:edit%" ("~1,2", "old=new",
+/// "*old=new"); false when it is no edit.
+bool ParseEdit(std::string_view spec, VariableEdit* edit);
+
 /// True for the modifier letters of "%~" forms.
 bool IsPathModifier(char c);
 

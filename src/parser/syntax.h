@@ -48,6 +48,9 @@ struct Piece {
   std::string modifiers;  // "~" and the modifier letters as written ("~dp"), or empty
   int index = 0;
   VariableEdit edit;
+  // A !name! whose name comes in part from an expansion ("!item%i%!"): what
+  // lies between the marks, edit and all, to be read when the command runs.
+  std::vector<Piece> inner;
 
   static Piece Literal(std::string bytes) {
     Piece piece;
@@ -163,7 +166,8 @@ struct Unreadable {
 struct Command {
   enum class Kind { kSimple, kBlock, kIf, kFor, kUnreadable };
   Kind kind = Kind::kSimple;
-  int line = 0;  // the physical line, from 0, where the command starts
+  int line = 0;          // the physical line, from 0, where the command starts
+  bool delayed = false;  // delayed expansion was on when cmd read it
   std::vector<Redirection> redirections;
   SimpleCommand simple;
   Block block;

@@ -1,0 +1,109 @@
+#include "parser/delayed_phase.h"
+
+#include "parser/percent_phase.h"
+
+namespace morvex::batch {
+namespace {
+
+// A character of a literal piece, or a whole expansion.
+struct Unit {
+  const Piece* piece;  // for an expansion
+  char c;
+};
+
+std::vector<Unit> Units(const Text& text) {
+  std::vector<Unit> units;
+  for (const Piece& piece : text.pieces()) {
+    if (piece.kind != Piece::Kind::kLiteral) {
+      units.push_back({&piece, 0});
+      continue;
+    }
+    for (char c : piece.text) units.push_back({nullptr, c});
+  }
+  return units;
+}
+
+bool HasMark(const Text& text) {
+  for (const Piece& piece : text.pieces()) {
+    if (piece.kind == Piece::Kind::kLiteral && piece.text.find('!') != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The variable that "!inner!" names.
+Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) {
+  Piece variable;
+  variable.kind = Piece::Kind::kDelayedVariable;
+  bool literal = true;
+  for (size_t i = begin; i < end; ++i) literal = literal && units[i].piece == nullptr;
+  if (!literal) {
+    Text inner;
+    for (size_t i = begin; i < end; ++i) {
+      if (units[i].piece != nullptr) {
+        inner.Append(*units[i].piece);
+      } else {
+        inner.Append(units[i].c);
+      }
+    }
+    variable.inner = inner.pieces();
+    return variable;
+  }
+  std::string text;
+  for (size_t i = begin; i < end; ++i) text += units[i].c;
+  const size_t colon = text.find(':');
+  variable.text = text.substr(0, colon);
+  if (colon != std::string::npos &&
+      !ParseEdit(std::string_view(text).substr(colon + 1), &variable.edit)) {
+    variable.text = text;  // no variable has that name, so it reads as empty
+    variable.edit = VariableEdit();
+  }
+  return variable;
+}
+
+}  // namespace
+
+Text ApplyDelayedPhase(const Text& text) {
+  if (!HasMark(text)) return text;
+  const std::vector<Unit> units = Units(text);
+  Text result;
+  size_t i = 0;
+  while (i < units.size()) {
+    const Unit& unit = units[i];
+    if (unit.piece != nullptr) {
+      result.Append(*unit.piece);
+      ++i;
+      continue;
+    }
+    if (unit.c == '^') {
+      if (i + 1 < units.size()) {
+        if (units[i + 1].piece != nullptr) {
+          result.Append(*units[i + 1].piece);
+        } else {
+          result.Append(units[i + 1].c);
+        }
+      }
+      i += 2;
+      continue;
+    }
+    if (unit.c != '!') {
+      result.Append(unit.c);
+      ++i;
+      continue;
+    }
+    size_t close = i + 1;
+    while (close < units.size() && !(units[close].piece == nullptr && units[close].c == '!')) {
+      ++close;
+    }
+    if (close == units.size()) {
+      ++i;  // a mark without a partner is dropped
+      continue;
+    }
+    if (close > i + 1) result.Append(DelayedVariable(units, i + 1, close));
+    i = close + 1;
+  }
+  return result;
+}
+
+}  // namespace morvex::batch
