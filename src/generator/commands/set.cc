@@ -70,6 +70,17 @@ Text DropSwitch(const Text& text) {
   return rest;
 }
 
+// set "name=value" takes what lies between the first quote and the last.
+Text WithoutOuterQuotes(const Text& text) {
+  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral ||
+      text.pieces()[0].text[0] != '"') {
+    return text;
+  }
+  const Text inner = SplitAt(text, {0, 0, true}).second;
+  const Position last = Find(inner, '"', true);
+  return last.found ? SplitAt(inner, last).first : inner;
+}
+
 void Assign(Generator& g, const batch::Command& command, const Text& name, const Text& value,
             Prelude* prelude) {
   const std::string redirections = g.Redirections(command, prelude);
@@ -117,7 +128,8 @@ void TranslateSet(Generator& g, const batch::Command& command) {
     return;
   }
   if (StartsWithSwitch(text, 'p')) {
-    const Text rest = SkipBlanks(DropSwitch(text));
+    Text rest = SkipBlanks(DropSwitch(text));
+    rest = WithoutOuterQuotes(rest);
     const Position equals = Find(rest, '=', false);
     if (!equals.found) {
       g.NotTranslated(command, "set /p needs a variable and an equals sign");
@@ -136,14 +148,7 @@ void TranslateSet(Generator& g, const batch::Command& command) {
     g.out().Line(line);
     return;
   }
-  // set "name=value" takes what lies between the first quote and the last.
-  Text content = text;
-  if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
-      text.pieces()[0].text[0] == '"') {
-    const Text inner = SplitAt(text, {0, 0, true}).second;
-    const Position last = Find(inner, '"', true);
-    content = last.found ? SplitAt(inner, last).first : inner;
-  }
+  const Text content = WithoutOuterQuotes(text);
   const Position equals = Find(content, '=', false);
   if (!equals.found) {
     // Without "=", set shows the variables whose names start with the text.

@@ -1,7 +1,7 @@
 @echo off
-set zzfirst=1
-set ZZsecond=two words
-set zz-third=3
+set ZZFIRST=1
+set ZZSECOND=two words
+set ZZ-THIRD=3
 set zz
 echo errorlevel %errorlevel%
 set zznothing 2>nul
