@@ -3,6 +3,7 @@
 // command's text falls into.
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "generator/generator.h"
@@ -78,6 +79,34 @@ class WordBuilder {
 
 }  // namespace
 
+std::string DynamicValue(std::string_view upper_name,
+                         const std::function<std::string(const std::string&)>& compute) {
+  // A variable the batch file sets wins over the value cmd makes up, so each
+  // is read through its own name first.
+  if (upper_name == "ERRORLEVEL") return "${ERRORLEVEL-$_el}";
+  if (upper_name == "CD") return "${CD-$PWD}";
+  if (upper_name == "CMDEXTVERSION") return "${CMDEXTVERSION-2}";
+  if (upper_name == "OS") return "${OS-Windows_NT}";
+  if (upper_name == "USERPROFILE") return "${USERPROFILE-$HOME}";
+  if (upper_name == "TEMP") return "${TEMP-${TMPDIR:-/tmp}}";
+  if (upper_name == "TMP") return "${TMP-${TMPDIR:-/tmp}}";
+  if (upper_name == "USERNAME") return "${USERNAME-$(id -un)}";
+  if (upper_name == "COMPUTERNAME") return "${COMPUTERNAME-$(uname -n)}";
+  static constexpr std::pair<std::string_view, std::string_view> kComputed[] = {
+      {"RANDOM", "_random"}, {"DATE", "_date"}, {"TIME", "_time"}};
+  for (const auto& [name, helper] : kComputed) {
+    if (upper_name != name) continue;
+    std::string value = compute(std::string(helper));  // "${_eN}"
+    return "${" + std::string(name) + "-$" + value.substr(2);
+  }
+  return "";
+}
+
+bool AlwaysDefined(std::string_view upper_name) {
+  return upper_name == "OS" || upper_name == "USERPROFILE" || upper_name == "TEMP" ||
+         upper_name == "TMP" || upper_name == "USERNAME" || upper_name == "COMPUTERNAME";
+}
+
 std::string Generator::Value(const Text& text, Prelude* prelude) {
   if (text.IsLiteral()) {
     const std::string bytes = text.LiteralPart();
@@ -143,20 +172,9 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
         return computed("_dvar", Value(inner, prelude));
       }
       const std::string name = Upper(piece.text);
-      std::string base;
-      if (name == "ERRORLEVEL") {
-        base = "${ERRORLEVEL-$_el}";
-      } else if (name == "CD") {
-        base = "${CD-$PWD}";
-      } else if (name == "CMDEXTVERSION") {
-        base = "${CMDEXTVERSION-2}";
-      } else if (name == "RANDOM") {
-        // A variable of that name wins over the number cmd makes up.
-        base = computed("_random", "");
-        base = "${RANDOM-$" + base.substr(2);
-      } else {
-        base = "${" + ShellVariableName(piece.text) + "}";
-      }
+      std::string base =
+          DynamicValue(name, [&](const std::string& helper) { return computed(helper, ""); });
+      if (base.empty()) base = "${" + ShellVariableName(piece.text) + "}";
       using Kind = batch::VariableEdit::Kind;
       if (piece.edit.kind == Kind::kSubstring) {
         return computed("_substr", "\"" + base + "\" " + ShellQuote(piece.edit.first) +

@@ -423,7 +423,8 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       break;
     case Kind::kDefined:
       if (condition.left.IsLiteral()) {
-        test = "[ -n \"${" + ShellVariableName(condition.left.LiteralPart()) + "+set}\" ]";
+        const std::string name = ShellVariableName(condition.left.LiteralPart());
+        test = AlwaysDefined(name) ? "true" : "[ -n \"${" + name + "+set}\" ]";
       } else {
         out_.Use("_defined");
         test = "_defined " + Value(condition.left, prelude);

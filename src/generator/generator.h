@@ -151,6 +151,15 @@ class Generator {
   bool dynamic_goto_ = false;
 };
 
+/// The value of a variable that cmd makes up or that Windows sets, given its
+/// upper-case name ("RANDOM", "USERPROFILE"), as sh text for inside double
+/// quotes; `compute` adds a helper's call to the prelude and gives its
+/// result. Empty for an ordinary variable.
+std::string DynamicValue(std::string_view upper_name,
+                         const std::function<std::string(const std::string&)>& compute);
+/// True for the variables Windows always sets and that have a stand-in here.
+bool AlwaysDefined(std::string_view upper_name);
+
 /// A key that tells expansions apart, for a statement's table of the values
 /// it takes when cmd reads it.
 std::string PieceKey(const batch::Piece& piece);

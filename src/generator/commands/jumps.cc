@@ -58,6 +58,15 @@ Text SkipSeparators(const Text& text) {
   return rest;
 }
 
+// `text` without its first character, which separated it from a word.
+Text ArgumentsAfterWordOf(const Text& text) {
+  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return text;
+  Text rest;
+  rest.Append(std::string_view(text.pieces()[0].text).substr(1));
+  for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
+  return rest;
+}
+
 // A number written in the batch file, or the text to read one from.
 std::string Number(Generator& g, const Text& text, Prelude* prelude) {
   if (text.IsLiteral()) {
@@ -70,6 +79,35 @@ std::string Number(Generator& g, const Text& text, Prelude* prelude) {
   const std::string temporary = g.Temporary();
   prelude->push_back("_ni " + temporary + " " + g.Value(text, prelude));
   return "\"$" + temporary + "\"";
+}
+
+// "call echo" and "call set": call reads the command's percent forms a second
+// time, so "%%x%%" in the batch file gives x's value when the command runs.
+// The command clears the errorlevel, as any command run by call does.
+void CallEchoOrSet(Generator& g, const batch::Command& command, const std::string& word,
+                   const Text& rest) {
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  g.out().Use("_pct");
+  if (word == "echo") {
+    const Text text = ArgumentsAfterWordOf(rest);
+    if (TrimBlanks(text).empty()) {
+      g.out().Use("_echostate");
+      g.WritePrelude(prelude);
+      g.out().Line("_echostate" + redirections);
+    } else {
+      prelude.push_back("_pct _e0 " + g.Value(text, &prelude) + " \"$@\"");
+      g.WritePrelude(prelude);
+      g.out().Line("printf '%s\\n' \"$_e0\"" + redirections);
+    }
+  } else {
+    const Text text = SkipBlanks(ArgumentsAfterWordOf(rest));
+    g.out().Use("_setline");
+    prelude.push_back("_pct _e0 " + g.Value(text, &prelude) + " \"$@\"");
+    g.WritePrelude(prelude);
+    g.out().Line("_setline \"$_e0\"" + redirections);
+  }
+  g.out().Line("_el=0");
 }
 
 }  // namespace
@@ -117,6 +155,10 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   }
   if (word.IsLiteral()) {
     const std::string lower = Lower(word.LiteralPart());
+    if (lower == "echo" || lower == "set") {
+      CallEchoOrSet(g, command, lower, rest);
+      return;
+    }
     if (FindCommandRule(lower) != nullptr || lower == "if" || lower == "for") {
       g.NotTranslated(command,
                       "call of the built-in " + lower + ", which reads its line a second time");

@@ -12,6 +12,8 @@ _dvar() {
   case $_r in
   ERRORLEVEL) _dv_v=${ERRORLEVEL-$_el} ;;
   CD) _dv_v=${CD-$PWD} ;;
+  USERPROFILE) _dv_v=${USERPROFILE-$HOME} ;;
+  TEMP | TMP) eval "_dv_v=\${$_r-\${TMPDIR:-/tmp}}" ;;
   *) eval "_dv_v=\${$_r-}" ;;
   esac
   case $_dv_e in
