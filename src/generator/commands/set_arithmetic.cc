@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "generator/commands/commands.h"
 #include "generator/shell_names.h"
@@ -179,12 +180,32 @@ class ArithmeticWriter {
  public:
   ArithmeticWriter(Generator& g, Prelude* prelude) : g_(g), prelude_(prelude) {}
 
-  // The sh arithmetic text of tokens [begin, end).
+  // The sh arithmetic text of tokens [begin, end). A unary operator takes
+  // its operand in parentheses, "-(-(4))", so that no two operators meet.
   std::string Expression(const std::vector<Token>& tokens, size_t begin, size_t end) {
     std::string text;
+    std::vector<int> unclosed = {0};  // unary operators waiting, per parenthesis
+    bool expect_operand = true;
     for (size_t i = begin; i < end; ++i) {
-      if (!text.empty()) text += ' ';
-      text += Operand(tokens[i]);
+      const Token& token = tokens[i];
+      if (token.kind != Token::Kind::kOperator) {
+        text += Operand(token);
+        text.append(static_cast<size_t>(std::exchange(unclosed.back(), 0)), ')');
+        expect_operand = false;
+      } else if (expect_operand && token.text == "(") {
+        text += '(';
+        unclosed.push_back(0);
+      } else if (expect_operand) {
+        text += token.text + "(";
+        ++unclosed.back();
+      } else if (token.text == ")") {
+        text += ')';
+        if (unclosed.size() > 1) unclosed.pop_back();
+        text.append(static_cast<size_t>(std::exchange(unclosed.back(), 0)), ')');
+      } else {
+        text += " " + token.text + " ";
+        expect_operand = true;
+      }
     }
     return text;
   }

@@ -11,7 +11,7 @@ _call() {
   "$_fn" "$@"
   eval "_a0=\$_ca$_depth _cb=\$_cb$_depth _star=\$_cs$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
-    _endlocal
+    _endlocal || break
   done
   _depth=$((_depth - 1))
   return $((_el != 0))

@@ -27,7 +27,7 @@ _runbat() {
   eval "_a0=\$_ra$_depth _d0=\$_rd$_depth _me=\$_rm$_depth _fn=\$_rf$_depth" \
     "_star=\$_rs$_depth _cb=\$_cb$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
-    _endlocal
+    _endlocal || break
   done
   _depth=$((_depth - 1))
   return $((_el != 0))

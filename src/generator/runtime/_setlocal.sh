@@ -1,6 +1,7 @@
 # _setlocal [OPTION...]: opens a scope. Its endlocal, or the end of the batch
 # file or call that opened it, gives back the variables and the current folder
 # as they were here. setlocal sets errorlevel 0.
+# needs: _endlocal
 _setlocal() {
   _sd=$((${_sd:-0} + 1))
   eval "_sv$_sd=\$(export -p) _sf$_sd=\$PWD _sx$_sd=\${_dx:-0}"
