@@ -166,9 +166,9 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       return DoubleQuoted(piece.text);
     case Piece::Kind::kVariable:
     case Piece::Kind::kDelayedVariable: {
-      if (!piece.inner.empty()) {
+      if (!piece.inner().empty()) {
         Text inner;
-        for (const Piece& part : piece.inner) inner.Append(part);
+        for (const Piece& part : piece.inner()) inner.Append(part);
         return computed("_dvar", Value(inner, prelude));
       }
       const std::string name = Upper(piece.text);
@@ -176,37 +176,38 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
           DynamicValue(name, [&](const std::string& helper) { return computed(helper, ""); });
       if (base.empty()) base = "${" + ShellVariableName(piece.text) + "}";
       using Kind = batch::VariableEdit::Kind;
-      if (piece.edit.kind == Kind::kSubstring) {
-        return computed("_substr", "\"" + base + "\" " + ShellQuote(piece.edit.first) +
-                                       (piece.edit.has_length ? " " + ShellQuote(piece.edit.second)
-                                                              : std::string()));
+      if (piece.edit().kind == Kind::kSubstring) {
+        return computed(
+            "_substr",
+            "\"" + base + "\" " + ShellQuote(piece.edit().first) +
+                (piece.edit().has_length ? " " + ShellQuote(piece.edit().second) : std::string()));
       }
-      if (piece.edit.kind == Kind::kReplace) {
-        return computed("_replace", "\"" + base + "\" " + ShellQuote(piece.edit.first) + " " +
-                                        ShellQuote(piece.edit.second) +
-                                        (piece.edit.star ? " '*'" : ""));
+      if (piece.edit().kind == Kind::kReplace) {
+        return computed("_replace", "\"" + base + "\" " + ShellQuote(piece.edit().first) + " " +
+                                        ShellQuote(piece.edit().second) +
+                                        (piece.edit().star ? " '*'" : ""));
       }
       return base;
     }
     case Piece::Kind::kArgument: {
       if (piece.index == 0) {
-        if (piece.modifiers.empty()) {
+        if (piece.modifiers().empty()) {
           out_.Use("_a0");
           return "${_a0}";
         }
-        std::string lower = piece.modifiers;
+        std::string lower = piece.modifiers();
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](char c) { return static_cast<char>(c | 0x20); });
         if (lower == "~dp") {
           out_.Use("_d0");
           return "${_d0}";
         }
-        return computed("_argmod", ShellQuote(piece.modifiers) + " \"$0\"");
+        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"$0\"");
       }
       const std::string argument = "${" + std::to_string(piece.index) + "}";
-      if (piece.modifiers.empty()) return argument;
-      if (piece.modifiers == "~") return computed("_unq", "\"" + argument + "\"");
-      return computed("_argmod", ShellQuote(piece.modifiers) + " \"" + argument + "\"");
+      if (piece.modifiers().empty()) return argument;
+      if (piece.modifiers() == "~") return computed("_unq", "\"" + argument + "\"");
+      return computed("_argmod", ShellQuote(piece.modifiers()) + " \"" + argument + "\"");
     }
     case Piece::Kind::kAllArguments:
       // shift leaves %* as it was when the batch file or call began.
@@ -215,12 +216,12 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
     case Piece::Kind::kLoopVariable: {
       const char letter = piece.text[0];
       if (std::find(loop_letters_.begin(), loop_letters_.end(), letter) == loop_letters_.end()) {
-        return DoubleQuoted("%" + piece.modifiers + piece.text);
+        return DoubleQuoted("%" + piece.modifiers() + piece.text);
       }
       const std::string variable = "${" + LoopVariableName(letter) + "}";
-      if (piece.modifiers.empty()) return variable;
-      if (piece.modifiers == "~") return computed("_unq", "\"" + variable + "\"");
-      return computed("_argmod", ShellQuote(piece.modifiers) + " \"" + variable + "\"");
+      if (piece.modifiers().empty()) return variable;
+      if (piece.modifiers() == "~") return computed("_unq", "\"" + variable + "\"");
+      return computed("_argmod", ShellQuote(piece.modifiers()) + " \"" + variable + "\"");
     }
   }
   return "";

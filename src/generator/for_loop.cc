@@ -189,7 +189,7 @@ std::optional<Text> Unquoted(const Text& text, char quote) {
 }  // namespace
 
 void Generator::EmitFor(const batch::Command& command) {
-  const batch::ForCommand& loop = command.for_command;
+  const batch::ForCommand& loop = *command.for_command;
   using Kind = batch::ForCommand::Kind;
   if (loop.kind == Kind::kLines) {
     EmitForLines(command);
@@ -295,7 +295,7 @@ void Generator::EmitLoopBody(const batch::ForCommand& loop, int variables,
 // for /f: the lines of files, of a string or of a command's output, each cut
 // into tokens.
 void Generator::EmitForLines(const batch::Command& command) {
-  const batch::ForCommand& loop = command.for_command;
+  const batch::ForCommand& loop = *command.for_command;
   if (!loop.options.IsLiteral()) {
     NotTranslated(command, "for /f with options known only when it runs");
     return;

@@ -65,19 +65,19 @@ void ForEachText(const Command& command, const std::function<void(const Text&)>&
       visit(command.simple.arguments);
       break;
     case Command::Kind::kBlock:
-      for (const Sequence& line : command.block.lines) ForEachText(line, visit);
+      for (const Sequence& line : command.block->lines) ForEachText(line, visit);
       break;
     case Command::Kind::kIf:
-      visit(command.if_command.condition.left);
-      visit(command.if_command.condition.right);
-      ForEachText(command.if_command.then_branch, visit);
-      if (command.if_command.else_branch) ForEachText(*command.if_command.else_branch, visit);
+      visit(command.if_command->condition.left);
+      visit(command.if_command->condition.right);
+      ForEachText(command.if_command->then_branch, visit);
+      if (command.if_command->else_branch) ForEachText(*command.if_command->else_branch, visit);
       break;
     case Command::Kind::kFor:
-      visit(command.for_command.root);
-      visit(command.for_command.options);
-      visit(command.for_command.set);
-      ForEachText(command.for_command.body, visit);
+      visit(command.for_command->root);
+      visit(command.for_command->options);
+      visit(command.for_command->set);
+      ForEachText(command.for_command->body, visit);
       break;
     case Command::Kind::kUnreadable:
       break;
@@ -103,7 +103,7 @@ bool IsSingleCommand(const Sequence& sequence) {
   const Command& command = *sequence.items[0].pipelines[0].commands[0];
   if (command.kind == Command::Kind::kSimple) return true;
   if (command.kind != Command::Kind::kIf) return false;
-  const batch::IfCommand& branch = command.if_command;
+  const batch::IfCommand& branch = *command.if_command;
   auto simple = [](const Sequence& s) {
     return s.items.size() == 1 && s.items[0].pipelines.size() == 1 &&
            s.items[0].pipelines[0].commands.size() == 1 &&
@@ -118,13 +118,13 @@ std::string PieceKey(const Piece& piece) {
   std::string key(1, static_cast<char>('0' + static_cast<int>(piece.kind)));
   key += std::to_string(piece.index);
   for (const std::string* part :
-       {&piece.text, &piece.modifiers, &piece.edit.first, &piece.edit.second}) {
+       {&piece.text, &piece.modifiers(), &piece.edit().first, &piece.edit().second}) {
     key += '\0';
     key += *part;
   }
-  key += static_cast<char>('0' + static_cast<int>(piece.edit.kind));
-  key += piece.edit.star ? '*' : '-';
-  key += piece.edit.has_length ? 'l' : '-';
+  key += static_cast<char>('0' + static_cast<int>(piece.edit().kind));
+  key += piece.edit().star ? '*' : '-';
+  key += piece.edit().has_length ? 'l' : '-';
   return key;
 }
 
@@ -330,10 +330,10 @@ void Generator::Emit(const Command& command) {
       EmitFor(command);
       break;
     case Command::Kind::kUnreadable:
-      Note("not translated: " + command.unreadable.reason + "; cmd stops the batch file here");
+      Note("not translated: " + command.unreadable->reason + "; cmd stops the batch file here");
       out_.Use("_nt");
       out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
-                ShellQuote(FirstLine(command.unreadable.text)));
+                ShellQuote(FirstLine(command.unreadable->text)));
       out_.Line("exit 255");
       break;
   }
@@ -346,7 +346,7 @@ void Generator::EmitBlock(const Command& command) {
   const std::string redirections = Redirections(command, &prelude);
   WritePrelude(prelude);
   const std::string body = Capture([&] {
-    for (const Sequence& line : command.block.lines) Emit(line);
+    for (const Sequence& line : command.block->lines) Emit(line);
   });
   if (redirections.empty() && HasCommand(body)) {
     out_.Lines(body);
@@ -361,7 +361,7 @@ void Generator::EmitBlock(const Command& command) {
 }
 
 void Generator::EmitIf(const Command& command) {
-  const batch::IfCommand& statement = command.if_command;
+  const batch::IfCommand& statement = *command.if_command;
   Prelude prelude;
   const std::string condition = Condition(statement.condition, &prelude);
   WritePrelude(prelude);

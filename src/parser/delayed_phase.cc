@@ -47,7 +47,7 @@ Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) 
         inner.Append(units[i].c);
       }
     }
-    variable.inner = inner.pieces();
+    variable.mutable_details().inner = inner.pieces();
     return variable;
   }
   std::string text;
@@ -55,9 +55,9 @@ Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) 
   const size_t colon = text.find(':');
   variable.text = text.substr(0, colon);
   if (colon != std::string::npos &&
-      !ParseEdit(std::string_view(text).substr(colon + 1), &variable.edit)) {
+      !ParseEdit(std::string_view(text).substr(colon + 1), &variable.mutable_details().edit)) {
     variable.text = text;  // no variable has that name, so it reads as empty
-    variable.edit = VariableEdit();
+    variable.mutable_details().edit = VariableEdit();
   }
   return variable;
 }

@@ -141,24 +141,24 @@ std::string SourceForm(const Text& text) {
       case Piece::Kind::kDelayedVariable: {
         const char mark = piece.kind == Piece::Kind::kVariable ? '%' : '!';
         source += mark + piece.text;
-        if (piece.edit.kind == VariableEdit::Kind::kSubstring) {
-          source += ":~" + piece.edit.first;
-          if (piece.edit.has_length) source += "," + piece.edit.second;
-        } else if (piece.edit.kind == VariableEdit::Kind::kReplace) {
-          source += std::string(":") + (piece.edit.star ? "*" : "") + piece.edit.first + "=" +
-                    piece.edit.second;
+        if (piece.edit().kind == VariableEdit::Kind::kSubstring) {
+          source += ":~" + piece.edit().first;
+          if (piece.edit().has_length) source += "," + piece.edit().second;
+        } else if (piece.edit().kind == VariableEdit::Kind::kReplace) {
+          source += std::string(":") + (piece.edit().star ? "*" : "") + piece.edit().first + "=" +
+                    piece.edit().second;
         }
         source += mark;
         break;
       }
       case Piece::Kind::kArgument:
-        source += "%" + piece.modifiers + std::to_string(piece.index);
+        source += "%" + piece.modifiers() + std::to_string(piece.index);
         break;
       case Piece::Kind::kAllArguments:
         source += "%*";
         break;
       case Piece::Kind::kLoopVariable:
-        source += "%%" + piece.modifiers + piece.text;
+        source += "%%" + piece.modifiers() + piece.text;
         break;
     }
   }
@@ -313,14 +313,15 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
   }
   auto command = std::make_unique<Command>();
   command->kind = Command::Kind::kUnreadable;
+  command->unreadable = std::make_unique<Unreadable>();
   command->line = statement_line_;
   for (size_t i = static_cast<size_t>(statement_line_); i < next_line_; ++i) {
     std::string_view line = lines_[i];
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!command->unreadable.text.empty()) command->unreadable.text += '\n';
-    command->unreadable.text += line;
+    if (!command->unreadable->text.empty()) command->unreadable->text += '\n';
+    command->unreadable->text += line;
   }
-  command->unreadable.reason = error.reason;
+  command->unreadable->reason = error.reason;
   statement->body = Sequence();
   statement->body.items.emplace_back();
   statement->body.items.back().pipelines.emplace_back();
@@ -456,7 +457,8 @@ bool Parser::Impl::TakeLoopVariable(Text* text) {
       if (is_variable(variable)) end = variable;
     }
     if (end == 0) return false;
-    for (size_t i = 1; i < end; ++i) piece.modifiers += static_cast<char>(CellAt(i));
+    for (size_t i = 1; i < end; ++i)
+      piece.mutable_details().modifiers += static_cast<char>(CellAt(i));
   } else if (is_variable(1)) {
     end = 1;
   } else {
@@ -657,12 +659,13 @@ void Parser::Impl::ApplyDelayed(Command* command) {
       command->simple.arguments = ApplyDelayedPhase(command->simple.arguments);
       break;
     case Command::Kind::kIf:
-      command->if_command.condition.left = ApplyDelayedPhase(command->if_command.condition.left);
-      command->if_command.condition.right = ApplyDelayedPhase(command->if_command.condition.right);
+      command->if_command->condition.left = ApplyDelayedPhase(command->if_command->condition.left);
+      command->if_command->condition.right =
+          ApplyDelayedPhase(command->if_command->condition.right);
       break;
     case Command::Kind::kFor:
-      command->for_command.set = ApplyDelayedPhase(command->for_command.set);
-      command->for_command.root = ApplyDelayedPhase(command->for_command.root);
+      command->for_command->set = ApplyDelayedPhase(command->for_command->set);
+      command->for_command->root = ApplyDelayedPhase(command->for_command->root);
       break;
     case Command::Kind::kBlock:
     case Command::Kind::kUnreadable:
@@ -754,12 +757,13 @@ CommandPtr Parser::Impl::ParseBlock() {
   EnterNesting();
   auto command = std::make_unique<Command>();
   command->kind = Command::Kind::kBlock;
+  command->block = std::make_unique<Block>();
   command->line = logical_line_;
   Advance();  // the "("
   ++open_blocks_;
   while (true) {
     Sequence line = ParseSequence(nullptr);
-    if (!line.items.empty()) command->block.lines.push_back(std::move(line));
+    if (!line.items.empty()) command->block->lines.push_back(std::move(line));
     if (Special(')')) {
       Advance();
       break;
@@ -811,7 +815,8 @@ Sequence Parser::Impl::ParseBody() {
 void Parser::Impl::ParseIf(Command* command) {
   command->kind = Command::Kind::kIf;
   EnterNesting();
-  IfCommand& statement = command->if_command;
+  command->if_command = std::make_unique<IfCommand>();
+  IfCommand& statement = *command->if_command;
   statement.condition = ParseCondition();
   ApplyDelayed(command);
   SkipSeparators();
@@ -911,7 +916,8 @@ Condition Parser::Impl::ParseCondition() {
 void Parser::Impl::ParseFor(Command* command) {
   command->kind = Command::Kind::kFor;
   EnterNesting();
-  ForCommand& loop = command->for_command;
+  command->for_command = std::make_unique<ForCommand>();
+  ForCommand& loop = *command->for_command;
   using Kind = ForCommand::Kind;
   while (true) {
     SkipSeparators();

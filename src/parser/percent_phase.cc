@@ -128,7 +128,7 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
         Piece piece;
         piece.kind = Piece::Kind::kArgument;
         piece.index = line[j] - '0';
-        piece.modifiers = std::string(line.substr(i + 1, j - i - 1));
+        piece.mutable_details().modifiers = std::string(line.substr(i + 1, j - i - 1));
         cells->push_back(AddExpansion(std::move(piece), expansions));
         i = j + 1;
         continue;
@@ -158,7 +158,7 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
       ++i;
       continue;
     }
-    if (ParseEdit(line.substr(j + 1, close - j - 1), &piece.edit)) {
+    if (ParseEdit(line.substr(j + 1, close - j - 1), &piece.mutable_details().edit)) {
       cells->push_back(AddExpansion(std::move(piece), expansions));
       i = close + 1;
       continue;

@@ -2,6 +2,37 @@
 
 namespace morvex::batch {
 
+namespace {
+const PieceDetails& NoDetails() {
+  static const PieceDetails none;
+  return none;
+}
+}  // namespace
+
+const std::string& Piece::modifiers() const {
+  return details_ ? details_->modifiers : NoDetails().modifiers;
+}
+const VariableEdit& Piece::edit() const {
+  return details_ ? details_->edit : NoDetails().edit;
+}
+const std::vector<Piece>& Piece::inner() const {
+  return details_ ? details_->inner : NoDetails().inner;
+}
+
+PieceDetails& Piece::mutable_details() {
+  if (!details_) {
+    details_ = std::make_shared<PieceDetails>();
+  } else if (details_.use_count() > 1) {
+    details_ = std::make_shared<PieceDetails>(*details_);
+  }
+  return *details_;
+}
+
+bool Piece::operator==(const Piece& other) const {
+  return kind == other.kind && index == other.index && text == other.text &&
+         modifiers() == other.modifiers() && edit() == other.edit() && inner() == other.inner();
+}
+
 void Text::Append(std::string_view literal) {
   if (literal.empty()) return;
   if (!pieces_.empty() && pieces_.back().kind == Piece::Kind::kLiteral) {

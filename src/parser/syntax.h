@@ -8,6 +8,7 @@
 #ifndef MORVEX_PARSER_SYNTAX_H_
 #define MORVEX_PARSER_SYNTAX_H_
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,10 +33,13 @@ struct VariableEdit {
   bool operator==(const VariableEdit&) const = default;
 };
 
+struct PieceDetails;
+
 /// One run of text whose value is either written in the file or comes from an
-/// expansion when the command runs.
+/// expansion when the command runs. Kept small, since a long line holds
+/// millions: what only some expansions have lives in shared details.
 struct Piece {
-  enum class Kind {
+  enum class Kind : uint8_t {
     kLiteral,          // `text` is the bytes themselves
     kVariable,         // %name%, read when the line is read; `text` is the name
     kDelayedVariable,  // !name!, read when the command runs
@@ -44,20 +48,34 @@ struct Piece {
     kLoopVariable,     // %%x inside a for body; `text` is the letter, with `modifiers`
   };
   Kind kind = Kind::kLiteral;
-  std::string text;
-  std::string modifiers;  // "~" and the modifier letters as written ("~dp"), or empty
   int index = 0;
-  VariableEdit edit;
-  // A !name! whose name comes in part from an expansion ("!item%i%!"): what
-  // lies between the marks, edit and all, to be read when the command runs.
-  std::vector<Piece> inner;
+  std::string text;
 
   static Piece Literal(std::string bytes) {
     Piece piece;
     piece.text = std::move(bytes);
     return piece;
   }
-  bool operator==(const Piece&) const = default;
+
+  /// "~" and the modifier letters as written ("~dp"), or empty.
+  const std::string& modifiers() const;
+  const VariableEdit& edit() const;
+  /// A !name! whose name comes in part from an expansion ("!item%i%!"): what
+  /// lies between the marks, edit and all, to be read when the command runs.
+  const std::vector<Piece>& inner() const;
+  /// The details, for filling in; a piece's copies keep theirs.
+  PieceDetails& mutable_details();
+
+  bool operator==(const Piece& other) const;
+
+ private:
+  std::shared_ptr<PieceDetails> details_;
+};
+
+struct PieceDetails {
+  std::string modifiers;
+  VariableEdit edit;
+  std::vector<Piece> inner;
 };
 
 /// A run of pieces; adjacent literal bytes always share one piece.
@@ -169,11 +187,11 @@ struct Command {
   int line = 0;          // the physical line, from 0, where the command starts
   bool delayed = false;  // delayed expansion was on when cmd read it
   std::vector<Redirection> redirections;
-  SimpleCommand simple;
-  Block block;
-  IfCommand if_command;
-  ForCommand for_command;
-  Unreadable unreadable;
+  SimpleCommand simple;  // the others are held apart, as most commands are simple
+  std::unique_ptr<Block> block;
+  std::unique_ptr<IfCommand> if_command;
+  std::unique_ptr<ForCommand> for_command;
+  std::unique_ptr<Unreadable> unreadable;
 };
 
 /// One unit cmd reads before it runs any of it: a line, with the lines its

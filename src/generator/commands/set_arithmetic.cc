@@ -23,8 +23,8 @@ namespace {
 struct Token {
   enum class Kind { kNumber, kName, kOperator, kExpansion };
   Kind kind;
-  std::string text;  // the number, the name or the operator
-  Piece piece;       // for kExpansion
+  std::string text;              // the number, the name or the operator
+  const Piece* piece = nullptr;  // for kExpansion, in the command's text
 };
 
 constexpr std::string_view kOperators[] = {
@@ -73,7 +73,7 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
         *why = "set /a with an expansion glued to a name or a number";
         return std::nullopt;
       }
-      tokens.push_back({Token::Kind::kExpansion, "", piece});
+      tokens.push_back({Token::Kind::kExpansion, "", &piece});
       glued_allowed = false;
       continue;
     }
@@ -94,7 +94,7 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
       if (IsOperatorByte(c)) {
         for (std::string_view op : kOperators) {
           if (text.compare(i, op.size(), op) == 0) {
-            tokens.push_back({Token::Kind::kOperator, std::string(op), {}});
+            tokens.push_back({Token::Kind::kOperator, std::string(op), nullptr});
             i += op.size();
             break;
           }
@@ -117,9 +117,9 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
           *why = "set /a with the invalid number " + word;
           return std::nullopt;
         }
-        tokens.push_back({Token::Kind::kNumber, word, {}});
+        tokens.push_back({Token::Kind::kNumber, word, nullptr});
       } else {
-        tokens.push_back({Token::Kind::kName, word, {}});
+        tokens.push_back({Token::Kind::kName, word, nullptr});
       }
       i = end;
       glued_allowed = false;
@@ -245,7 +245,7 @@ class ArithmeticWriter {
         const std::string temporary = g_.Temporary();
         g_.out().Use("_nx");
         Text text;
-        text.Append(token.piece);
+        text.Append(*token.piece);
         prelude_->push_back("_nx " + temporary + " " + g_.Value(text, prelude_));
         return "${" + temporary + "}";
       }
