@@ -125,7 +125,14 @@ _choice() {
     printf '[%s]?' "$_chlist"
   fi
   # Read keys until one is a choice; a terminal gives them one at a time.
+  # A time of 0 takes the default without reading.
   _chtty=
+  if [ "$_cht" = 0 ]; then
+    printf '%s\n' "$_chd"
+    _chrest=${_chc%%"$_chd"*}
+    _el=$((${#_chrest} + 1))
+    return "$_el"
+  fi
   if [ -t 0 ]; then
     _chtty=$(stty -g)
     if [ -n "$_cht" ]; then

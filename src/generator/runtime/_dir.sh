@@ -152,36 +152,32 @@ _dir() {
 }
 
 # _diorder: puts the names in _dil2 in the order that dir's /o asks for
-# (_dio). Sizes and dates come from ls, which sorts by them.
+# (_dio): each name gets a key of the fields that /o names, and sort -f sorts
+# by the keys in turn, then by name. g is 0 for a folder and 1 for a file, s
+# the size (0 for a folder), e the extension, d the place in ls -t's order.
 _diorder() {
-  case $_dio in
-  *[sSdD]*)
-    _dii=$IFS
-    IFS=$_nl
-    # shellcheck disable=SC2086
-    set -- $_dil2
-    IFS=$_dii
-    case $_dio in
-    *-[sS]*) _dil2=$(ls -1dS -- "$@") ;;
-    *[sS]*) _dil2=$(ls -1dSr -- "$@") ;;
-    *-[dD]*) _dil2=$(ls -1dt -- "$@") ;;
-    *) _dil2=$(ls -1dtr -- "$@") ;;
-    esac
-    _dil2=$_dil2$_nl
-    return
-    ;;
-  esac
-  # Each name gets a key of the fields that /o names, then sort -f sorts by
-  # the keys in turn: g is 0 for a folder and 1 for a file, e the extension.
+  _dii=$IFS
+  IFS=$_nl
+  # shellcheck disable=SC2086
+  set -- $_dil2
+  IFS=$_dii
   _dik2=
-  _dil3=$_dil2
-  while [ -n "$_dil3" ]; do
-    _die=${_dil3%%"$_nl"*}
-    _dil3=${_dil3#*"$_nl"}
-    _dig=1
-    [ -d "$_die" ] && _dig=0
-    _dik2=$_dik2$_dig'	'$_die$_nl
+  _disz=
+  for _die in "$@"; do
+    if [ -d "$_die" ]; then
+      _dik2=$_dik2'0'$_nl
+      _disz=${_disz}0$_nl
+    else
+      _dik2=$_dik2'1'$_nl
+      case $_dio in
+      *[sS]*) _disz=$_disz$(wc -c <"$_die")$_nl ;;
+      esac
+    fi
   done
+  _dilt=
+  case $_dio in
+  *[dD]*) _dilt=$(ls -1dt -- "$@") ;;
+  esac
   _dikeys=
   _dis2=$_dio
   while [ -n "$_dis2" ]; do
@@ -195,18 +191,27 @@ _diorder() {
     fi
     case $_dic in
     [gG]) _dikeys="$_dikeys -k1,1$_dirv" ;;
-    [nN]) _dikeys="$_dikeys -k3,3$_dirv" ;;
     [eE]) _dikeys="$_dikeys -k2,2$_dirv" ;;
+    [nN]) _dikeys="$_dikeys -k3,3$_dirv" ;;
+    [sS]) _dikeys="$_dikeys -k4,4n$_dirv" ;;
+    [dD]) _dikeys="$_dikeys -k5,5n$_dirv" ;;
     esac
   done
   # Names that tie on those come in name order.
   _dikeys="$_dikeys -k3,3"
   # shellcheck disable=SC2086
-  _dil2=$(printf '%s' "$_dik2" | awk -F '	' '{
-      n = $2
+  _dil2=$(printf '%s' "$_dil2" | _dik2=$_dik2 _disz=$_disz _dilt=$_dilt awk '
+    BEGIN {
+      split(ENVIRON["_dik2"], g, "\n")
+      split(ENVIRON["_disz"], size, "\n")
+      nt = split(ENVIRON["_dilt"], t, "\n")
+      for (i = 1; i <= nt; i++) age[t[i]] = nt - i
+    }
+    {
+      n = $0
       sub(/.*\//, "", n)
       e = ""
       if (match(n, /\.[^.]*$/)) e = substr(n, RSTART + 1)
-      print $1 "\t" e "\t" n "\t" $2
-    }' | LC_ALL=C sort -f -t '	' $_dikeys | cut -f4-)$_nl
+      printf "%s\t%s\t%s\t%d\t%d\t%s\n", g[NR], e, n, size[NR], age[$0], $0
+    }' | LC_ALL=C sort -f -t '	' $_dikeys | cut -f6-)$_nl
 }
