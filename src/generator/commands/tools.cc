@@ -2,6 +2,7 @@
 // does what the tool does, since the programs of the same name here, where
 // there are any, do something else (find searches folders, not text).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,19 +29,24 @@ void TranslateDir(Generator& g, const batch::Command& command) {
 }
 
 void TranslateStart(Generator& g, const batch::Command& command) {
-  // A first word in quotes is the title of the program's window, which has
-  // no counterpart here: it is left out.
-  batch::Text text = command.simple.arguments;
-  if (!text.empty() && text.pieces()[0].kind == batch::Piece::Kind::kLiteral &&
-      std::string_view(" \t,;=").find(text.pieces()[0].text[0]) != std::string_view::npos) {
-    text = ArgumentsAfterWord(command);
-  }
-  text = SkipBlanks(text);
-  const bool titled = !text.empty() && text.pieces()[0].kind == batch::Piece::Kind::kLiteral &&
-                      text.pieces()[0].text[0] == '"';
+  // The first word in quotes before the program is the title of its window,
+  // which has no counterpart here: it is left out. The words cut with their
+  // quotes kept tell which one that is.
   Prelude prelude;
-  std::vector<std::string> words = g.Words(text, WordStyle::kBuiltin, &prelude);
-  if (titled && !words.empty()) words.erase(words.begin());
+  std::vector<std::string> words = g.Words(command.simple.arguments, WordStyle::kBuiltin, &prelude);
+  Prelude unused;
+  const std::vector<std::string> quoted =
+      g.Words(command.simple.arguments, WordStyle::kCall, &unused);
+  if (quoted.size() == words.size()) {
+    for (size_t i = 0; i < words.size(); ++i) {
+      if (quoted[i].rfind("'\"", 0) == 0) {
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+      if (words[i].empty() || words[i][0] != '/') break;
+      if (Lower(words[i]) == "/d") ++i;  // its folder
+    }
+  }
   std::string line = "_start";
   for (const std::string& word : words) line += ' ' + word;
   line += g.Redirections(command, &prelude);

@@ -41,6 +41,7 @@ _start() {
     _ci _sad "$_sad"
   fi
   _ci _saq "$_sap"
+  _sab=
   case $_sap in
   *://* | [mM][aA][iI][lL][tT][oO]:*) set -- xdg-open "$_sap" ;;
   *.[bB][aA][tT] | *.[cC][mM][dD])
@@ -49,6 +50,7 @@ _start() {
     */*) ;;
     *) [ -f "${_sad:-.}/$_saq" ] || _saq=$_d0$_saq ;;
     esac
+    _sab=$_saq
     set -- sh "$_saq" "$@"
     ;;
   *)
@@ -68,8 +70,8 @@ _start() {
     fi
     ;;
   esac
-  if [ "$1" = sh ] && ! (cd -- "${_sad:-.}" 2>/dev/null && [ -f "$2" ]); then
-    printf '%s: not found (convert its batch file with morvex --runnable)\n' "$2" >&2
+  if [ -n "$_sab" ] && ! (cd -- "${_sad:-.}" 2>/dev/null && [ -f "$_sab" ]); then
+    printf '%s: not found (convert its batch file with morvex --runnable)\n' "$_sab" >&2
     return 1
   fi
   if ! (cd -- "${_sad:-.}" 2>/dev/null && command -v "$1" >/dev/null 2>&1); then
