@@ -98,7 +98,13 @@ _del() {
     *[*?]*) _dew=1 ;;
     esac
     if [ "$_des" = 1 ]; then
-      _walk fh "${_ded:-.}" "$_dek"
+      # Hidden folders are looked into only when /a may take hidden files.
+      _dem=f
+      case ${_dea:--h} in
+      *-[hH]*) ;;
+      *) _dem=fh ;;
+      esac
+      _walk "$_dem" "${_ded:-.}" "$_dek"
       _dew=1
     else
       _wild fh "$_ded$_dek"

@@ -91,8 +91,14 @@ _dir() {
       printf 'The system cannot find the path specified.\n' >&2
       continue
     fi
+    # Hidden names come in, and hidden folders are looked into, unless the
+    # attributes leave them out.
+    _dim=h
+    case $_dia in
+    *-[hH]*) _dim= ;;
+    esac
     if [ "$_dis" = 1 ]; then
-      _walk h "${_did:-.}" "$_dik" || _r=
+      _walk "$_dim" "${_did:-.}" "$_dik" || _r=
     else
       _wild h "$_did$_dik" || _r=
     fi

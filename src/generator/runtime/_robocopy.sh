@@ -108,6 +108,47 @@ _robocopy() {
   fi
   [ "$_rcl" = 1 ] || mkdir -p -- "${_rcdst:-/}"
 
+  # What DESTINATION has and SOURCE lacks, before anything is copied or
+  # moved.
+  if [ "$_rcxx" = 0 ] && [ -d "${_rcdst:-/}" ]; then
+    if [ "$_rcs" = 1 ] && _walk dh "${_rcdst:-/}" '*'; then
+      _rcl2=$_r
+      while [ -n "$_rcl2" ]; do
+        _rcf=${_rcl2%%"$_nl"*}
+        _rcl2=${_rcl2#*"$_nl"}
+        _rcrel=${_rcf#"$_rcdst"/}
+        [ -e "$_rcsrc/$_rcrel" ] && continue
+        [ -d "$_rcf" ] || continue
+        _rcskip "$_rcrel" d && continue
+        _rcrc=$((_rcrc | 2))
+        [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA Dir' "$_rcrel"
+        [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -rf -- "$_rcf"
+      done
+    fi
+    _rcall=
+    _rcf2=$_rcfl
+    while [ -n "$_rcf2" ]; do
+      _rcpat=${_rcf2%%"$_nl"*}
+      _rcf2=${_rcf2#*"$_nl"}
+      if [ "$_rcs" = 1 ]; then
+        _walk fh "${_rcdst:-/}" "$_rcpat" && _rcall=$_rcall$_r
+      else
+        _wild fh "$_rcdst/$_rcpat" && _rcall=$_rcall$_r
+      fi
+    done
+    while [ -n "$_rcall" ]; do
+      _rcf=${_rcall%%"$_nl"*}
+      _rcall=${_rcall#*"$_nl"}
+      [ -e "$_rcf" ] || continue
+      _rcrel=${_rcf#"$_rcdst"/}
+      [ -e "$_rcsrc/$_rcrel" ] && continue
+      _rcskip "$_rcrel" f && continue
+      _rcrc=$((_rcrc | 2))
+      [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA File' "$_rcrel"
+      [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -f -- "$_rcf"
+    done
+  fi
+
   # The files.
   _rcall=
   _rcf2=$_rcfl
@@ -168,45 +209,6 @@ _robocopy() {
     IFS=$_rcii
   fi
 
-  # What DESTINATION has and SOURCE lacks.
-  if [ "$_rcxx" = 0 ] && [ -d "${_rcdst:-/}" ]; then
-    if [ "$_rcs" = 1 ] && _walk dh "${_rcdst:-/}" '*'; then
-      _rcl2=$_r
-      while [ -n "$_rcl2" ]; do
-        _rcf=${_rcl2%%"$_nl"*}
-        _rcl2=${_rcl2#*"$_nl"}
-        _rcrel=${_rcf#"$_rcdst"/}
-        [ -e "$_rcsrc/$_rcrel" ] && continue
-        [ -d "$_rcf" ] || continue
-        _rcskip "$_rcrel" d && continue
-        _rcrc=$((_rcrc | 2))
-        [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA Dir' "$_rcrel"
-        [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -rf -- "$_rcf"
-      done
-    fi
-    _rcall=
-    _rcf2=$_rcfl
-    while [ -n "$_rcf2" ]; do
-      _rcpat=${_rcf2%%"$_nl"*}
-      _rcf2=${_rcf2#*"$_nl"}
-      if [ "$_rcs" = 1 ]; then
-        _walk fh "${_rcdst:-/}" "$_rcpat" && _rcall=$_rcall$_r
-      else
-        _wild fh "$_rcdst/$_rcpat" && _rcall=$_rcall$_r
-      fi
-    done
-    while [ -n "$_rcall" ]; do
-      _rcf=${_rcall%%"$_nl"*}
-      _rcall=${_rcall#*"$_nl"}
-      [ -e "$_rcf" ] || continue
-      _rcrel=${_rcf#"$_rcdst"/}
-      [ -e "$_rcsrc/$_rcrel" ] && continue
-      _rcskip "$_rcrel" f && continue
-      _rcrc=$((_rcrc | 2))
-      [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA File' "$_rcrel"
-      [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -f -- "$_rcf"
-    done
-  fi
   _el=$_rcrc
   return "$_rcrc"
 }
