@@ -42,8 +42,9 @@ _timeout() {
     stty min 1 time 0
     dd bs=1 count=1 >/dev/null 2>&1
   else
+    printf '\n'
     while [ "$_tos" -gt 0 ]; do
-      printf '\rWaiting for %5d seconds, %s' "$_tos" "$_tok"
+      printf '\rWaiting for %2d seconds, %s' "$_tos" "$_tok"
       if [ "$_ton" = 1 ]; then
         sleep 1
       elif [ -n "$(dd bs=1 count=1 2>/dev/null)" ]; then
@@ -51,7 +52,7 @@ _timeout() {
       fi
       _tos=$((_tos - 1))
     done
-    printf '\rWaiting for %5d seconds, %s' "$_tos" "$_tok"
+    printf '\rWaiting for %2d seconds, %s' "$_tos" "$_tok"
   fi
   stty "$_totty"
   printf '\n'
