@@ -8,7 +8,8 @@
 # each reversed by a "-" before it; /l writes names in lower case. cmd's own
 # layout of a listing without /b, with its dates, sizes and free space, has no
 # faithful counterpart here: it becomes ls -l's listing of the same names, and
-# the script says so once on standard error. A name that matches nothing gives
+# the script says so once on standard error (_dinote remembers that it did).
+# A name that matches nothing gives
 # "File Not Found"; errorlevel 0 when something was listed, otherwise 1.
 # needs: _bs _ci _wild _walk _attr _nl
 # shellcheck disable=SC2154

@@ -1,4 +1,5 @@
-# _pushd [PATH]: pushd remembers the current folder and changes to PATH, as
+# _pushd [PATH]: pushd remembers the current folder (in _pd1, _pd2... with
+# their count in _pd, which popd shares) and changes to PATH, as
 # cd does; popd goes back. Without PATH it changes nothing. Errorlevel 0, or
 # cmd's message and errorlevel 1.
 # needs: _cd
