@@ -7,8 +7,24 @@ namespace morvex {
 using batch::Piece;
 using batch::Text;
 
+namespace {
+
+// The text after cd's or pushd's word, which is one folder name: "cd.." and
+// "cd\" have no separator before it.
+Text FolderText(const batch::Command& command) {
+  const Text& arguments = command.simple.arguments;
+  if (!arguments.empty() && arguments.pieces()[0].kind == Piece::Kind::kLiteral) {
+    const char first = arguments.pieces()[0].text[0];
+    if (first == ',' || first == ';' || first == '=')
+      return TrimBlanks(ArgumentsAfterWord(command));
+  }
+  return TrimBlanks(arguments);
+}
+
+}  // namespace
+
 void TranslateCd(Generator& g, const batch::Command& command) {
-  Text text = TrimBlanks(ArgumentsAfterWord(command));
+  Text text = FolderText(command);
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
   // "/d" also changes the drive, which has no counterpart here.
@@ -21,20 +37,16 @@ void TranslateCd(Generator& g, const batch::Command& command) {
       text = TrimBlanks(rest);
     }
   }
-  if (text.empty()) {
-    g.WritePrelude(prelude);
-    g.out().Line("printf '%s\\n' \"$PWD\"" + redirections);
-    return;
-  }
-  // cd takes the rest of the line as one folder name, spaces and all.
-  const std::string path = g.Value(text, &prelude);
+  // cd takes the rest of the line as one folder name, spaces and all; without
+  // one it shows the current folder.
+  const std::string path = text.empty() ? "''" : g.Value(text, &prelude);
   g.out().Use("_cd");
   g.WritePrelude(prelude);
   g.out().Line("_cd " + path + redirections);
 }
 
 void TranslatePushd(Generator& g, const batch::Command& command) {
-  const Text text = TrimBlanks(ArgumentsAfterWord(command));
+  const Text text = FolderText(command);
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
   const std::string path = text.empty() ? "" : " " + g.Value(text, &prelude);
@@ -52,11 +64,11 @@ void TranslatePopd(Generator& g, const batch::Command& command) {
 }
 
 void TranslateMd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_md");
+  CallHelperWithWords(g, command, "_md", command.simple.arguments);
 }
 
 void TranslateRd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_rd");
+  CallHelperWithWords(g, command, "_rd", command.simple.arguments);
 }
 
 }  // namespace morvex

@@ -1,28 +1,29 @@
 // del, copy, move, ren and type: files, named with cmd's wildcards, which
-// the runtime helpers expand the way cmd does.
+// the runtime helpers expand the way cmd does. Each gets its words whole:
+// "del/q x" has the switch /q, as in cmd.
 
 #include "generator/commands/commands.h"
 
 namespace morvex {
 
 void TranslateDel(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_del");
+  CallHelperWithWords(g, command, "_del", command.simple.arguments);
 }
 
 void TranslateCopy(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_copy");
+  CallHelperWithWords(g, command, "_copy", command.simple.arguments);
 }
 
 void TranslateMove(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_move");
+  CallHelperWithWords(g, command, "_move", command.simple.arguments);
 }
 
 void TranslateRen(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_ren");
+  CallHelperWithWords(g, command, "_ren", command.simple.arguments);
 }
 
 void TranslateType(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_type");
+  CallHelperWithWords(g, command, "_type", command.simple.arguments);
 }
 
 }  // namespace morvex

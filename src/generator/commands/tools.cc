@@ -2,8 +2,11 @@
 // does what the tool does, since the programs of the same name here, where
 // there are any, do something else (find searches folders, not text).
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "generator/commands/commands.h"
 
@@ -22,11 +25,34 @@ std::string_view ToolHelper(std::string_view lower_name) {
 }
 
 void TranslateDir(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_dir");
+  CallHelperWithWords(g, command, "_dir", command.simple.arguments);
 }
 
 void TranslateStart(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_start");
+  // The first word in quotes before the program is the title of its window,
+  // which has no counterpart here: it is left out. The words cut with their
+  // quotes kept tell which one that is.
+  Prelude prelude;
+  std::vector<std::string> words = g.Words(command.simple.arguments, WordStyle::kBuiltin, &prelude);
+  Prelude unused;
+  const std::vector<std::string> quoted =
+      g.Words(command.simple.arguments, WordStyle::kCall, &unused);
+  if (quoted.size() == words.size()) {
+    for (size_t i = 0; i < words.size(); ++i) {
+      if (quoted[i].rfind("'\"", 0) == 0) {
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+      if (words[i].empty() || words[i][0] != '/') break;
+      if (Lower(words[i]) == "/d") ++i;  // its folder
+    }
+  }
+  std::string line = "_start";
+  for (const std::string& word : words) line += ' ' + word;
+  line += g.Redirections(command, &prelude);
+  g.out().Use("_start");
+  g.WritePrelude(prelude);
+  g.out().Line(line);
 }
 
 }  // namespace morvex

@@ -1,27 +1,36 @@
-# _cd PATH: cd: the whole text is one folder name, quotes and trailing spaces
-# aside. Errorlevel 0, or cmd's message and errorlevel 1.
-# needs: _bs
+# _cd PATH: cd and chdir: the whole text is one folder name, its quotes and
+# the blanks at its end aside, found in any case. Errorlevel 0, or cmd's
+# message and errorlevel 1.
+# needs: _nq _bs _ci
+# shellcheck disable=SC2154
 _cd() {
-  _t=$1
-  case $_t in
-  *\"*) _t=$(printf '%sx' "$_t" | tr -d '"') _t=${_t%x} ;;
-  esac
+  _nq _cdt "$1"
   while :; do
-    case $_t in
-    *' ') _t=${_t% } ;;
+    case $_cdt in
+    *[' 	']) _cdt=${_cdt%?} ;;
     *) break ;;
     esac
   done
-  _bs _t "$_t"
-  case $_t in
+  _bs _cdt "$_cdt"
+  _ci _cdt "$_cdt"
+  case $_cdt in
+  '')
+    printf '%s\n' "$PWD"
+    _el=0
+    return 0
+    ;;
   /*) ;;
-  *) _t=./$_t ;;
+  *) _cdt=./$_cdt ;;
   esac
-  if cd -- "$_t" 2>/dev/null; then
+  if [ -d "$_cdt" ] && cd -- "$_cdt" 2>/dev/null; then
     _el=0
     return 0
   fi
-  printf 'The system cannot find the path specified.\n' >&2
+  if [ -e "$_cdt" ] && [ ! -d "$_cdt" ]; then
+    printf 'The directory name is invalid.\n' >&2
+  else
+    printf 'The system cannot find the path specified.\n' >&2
+  fi
   _el=1
   return 1
 }

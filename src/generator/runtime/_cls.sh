@@ -1,5 +1,9 @@
-# _cls: cls clears a terminal, and writes nothing anywhere else.
+# _cls: cls clears a terminal; output that goes anywhere else gets a form
+# feed, as cmd writes one. The errorlevel stays as it was.
 _cls() {
-  [ -t 1 ] && printf '\033[H\033[2J'
-  return 0
+  if [ -t 1 ]; then
+    printf '\033[H\033[2J\033[3J'
+  else
+    printf '\f'
+  fi
 }

@@ -1,29 +1,19 @@
-# _exist PATH: "if exist": a file or folder of that name, or one that matches
-# its wildcards, is there. "folder\nul" asks whether the folder exists.
-# needs: _bs
+# _exist PATH: "if exist": a file or folder of that name, in any case, or one
+# that its wildcards match, hidden or not, is there. "folder\nul" asks whether
+# the folder is there; an empty name is never there.
+# needs: _nq _bs _ci _wild
+# shellcheck disable=SC2154
 _exist() {
-  _ex_t=$1
-  case $_ex_t in
-  *\"*) _ex_t=$(printf '%s' "$_ex_t" | tr -d '"') ;;
-  esac
-  _bs _ex_t "$_ex_t"
-  case $_ex_t in
-  */[nN][uU][lL] | [nN][uU][lL]) [ -d "${_ex_t%[nN][uU][lL]}." ]; return ;;
-  *[*?]*)
-    _ex_i=$IFS
-    IFS=
-    set +f
-    for _ex_f in $_ex_t; do
-      if [ -e "$_ex_f" ]; then
-        set -f
-        IFS=$_ex_i
-        return 0
-      fi
-    done
-    set -f
-    IFS=$_ex_i
-    return 1
+  _nq _ext "$1"
+  _bs _ext "$_ext"
+  case $_ext in
+  '') return 1 ;;
+  */[nN][uU][lL] | [nN][uU][lL])
+    _ext=${_ext%???}
+    _ci _ext "${_ext:-.}"
+    [ -d "$_ext" ]
+    return
     ;;
   esac
-  [ -e "$_ex_t" ]
+  _wild h1 "$_ext"
 }

@@ -1,11 +1,13 @@
-# _pause: pause: its prompt, then one key from a terminal or one byte from
-# anything else, which does not wait when there is nothing to read.
+# _pause: pause shows "Press any key to continue . . . " and, when its input
+# is a terminal, waits for a line (the Enter that ends it ends the prompt's
+# line too). Other input is not read, so that pause never waits on it; a line
+# end follows the prompt instead. The errorlevel stays as it was.
 _pause() {
   printf 'Press any key to continue . . . '
   if [ -t 0 ]; then
-    IFS= read -r _t
+    IFS= read -r _pal || printf '\n'
   else
-    dd bs=1 count=1 >/dev/null 2>&1
+    printf '\n'
   fi
-  printf '\n'
+  return 0
 }

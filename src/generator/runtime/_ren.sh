@@ -1,38 +1,56 @@
-# _ren SOURCE NAME: ren gives the file or folder SOURCE (wildcards allowed) the
-# new NAME in the same folder; "*.ext" in NAME keeps each name and changes its
-# extension. Errorlevel 0, or cmd's message and 1.
-# needs: _bs
+# _ren SOURCE NAME: ren and rename give the files or folders that SOURCE
+# names (cmd's wildcards, in any case) the new NAME, in the folder they are
+# in; NAME may hold wildcards that keep parts of each old name (see _mask),
+# but no folder. A new name that is taken, a missing source, or a NAME with a
+# folder give cmd's message and errorlevel 1; otherwise errorlevel 0.
+# needs: _bs _ci _wild _mask _nl
+# shellcheck disable=SC2154
 _ren() {
-  _bs _t "$1"
-  _new=$2
-  _n=0
-  _rc=0
-  _i=$IFS
-  IFS=
-  set +f
-  for _f in $_t; do
-    [ -e "$_f" ] || continue
-    _dir=${_f%/*}
-    [ "$_dir" = "$_f" ] && _dir=.
-    _base=${_f##*/}
-    case $_new in
-    \*.*) _to=${_base%.*}.${_new#\*.} ;;
-    *.\*) _to=${_new%.\*}.${_base##*.} ;;
-    *) _to=$_new ;;
+  if [ $# != 2 ]; then
+    printf 'The syntax of the command is incorrect.\n' >&2
+    _el=1
+    return 1
+  fi
+  case $2 in
+  *[\\/:]* | '')
+    printf 'The syntax of the command is incorrect.\n' >&2
+    _el=1
+    return 1
+    ;;
+  esac
+  _bs _rnt "$1"
+  if ! _wild '' "$_rnt"; then
+    printf 'The system cannot find the file specified.\n' >&2
+    _el=1
+    return 1
+  fi
+  _rnl=$_r
+  _rnr=0
+  while [ -n "$_rnl" ]; do
+    _rnf=${_rnl%%"$_nl"*}
+    _rnl=${_rnl#*"$_nl"}
+    case $_rnf in
+    */*) _rnd=${_rnf%/*}/ ;;
+    *) _rnd= ;;
     esac
-    if [ -e "$_dir/$_to" ]; then
+    case $2 in
+    *[*?]*) _mask _rnn "${_rnf##*/}" "$2" ;;
+    *) _rnn=$2 ;;
+    esac
+    [ "$_rnd$_rnn" = "$_rnf" ] && continue
+    _ci _rno "$_rnd$_rnn"
+    # A name that differs only in case is the same file on Windows.
+    # shellcheck disable=SC3013
+    if { [ -e "$_rno" ] || [ -L "$_rno" ]; } && ! [ "$_rno" -ef "$_rnf" ]; then
       printf 'A duplicate file name exists, or the file\ncannot be found.\n' >&2
-      _rc=1
+      _rnr=1
       continue
     fi
-    mv -- "$_f" "$_dir/$_to" && _n=$((_n + 1))
+    if ! mv -- "$_rnf" "$_rnd$_rnn" 2>/dev/null; then
+      printf 'Access is denied.\n' >&2
+      _rnr=1
+    fi
   done
-  set -f
-  IFS=$_i
-  if [ "$_n" = 0 ] && [ "$_rc" = 0 ]; then
-    printf 'The system cannot find the file specified.\n' >&2
-    _rc=1
-  fi
-  _el=$_rc
-  return "$_rc"
+  _el=$_rnr
+  return "$_rnr"
 }

@@ -1,4 +1,4 @@
-# _ver: ver shows the system's name and version between empty lines, as cmd
+# _ver: ver shows the system's name and version between empty lines, where cmd
 # shows Windows'; errorlevel 0.
 _ver() {
   printf '\n%s [Version %s]\n\n' "$(uname -s)" "$(uname -r)"
