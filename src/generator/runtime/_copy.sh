@@ -11,7 +11,7 @@
 # are text unless /b says otherwise; a lone file is copied as bytes.
 # "nul" is an empty source or a destination that keeps nothing. Errorlevel 0,
 # or cmd's message, "        0 file(s) copied." and errorlevel 1.
-# needs: _bs _ci _wild _mask _ask _nl
+# needs: _bs _ci _wild _mask _ask _nl _sw
 # shellcheck disable=SC2154
 _copy() {
   _con=0
@@ -26,7 +26,8 @@ _copy() {
   */-[yY]*) _coy=0 ;;
   esac
   for _cow in "$@"; do
-    case $_cow in
+    _sw "$_cow"
+    case $_swp$_cow in
     /*)
       while [ -n "$_cow" ]; do
         _cow=${_cow#/}

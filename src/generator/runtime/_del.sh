@@ -8,7 +8,7 @@
 # not hidden. Names that match nothing give "Could Not Find". The errorlevel is
 # 0 whatever happens, unless there is no name at all; a missing folder or a
 # file that cannot be deleted fails the command.
-# needs: _bs _ci _wild _walk _attr _ask _nl
+# needs: _bs _ci _wild _walk _attr _ask _nl _sw
 # shellcheck disable=SC2154
 _del() {
   _deq=0
@@ -18,7 +18,8 @@ _del() {
   _dea=
   _den=0
   for _dew in "$@"; do
-    case $_dew in
+    _sw "$_dew"
+    case $_swp$_dew in
     /*)
       while [ -n "$_dew" ]; do
         _dew=${_dew#/}
@@ -56,7 +57,8 @@ _del() {
   _el=0
   _der=0
   for _dew in "$@"; do
-    case $_dew in
+    _sw "$_dew"
+    case $_swp$_dew in
     /*) continue ;;
     esac
     _bs _det "$_dew"

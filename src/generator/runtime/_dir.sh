@@ -11,7 +11,7 @@
 # the script says so once on standard error (_dinote remembers that it did).
 # A name that matches nothing gives
 # "File Not Found"; errorlevel 0 when something was listed, otherwise 1.
-# needs: _bs _ci _wild _walk _attr _nl
+# needs: _bs _ci _wild _walk _attr _nl _sw
 # shellcheck disable=SC2154
 _dir() {
   _dib=0
@@ -25,7 +25,8 @@ _dir() {
   # shellcheck disable=SC2086
   [ -n "${DIRCMD-}" ] && set -- $DIRCMD "$@"
   for _diw in "$@"; do
-    case $_diw in
+    _sw "$_diw"
+    case $_swp$_diw in
     /*)
       while [ -n "$_diw" ]; do
         _diw=${_diw#/}
@@ -67,7 +68,8 @@ _dir() {
   fi
   _dif=0
   for _diw in "$@"; do
-    case $_diw in
+    _sw "$_diw"
+    case $_swp$_diw in
     /*) continue ;;
     esac
     _bs _dit "$_diw"

@@ -6,7 +6,7 @@
 # matches; its count goes on that line ("---------- NAME: 2"). Exit status,
 # and errorlevel: 0 when a line was shown or counted, 1 when none was, 2 for
 # a file that is not there or a wrong command.
-# needs: _bs _wild _upper _nl
+# needs: _bs _wild _upper _nl _sw
 # shellcheck disable=SC2154
 _find() {
   _fiv=
@@ -17,7 +17,8 @@ _find() {
   _fiq=0
   _fif=0
   for _fiw in "$@"; do
-    case $_fiw in
+    _sw "$_fiw"
+    case $_swp$_fiw in
     /*)
       if [ "$_fiq" = 0 ]; then
         case $_fiw in
@@ -57,7 +58,8 @@ _find() {
   _fie=0
   _fiq=0
   for _fiw in "$@"; do
-    case $_fiw in
+    _sw "$_fiw"
+    case $_swp$_fiw in
     /*) [ "$_fiq" = 0 ] && continue ;;
     esac
     if [ "$_fiq" = 0 ]; then

@@ -10,7 +10,7 @@
 # With several files, wildcards or /s, each line starts with its file's name
 # ("NAME:text"). Exit status, and errorlevel: 0 when a line matched, 1 when
 # none did, 2 for a wrong command.
-# needs: _bs _wild _walk _nl
+# needs: _bs _wild _walk _nl _sw
 # shellcheck disable=SC2154
 _findstr() {
   _fsb=
@@ -29,7 +29,8 @@ _findstr() {
   _fsfiles=
   _fsgot=0
   for _fsw in "$@"; do
-    case $_fsw in
+    _sw "$_fsw"
+    case $_swp$_fsw in
     /[cC]:*)
       _fsp=$_fsp'L'${_fsw#???}$_nl
       _fsc=1

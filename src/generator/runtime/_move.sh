@@ -5,7 +5,7 @@
 # "dir(s)" for a folder). In a batch file it overwrites without asking, unless
 # /-y (or /-y in COPYCMD): then it asks "Overwrite NAME? (Yes/No/All): ".
 # Errorlevel 0, or cmd's message and errorlevel 1.
-# needs: _bs _ci _wild _ask _nl
+# needs: _bs _ci _wild _ask _nl _sw
 # shellcheck disable=SC2154
 _move() {
   _mvy=1
@@ -15,7 +15,8 @@ _move() {
   _mvn=0
   _mvd=
   for _mvw in "$@"; do
-    case $_mvw in
+    _sw "$_mvw"
+    case $_swp$_mvw in
     /[yY]) _mvy=1 ;;
     /-[yY]) _mvy=0 ;;
     /*)
@@ -57,7 +58,8 @@ _move() {
   _mvw=0
   _mvi=0
   for _mva in "$@"; do
-    case $_mva in
+    _sw "$_mva"
+    case $_swp$_mva in
     /*) continue ;;
     esac
     _mvi=$((_mvi + 1))

@@ -5,14 +5,15 @@
 # folder that is not there, 3 when the path above it is missing, 145 for one
 # that is not empty, 267 for a file. rd leaves the errorlevel alone, except
 # that "rd /s" on a folder that is not there sets it to 2.
-# needs: _bs _ci _ask
+# needs: _bs _ci _ask _sw
 # shellcheck disable=SC2154
 _rd() {
   _rms=0
   _rmq=0
   _rmn=0
   for _rma in "$@"; do
-    case $_rma in
+    _sw "$_rma"
+    case $_swp$_rma in
     /*)
       _rmw=$_rma
       while [ -n "$_rmw" ]; do
@@ -40,7 +41,8 @@ _rd() {
   fi
   _rmr=0
   for _rma in "$@"; do
-    case $_rma in
+    _sw "$_rma"
+    case $_swp$_rma in
     /*) continue ;;
     esac
     _bs _rmt "$_rma"

@@ -14,7 +14,7 @@
 # copied, plus 2 when DESTINATION had extra files or folders, plus 8 when a
 # copy failed; 0 when there was nothing to do; 16 when SOURCE is missing or
 # the command is wrong.
-# needs: _bs _ci _wild _walk _nl
+# needs: _bs _ci _wild _walk _nl _sw
 # shellcheck disable=SC2154
 _robocopy() {
   _rcs=0
@@ -38,7 +38,8 @@ _robocopy() {
   _rcdst=
   _rcfl=
   for _rcw in "$@"; do
-    case $_rcw in
+    _sw "$_rcw"
+    case $_swp$_rcw in
     /*)
       _rcwhat=
       case $_rcw in

@@ -12,7 +12,7 @@
 # read-only files, /c goes on after errors. Exit status, and errorlevel: 0,
 # 1 when there was no file to copy, 4 when SOURCE matches nothing or the
 # command is wrong, 5 when a copy failed.
-# needs: _bs _ci _wild _walk _ask _nl
+# needs: _bs _ci _wild _walk _ask _nl _sw
 # shellcheck disable=SC2154
 _xcopy() {
   _xcs=0
@@ -34,7 +34,8 @@ _xcopy() {
   _xcdst=
   _xcn=0
   for _xcw in "$@"; do
-    case $_xcw in
+    _sw "$_xcw"
+    case $_swp$_xcw in
     /*)
       while [ -n "$_xcw" ]; do
         _xcw=${_xcw#/}

@@ -1,4 +1,6 @@
 @echo off
+rem git keeps no empty folder, so the case makes its own
+md d\folder
 echo by name
 dir /b /o:n d
 echo reversed
