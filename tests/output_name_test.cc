@@ -1,4 +1,4 @@
-#include "driver/convert.h"
+#include "driver/program.h"
 
 #include <gtest/gtest.h>
 

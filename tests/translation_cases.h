@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "translator/rewriting.h"
 #include "translator/translate_line.h"
 
 namespace morvex {
