@@ -6,7 +6,7 @@
 //
 //   hostile [--check] [--reps N] [--only TEXT] [--binary PATH | --no-binary]
 //
-// Each size is converted in process with ConvertBatchText, on a thread whose
+// Each size is converted in process with BuildScript, on a thread whose
 // stack is far smaller than the line, so a rule that recursed once per
 // command of a chain would crash here. The 1 MiB and 8 MiB files are then
 // converted by the real program, which adds reading, writing and start-up;
@@ -37,7 +37,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/batch_converter.h"
+#include "driver/script_builder.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ double TimeInProcess(const std::string& input, int reps) {
   for (int r = 0; r < reps; ++r) {
     EvictCaches();
     const double start = ThreadSeconds();
-    const std::string script = morvex::ConvertBatchText(input);
+    const std::string script = morvex::BuildScript(input);
     const double seconds = ThreadSeconds() - start;
     best = std::min(best, seconds);
     const std::string_view head = "#!/bin/sh\n\n# DOS: ";
