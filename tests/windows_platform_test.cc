@@ -230,7 +230,7 @@ TEST_F(WindowsPlatformTest, NeverWritesOverTheBatchFileUnderAnotherCase) {
   const std::string batch = "echo keep me\r\n";
   Write(L"Upper.sh", batch);
   const std::vector<std::wstring> before = Listing();
-  ExpectFailure("UPPER.SH", "UPPER.SH");
+  ExpectFailure("UPPER.SH", "UPPER.sh");
   EXPECT_NE(std::string::npos, Utf8(g_boxes.at(0).text).find("is the batch file itself"));
   EXPECT_EQ(batch, Read(L"Upper.sh"));
   EXPECT_EQ(before, Listing());
