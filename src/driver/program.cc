@@ -1,5 +1,9 @@
 #include "driver/program.h"
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "driver/command_line.h"
@@ -15,33 +19,116 @@ namespace {
 // memory grow beyond a few of them.
 constexpr size_t kBlockSize = 256 * 1024;
 
-// Passes the script's bytes to the file, and keeps the first failure: after
-// it nothing more is written.
-class FileOutput : public ScriptOutput {
+// Passes the script's bytes to the file on a thread of its own, so that
+// writing them, and waiting for the disk, overlap the making of the next ones.
+// Keeps the first failure: after it nothing more is written.
+//
+// The builder's full buffers are queued as they are, a few at most, and it
+// gets back a written one; a large piece (the translation of a long line) is
+// written from the caller's thread once the queue is empty, so that it is
+// never held twice.
+class BackgroundOutput : public ScriptOutput {
  public:
-  explicit FileOutput(ScriptFile& file) : file_(file) {}
+  explicit BackgroundOutput(ScriptFile& file) : file_(file), thread_([this] { Run(); }) {}
+  ~BackgroundOutput() { Finish(); }
+
   void Write(std::string_view bytes) override {
-    if (status_.ok() && !bytes.empty()) status_ = file_.Write(bytes);
+    if (bytes.empty()) return;
+    std::unique_lock lock(mutex_);
+    if (bytes.size() > kLargePiece) {
+      changed_.wait(lock, [this] { return queued_.empty() && !writing_; });
+      if (status_.ok()) status_ = file_.Write(bytes);
+      return;
+    }
+    std::string buffer(bytes);
+    Queue(buffer, lock);
   }
-  const Status& status() const { return status_; }
+
+  void Take(std::string& buffer) override {
+    if (buffer.size() > kLargePiece) {
+      Write(buffer);
+      buffer.clear();
+      return;
+    }
+    std::unique_lock lock(mutex_);
+    Queue(buffer, lock);
+  }
+
+  bool failed() {
+    std::lock_guard lock(mutex_);
+    return !status_.ok();
+  }
+
+  // Waits until everything queued is written.
+  Status Finish() {
+    {
+      std::lock_guard lock(mutex_);
+      finishing_ = true;
+      changed_.notify_all();
+    }
+    if (thread_.joinable()) thread_.join();
+    return status_;
+  }
 
  private:
+  static constexpr size_t kBuffers = 4;
+  static constexpr size_t kLargePiece = 4 << 20;
+
+  // Queues the bytes of `buffer` and leaves it an empty spare one.
+  void Queue(std::string& buffer, std::unique_lock<std::mutex>& lock) {
+    if (buffer.empty()) return;
+    changed_.wait(lock, [this] { return queued_.size() < kBuffers; });
+    queued_.push_back(std::move(buffer));
+    buffer.clear();
+    if (!spare_.empty()) {
+      buffer = std::move(spare_.back());
+      spare_.pop_back();
+    }
+    changed_.notify_all();
+  }
+
+  void Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return !queued_.empty() || finishing_; });
+      if (queued_.empty()) return;
+      std::string buffer = std::move(queued_.front());
+      queued_.pop_front();
+      writing_ = true;
+      lock.unlock();
+      Status written = status_.ok() ? file_.Write(buffer) : Status::Ok();
+      lock.lock();
+      writing_ = false;
+      if (status_.ok()) status_ = std::move(written);
+      buffer.clear();
+      spare_.push_back(std::move(buffer));
+      changed_.notify_all();
+    }
+  }
+
   ScriptFile& file_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::string> queued_;  // oldest first
+  std::vector<std::string> spare_;  // written, kept for their memory
+  bool writing_ = false;
+  bool finishing_ = false;
   Status status_ = Status::Ok();
+  std::thread thread_;  // last: it starts once the rest is ready
 };
 
 Status WriteDraft(InputFile& input, ScriptFile& script) {
-  FileOutput output(script);
+  BackgroundOutput output(script);
   ScriptBuilder builder(output);
   std::vector<char> block(kBlockSize);
-  while (!builder.ended() && output.status().ok()) {
+  while (!builder.ended() && !output.failed()) {
     size_t size = 0;
     if (Status status = input.Read(block.data(), block.size(), &size); !status.ok()) return status;
     if (size == 0) break;
     builder.Feed(std::string_view(block.data(), size));
   }
   builder.Finish();
-  return output.status();
+  return output.Finish();
 }
 
 // The batch text as cmd reads it: without a byte-order mark, and up to the

@@ -37,8 +37,7 @@ void ScriptBuilder::Finish() {
     Split(std::exchange(partial_, {}));  // too short to be a byte-order mark
   }
   EndInput();
-  output_.Write(buffer_);
-  buffer_.clear();
+  output_.Take(buffer_);
 }
 
 void ScriptBuilder::Split(std::string_view block) {
@@ -121,8 +120,7 @@ void ScriptBuilder::Append(std::string_view piece) {
 }
 
 void ScriptBuilder::Drain(std::string& text) {
-  output_.Write(text);
-  text.clear();
+  output_.Take(text);
   // A huge note grew the buffer: give the memory back for the lines to come.
   if (text.capacity() > 8 * Notes::kDrainAt) {
     std::string().swap(text);

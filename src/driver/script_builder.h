@@ -21,6 +21,13 @@ class ScriptOutput {
  public:
   virtual void Write(std::string_view bytes) = 0;
 
+  /// Writes `buffer` and leaves it empty; an output may keep the string itself
+  /// and give back another in its place.
+  virtual void Take(std::string& buffer) {
+    Write(buffer);
+    buffer.clear();
+  }
+
  protected:
   ~ScriptOutput() = default;
 };

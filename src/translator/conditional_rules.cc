@@ -14,7 +14,7 @@ constexpr size_t npos = WorkingLine::npos;
 }  // namespace
 
 RuleResult ConditionalRule(WorkingLine& line, std::string_view, Notes notes) {
-  notes.Append(NotImplemented("POSIX if"));
+  NoteNotImplemented(notes, "POSIX if");
 
   // Where the condition's last operand begins: after "==" (the "=" and the
   // character after it), or after the keyword, wherever they stand in the line.

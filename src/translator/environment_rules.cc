@@ -16,7 +16,7 @@ RuleResult EchoRule(WorkingLine& line, std::string_view, Notes notes) {
   const std::string_view text = line.text();
   if (EqualsFolded(text, "echo") || EqualsFolded(text, "echo on") ||
       EqualsFolded(text, "echo off")) {
-    notes.Append(NoPosixEquivalent(text));
+    NoteNoPosixEquivalent(notes, text);
     return Done("");
   }
   return Done(Concat("echo", FromFirstSpace(text)));
@@ -66,7 +66,7 @@ RuleResult SetRule(WorkingLine& line, std::string_view word, Notes notes) {
   const size_t equals = text.find('=');
   // A bare "set", or "set NAME" without a value, lists variables.
   if (text.size() <= word.size() || equals == std::string_view::npos) {
-    notes.Append(NotImplemented("displaying environment variables"));
+    NoteNotImplemented(notes, "displaying environment variables");
     return Done("");
   }
   // The name starts after "set" and its one separating character.
@@ -88,7 +88,7 @@ RuleResult SetRule(WorkingLine& line, std::string_view word, Notes notes) {
 // Loading into upper memory has no counterpart; the program loaded is
 // translated on its own, switches of "lh" itself included.
 RuleResult LoadHighRule(WorkingLine& line, std::string_view word, Notes notes) {
-  notes.Append(NoPosixEquivalent(word));
+  NoteNoPosixEquivalent(notes, word);
   if (const size_t space = line.FindFirstOf(" "); space != WorkingLine::npos) {
     line.RemovePrefix(space + 1);
   } else {

@@ -81,7 +81,7 @@ RuleResult DeltreeRule(WorkingLine& line, std::string_view, Notes) {
 RuleResult DirRule(WorkingLine& line, std::string_view word, Notes notes) {
   const std::string_view text = line.text();
   if (text.find('/') != std::string_view::npos) {
-    notes.Append(NotImplemented("dir switch translation"));
+    NoteNotImplemented(notes, "dir switch translation");
   }
   return Done(Concat("ls ", TranslateArguments(DropPrefix(text, word.size()), notes)));
 }
@@ -114,7 +114,7 @@ RuleResult TypeRule(WorkingLine& line, std::string_view word, Notes) {
 
 // The search string and the switches are not carried over to grep's syntax.
 RuleResult FindRule(WorkingLine& line, std::string_view word, Notes notes) {
-  notes.Append(NotImplemented(word));
+  NoteNotImplemented(notes, word);
   const std::string_view arguments = Trim(DropPrefix(line.text(), word.size()));
   return Done(arguments.empty() ? "grep" : Concat("grep ", arguments));
 }

@@ -45,6 +45,15 @@ inline RuleResult Nested(std::string opening = {}, Closing closing = Closing::kN
 
 using Rule = RuleResult (*)(WorkingLine& line, std::string_view word, Notes notes);
 
+/// Append the notes NotImplemented(word) and NoPosixEquivalent(word), without
+/// building them first.
+inline void NoteNotImplemented(Notes notes, std::string_view word) {
+  notes.Append("# ", word, " not implemented yet");
+}
+inline void NoteNoPosixEquivalent(Notes notes, std::string_view word) {
+  notes.Append("# no POSIX equivalent to ", word);
+}
+
 // File and directory commands.
 RuleResult AttribRule(WorkingLine& line, std::string_view word, Notes notes);
 RuleResult CdRule(WorkingLine& line, std::string_view word, Notes notes);

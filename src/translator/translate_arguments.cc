@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "translator/rewriting.h"
+#include "translator/rules.h"
 #include "translator/text.h"
 #include "translator/translate_line.h"
 
@@ -27,7 +28,7 @@ std::string TranslateArguments(std::string_view text, Notes notes) {
     out += " -";
   }
   if (switched) {
-    notes.Append(NotImplemented("switch translation"));
+    NoteNotImplemented(notes, "switch translation");
     out.erase(0, begin);
   }
 

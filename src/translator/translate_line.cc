@@ -38,12 +38,12 @@ constexpr std::string_view kDeviceNote =
 // arguments are dropped: "chkdsk c: /f" is just "fsck".
 
 RuleResult NotImplementedRule(WorkingLine&, std::string_view word, Notes notes) {
-  notes.Append(NotImplemented(word));
+  NoteNotImplemented(notes, word);
   return Done("");
 }
 
 RuleResult NoPosixEquivalentRule(WorkingLine&, std::string_view word, Notes notes) {
-  notes.Append(NoPosixEquivalent(word));
+  NoteNoPosixEquivalent(notes, word);
   return Done("");
 }
 
@@ -73,22 +73,22 @@ RuleResult VerRule(WorkingLine&, std::string_view, Notes) {
 // The bare word shows the date; anything after it would set it.
 RuleResult DateRule(WorkingLine& line, std::string_view word, Notes notes) {
   if (Trim(line.text()).size() == word.size()) return Done("date");
-  notes.Append(NotImplemented("date/time editing"));
+  NoteNotImplemented(notes, "date/time editing");
   return Done("");
 }
 
 RuleResult NetRule(WorkingLine&, std::string_view, Notes notes) {
-  notes.Append(NotImplemented("net commands"));
+  NoteNotImplemented(notes, "net commands");
   return Done("");
 }
 
 RuleResult PromptRule(WorkingLine&, std::string_view, Notes notes) {
-  notes.Append(NotImplemented("prompt editing"));
+  NoteNotImplemented(notes, "prompt editing");
   return Done("");
 }
 
 RuleResult LocalEnvironmentRule(WorkingLine&, std::string_view, Notes notes) {
-  notes.Append(NotImplemented("local environment"));
+  NoteNotImplemented(notes, "local environment");
   return Done("");
 }
 
@@ -110,7 +110,7 @@ RuleResult FallbackRule(WorkingLine& line, std::string_view, Notes notes) {
     if (text.size() >= 2 && text[1] == ':') {
       notes.Append("# comment: ", Trim(text.substr(2)));
     } else {
-      notes.Append(NoPosixEquivalent("labels"));
+      NoteNoPosixEquivalent(notes, "labels");
     }
     return Done("");
   }
@@ -212,15 +212,11 @@ Entry EntryFor(std::string_view word) {
 // stands first on the line does not end it, and neither does any later
 // occurrence of that same character: "/x y" has the word "/x".
 std::string_view CommandWord(const WorkingLine& line, std::string& buffer) {
-  char separators[] = " /=";
-  std::string_view others(separators, 3);
-  if (!line.empty()) {
-    const size_t first = others.find(line[0]);
-    if (first != std::string_view::npos) {
-      separators[first] = separators[2];
-      others.remove_suffix(1);
-    }
-  }
+  const char first = line.empty() ? '\0' : line[0];
+  const std::string_view others = first == ' '   ? "/="
+                                  : first == '/' ? " ="
+                                  : first == '=' ? " /"
+                                                 : " /=";
   const size_t end = line.FindFirstOf(others);
   if (line.joined()) return Trim(line.text().substr(0, end));
   buffer = line.Copy(0, end);
