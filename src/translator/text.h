@@ -59,8 +59,11 @@ inline bool EqualsFolded(std::string_view text, std::string_view lower) {
 /// case, at or after `from`, with the letters of `text` compared ignoring their
 /// case; npos when there is none.
 inline size_t FindFolded(std::string_view text, std::string_view lower, size_t from = 0) {
+  if (lower.empty()) return from <= text.size() ? from : std::string_view::npos;
+  const char first = lower[0];
   for (size_t i = from; i + lower.size() <= text.size(); ++i) {
-    size_t j = 0;
+    if (ToLowerAscii(text[i]) != first) continue;
+    size_t j = 1;
     while (j < lower.size() && ToLowerAscii(text[i + j]) == lower[j]) ++j;
     if (j == lower.size()) return i;
   }

@@ -212,15 +212,27 @@ Entry EntryFor(std::string_view word) {
 // stands first on the line does not end it, and neither does any later
 // occurrence of that same character: "/x y" has the word "/x".
 std::string_view CommandWord(const WorkingLine& line, std::string& buffer) {
-  const char first = line.empty() ? '\0' : line[0];
-  const std::string_view others = first == ' '   ? "/="
-                                  : first == '/' ? " ="
-                                  : first == '=' ? " /"
-                                                 : " /=";
-  const size_t end = line.FindFirstOf(others);
-  if (line.joined()) return Trim(line.text().substr(0, end));
-  buffer = line.Copy(0, end);
-  return Trim(buffer);
+  // Each separator's bit, looked up by byte: every line goes through here.
+  static constexpr auto kSeparator = [] {
+    std::array<unsigned char, 256> bits{};
+    bits[' '] = 1;
+    bits['/'] = 2;
+    bits['='] = 4;
+    return bits;
+  }();
+  if (line.empty()) return {};
+  const auto bit = [](char c) { return kSeparator[static_cast<unsigned char>(c)]; };
+  const unsigned char ends = 7 & ~bit(line[0]);
+  if (!line.joined()) {
+    size_t end = 0;
+    while (end < line.size() && !(bit(line[end]) & ends)) ++end;
+    buffer = line.Copy(0, end);
+    return Trim(buffer);
+  }
+  const std::string_view text = line.text();
+  size_t end = 0;
+  while (end < text.size() && !(bit(text[end]) & ends)) ++end;
+  return Trim(text.substr(0, end));
 }
 
 }  // namespace

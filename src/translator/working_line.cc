@@ -60,6 +60,7 @@ void WorkingLine::Join() {
 }
 
 size_t WorkingLine::Find(Far what) {
+  searched_ = true;
   Cursor& cursor = cursors_[what];
   if (cursor.found) return cursor.next;
   const size_t before_gap = gap_begin_ - front_;
@@ -106,6 +107,7 @@ std::string WorkingLine::Copy(size_t pos, size_t n) const {
 
 void WorkingLine::RemovePrefix(size_t n) {
   n = std::min(n, size());
+  if (n == 0) return;
   const size_t before_gap = gap_begin_ - front_;
   if (n < before_gap) {
     front_ += n;
@@ -113,6 +115,7 @@ void WorkingLine::RemovePrefix(size_t n) {
     front_ = gap_end_ + (n - before_gap);
     gap_begin_ = gap_end_ = end_;
   }
+  if (!searched_) return;
   for (Cursor& cursor : cursors_) {
     if (cursor.next >= n) {
       cursor.next -= n;
@@ -123,6 +126,7 @@ void WorkingLine::RemovePrefix(size_t n) {
 }
 
 void WorkingLine::TrimFront() {
+  if (empty() || (*this)[0] != ' ') return;
   size_t spaces = 0;
   while (spaces < size() && (*this)[spaces] == ' ') ++spaces;
   RemovePrefix(spaces);
@@ -137,6 +141,7 @@ void WorkingLine::TrimBack() {
   } else {
     end_ = gap_begin_ = gap_end_ = front_ + keep;
   }
+  if (!searched_) return;
   for (size_t what = 0; what < kFarCount; ++what) {
     Cursor& cursor = cursors_[what];
     if (cursor.next + kNeedles[what].size() > keep) cursor.found = false;
@@ -158,6 +163,7 @@ void WorkingLine::Rebase(std::string text) {
 void WorkingLine::Replace(std::string text) {
   Rebase(std::move(text));
   cursors_ = {};
+  searched_ = false;
 }
 
 void WorkingLine::RewriteVariables() {

@@ -112,6 +112,7 @@ class WorkingLine {
   std::string own_;  // the buffer, once the text is no longer the caller's line
   bool owned_ = false;
   std::array<Cursor, kFarCount> cursors_ = {};
+  bool searched_ = false;  // whether any cursor has moved
   bool variables_rewritten_ = false;
 };
 
