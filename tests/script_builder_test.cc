@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace morvex {
 namespace {
 
 struct StringOutput : ScriptOutput {
-  void Write(std::string_view bytes) override { text += bytes; }
+  void Write(std::string_view bytes) override {
+    text += bytes;
+    if (bytes.size() > (size_t{2} << 20)) large.emplace_back(bytes);
+  }
   std::string text;
+  std::vector<std::string> large;  // the pieces of more than 2 MiB
 };
 
 using namespace std::string_literals;
@@ -74,6 +81,24 @@ TEST(ScriptBuilderTest, BlockBoundariesDoNotChangeTheScript) {
       ASSERT_EQ(whole, output.text) << "first block " << first << ", then blocks of " << step;
     }
   }
+}
+
+// A line whose notes run to megabytes is passed on as it grows, in pieces of
+// about a MiB, and in order; the line itself is passed on as it is, not
+// copied into the script's buffer.
+TEST(ScriptBuilderTest, LongLinesArePassedOnAsTheyGrow) {
+  constexpr int kChain = 750000;  // a 2.25 MB line, 21 MB of notes
+  std::string chain;
+  for (int i = 0; i < kChain; ++i) chain += "lh ";
+  std::string expected = std::string(kHeader) + "# DOS: " + chain + "x\n";
+  for (int i = 0; i < kChain; ++i) expected += "# no POSIX equivalent to lh\n";
+  expected += "# can't translate: x\n\n# DOS: cls\nclear\n\n";
+  StringOutput output;
+  ScriptBuilder builder(output);
+  builder.Feed(chain + "x\ncls\n");
+  builder.Finish();
+  EXPECT_TRUE(expected == output.text);
+  EXPECT_EQ(std::vector<std::string>{chain + "x"}, output.large);
 }
 
 TEST(ScriptBuilderTest, CtrlZStopsReading) {

@@ -131,15 +131,6 @@ Status WriteDraft(InputFile& input, ScriptFile& script) {
   return output.Finish();
 }
 
-// The batch text as cmd reads it: without a byte-order mark, and up to the
-// first Ctrl-Z.
-std::string_view BatchText(std::string_view bytes) {
-  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    bytes.remove_prefix(kByteOrderMark.size());
-  }
-  return bytes.substr(0, bytes.find(kEndOfFile));
-}
-
 Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& script_name) {
   std::string bytes;
   for (;;) {
@@ -158,6 +149,13 @@ Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& sc
 }
 
 }  // namespace
+
+std::string_view BatchText(std::string_view bytes) {
+  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  return bytes.substr(0, bytes.find(kEndOfFile));
+}
 
 std::string OutputName(std::string_view name) {
   // Both separators end a directory: "a.b/run" gives "a.b/run.sh", beside the
