@@ -101,7 +101,7 @@ std::string WorkingLine::Copy(size_t pos, size_t n) const {
     pos += first;
     n -= first;
   }
-  out.append(data_ + gap_end_ + (pos - before_gap), n);
+  if (n > 0) out.append(data_ + gap_end_ + (pos - before_gap), n);
   return out;
 }
 
