@@ -9,7 +9,6 @@
 namespace morvex {
 
 ScriptBuilder::ScriptBuilder(ScriptOutput& output) : output_(output) {
-  buffer_.reserve(2 * Notes::kDrainAt);
   buffer_ += "#!/bin/sh\n\n";
 }
 
@@ -122,10 +121,7 @@ void ScriptBuilder::Append(std::string_view piece) {
 void ScriptBuilder::Drain(std::string& text) {
   output_.Take(text);
   // A huge note grew the buffer: give the memory back for the lines to come.
-  if (text.capacity() > 8 * Notes::kDrainAt) {
-    std::string().swap(text);
-    text.reserve(2 * Notes::kDrainAt);
-  }
+  if (text.capacity() > 8 * Notes::kDrainAt) std::string().swap(text);
 }
 
 namespace {
