@@ -95,8 +95,9 @@ class BackgroundOutput : public ScriptOutput {
       std::string buffer = std::move(queued_.front());
       queued_.pop_front();
       writing_ = true;
+      const bool failed_before = !status_.ok();
       lock.unlock();
-      Status written = status_.ok() ? file_.Write(buffer) : Status::Ok();
+      Status written = failed_before ? Status::Ok() : file_.Write(buffer);
       lock.lock();
       writing_ = false;
       if (status_.ok()) status_ = std::move(written);
