@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/batch_converter.h"
+#include "driver/script_builder.h"
 #include "translator/translate_line.h"
 
 namespace {
@@ -46,14 +46,14 @@ void BM_TranslateLine(benchmark::State& state, std::string_view line) {
 
 // All the lines above as one file, CR LF line ends: the driver's share of the
 // work (splitting, trimming, the script's layout) on top of the translation.
-void BM_ConvertBatchText(benchmark::State& state) {
+void BM_BuildScript(benchmark::State& state) {
   std::string file;
   for (const Line& line : kLines) {
     file += line.text;
     file += "\r\n";
   }
   for (auto _ : state) {
-    std::string script = morvex::ConvertBatchText(file);
+    std::string script = morvex::BuildScript(file);
     benchmark::DoNotOptimize(script);
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(file.size()));
@@ -65,7 +65,7 @@ int RegisterAll() {
     benchmark::RegisterBenchmark((std::string("BM_TranslateLine/") + line.name).c_str(),
                                  BM_TranslateLine, line.text);
   }
-  benchmark::RegisterBenchmark("BM_ConvertBatchText/all_lines", BM_ConvertBatchText);
+  benchmark::RegisterBenchmark("BM_BuildScript/all_lines", BM_BuildScript);
   return 0;
 }
 

@@ -5,7 +5,25 @@ include(GNUInstallDirs)
 
 install(TARGETS morvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(NOT WIN32)
-  install(FILES ${PROJECT_SOURCE_DIR}/man/morvex.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The manual page and the changelog are installed compressed, as Debian
+  # wants them, with no name or time stamp in the gzip header, so that every
+  # build gives the same bytes.
+  find_program(MORVEX_GZIP gzip REQUIRED)
+  set(MORVEX_COMPRESSED ${PROJECT_BINARY_DIR}/compressed)
+  add_custom_command(
+    OUTPUT ${MORVEX_COMPRESSED}/morvex.1.gz ${MORVEX_COMPRESSED}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MORVEX_COMPRESSED}
+    COMMAND sh -c "${MORVEX_GZIP} -9nc \"$1\" >\"$2\"" sh
+            ${PROJECT_SOURCE_DIR}/man/morvex.1 ${MORVEX_COMPRESSED}/morvex.1.gz
+    COMMAND sh -c "${MORVEX_GZIP} -9nc \"$1\" >\"$2\"" sh
+            ${PROJECT_SOURCE_DIR}/debian/changelog ${MORVEX_COMPRESSED}/changelog.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/man/morvex.1 ${PROJECT_SOURCE_DIR}/debian/changelog
+    VERBATIM)
+  add_custom_target(morvex_compressed_docs ALL
+    DEPENDS ${MORVEX_COMPRESSED}/morvex.1.gz ${MORVEX_COMPRESSED}/changelog.gz)
+  install(FILES ${MORVEX_COMPRESSED}/morvex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${MORVEX_COMPRESSED}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/morvex)
 endif()
 
 set(CPACK_PACKAGE_NAME morvex)
@@ -19,6 +37,7 @@ followed by notes on what has no translation and by the translated command.
 Commands with a direct counterpart are rewritten; conditions are noted, not
 translated. The script is a draft for a person to finish.]])
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)

@@ -2,7 +2,7 @@
 # speaks through message boxes. The conversion is the shared code; only the
 # platform layer differs.
 
-target_sources(morvex_driver PRIVATE src/driver/windows_command_line.cc)
+target_sources(morvex_driver PRIVATE src/driver/windows_command_line.cc src/driver/utf16.cc)
 set_target_properties(morvex PROPERTIES WIN32_EXECUTABLE ON)
 
 if(MINGW)
@@ -30,7 +30,9 @@ if(MORVEX_BUILD_TESTS)
   endif()
   if(CMAKE_CROSSCOMPILING)
     # The test lists are read when the tests run, under the emulator, not
-    # when they are built.
+    # when they are built. The first listing may wait for Wine to prepare a
+    # fresh prefix.
     set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+    set(MORVEX_DISCOVERY_TIMEOUT 300)
   endif()
 endif()

@@ -20,7 +20,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Wine runs the test programs, through a script that starts and prepares it.
 find_program(MORVEX_WINE NAMES wine wine64 PATHS /usr/lib/wine)
 if(MORVEX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${MORVEX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 endif()

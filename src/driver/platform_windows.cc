@@ -15,9 +15,10 @@
 #include <string>
 #include <utility>
 
-#include "driver/convert.h"
+#include "driver/command_line.h"
 #include "driver/platform.h"
 #include "driver/platform_windows.h"
+#include "driver/utf16.h"
 #include "driver/windows_command_line.h"
 
 namespace morvex {
@@ -74,20 +75,9 @@ Status OrdinaryFile(const std::string& name, DWORD attributes) {
   return Status::Ok();
 }
 
-bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
-  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-         a.nFileIndexLow == b.nFileIndexLow;
-}
-
-// The folder part of `name` with its separator, or a bare drive ("c:"), so
-// that the temporary file lands where the script will.
-std::wstring FolderOf(const std::wstring& name) {
-  const size_t separator = name.find_last_of(L"\\/");
-  if (separator != std::wstring::npos) return name.substr(0, separator + 1);
-  const wchar_t drive = name.empty() ? L'\0' : (name[0] | 0x20);
-  if (name.size() >= 2 && name[1] == L':' && drive >= L'a' && drive <= L'z')
-    return name.substr(0, 2);
-  return std::wstring();
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
+  return {info.dwVolumeSerialNumber,
+          (uint64_t{info.nFileIndexHigh} << 32) | uint64_t{info.nFileIndexLow}};
 }
 
 std::wstring Hex(unsigned long long value) {
@@ -128,8 +118,22 @@ std::string ArgumentString(int, char**) {
   return Utf8FromUtf16(ArgumentsAfterProgramName(units));
 }
 
+std::string FileNameFromArgument(std::string_view name) {
+  return std::string(UnquotedName(name));
+}
+
 void ShowUsage() {
   g_message_box(UsageText().c_str(), kTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+void ShowInformation(std::string_view text) {
+  std::wstring shown;
+  for (const wchar_t c : Wide(text)) {
+    if (c == L'\n') shown += L'\r';
+    shown += c;
+  }
+  while (!shown.empty() && (shown.back() == L'\n' || shown.back() == L'\r')) shown.pop_back();
+  g_message_box(shown.c_str(), kTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 void ShowFailure(std::string_view message) {
@@ -138,7 +142,6 @@ void ShowFailure(std::string_view message) {
 
 struct InputFile::Native {
   HANDLE handle = INVALID_HANDLE_VALUE;
-  BY_HANDLE_FILE_INFORMATION info = {};
   std::string name;
 };
 
@@ -162,9 +165,11 @@ Status InputFile::Open(const std::string& name) {
   if (native_->handle == INVALID_HANDLE_VALUE) return LastErrorFailure(name);
   // A device name such as NUL or COM1 passes the look-up but opens no file.
   if (GetFileType(native_->handle) != FILE_TYPE_DISK) return Failure(name, "not an ordinary file");
-  if (!GetFileInformationByHandle(native_->handle, &native_->info)) return LastErrorFailure(name);
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(native_->handle, &info)) return LastErrorFailure(name);
+  identity_ = IdentityOf(info);
   // The file opened, not only the name looked up, must be an ordinary file.
-  return OrdinaryFile(name, native_->info.dwFileAttributes);
+  return OrdinaryFile(name, info.dwFileAttributes);
 }
 
 Status InputFile::Read(char* buffer, size_t capacity, size_t* size) {
@@ -177,90 +182,115 @@ Status InputFile::Read(char* buffer, size_t capacity, size_t* size) {
   return Status::Ok();
 }
 
-struct OutputFile::Native {
-  HANDLE handle = INVALID_HANDLE_VALUE;
-  std::string name;
-  std::wstring path;
-  std::wstring temporary;
-  bool replacing = false;  // a file of that name exists
-  bool committed = false;
-};
-
-OutputFile::OutputFile() : native_(std::make_unique<Native>()) {}
-
-OutputFile::~OutputFile() {
-  if (native_->handle != INVALID_HANDLE_VALUE) CloseHandle(native_->handle);
-  if (!native_->temporary.empty() && !native_->committed) DeleteFileW(native_->temporary.c_str());
+Status LookUpName(const std::string& name, NameLookUp* result) {
+  // Opening for no access at all works whatever the file's sharing, and opens
+  // a folder too.
+  const HANDLE existing =
+      CreateFileW(Wide(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (existing == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+      *result = {};
+      return Status::Ok();
+    }
+    return Status::Failure(ErrorText(error));
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  const bool known = GetFileInformationByHandle(existing, &info);
+  const DWORD error = GetLastError();
+  CloseHandle(existing);
+  if (!known) return Status::Failure(ErrorText(error));
+  result->kind =
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? NameLookUp::kFolder : NameLookUp::kFile;
+  result->identity = IdentityOf(info);
+  return Status::Ok();
 }
 
-Status OutputFile::Create(const std::string& name, const InputFile& input) {
-  native_->name = name;
-  native_->path = Wide(name);
+std::string_view FolderReason() {
+  return "is a folder";
+}
 
-  // Judged by identity, not by spelling: "x.sh" itself, another case or short
-  // name of it, or a hard link to the batch file. Opening for no access at all
-  // works whatever the file's sharing, and opens a folder too.
-  const HANDLE existing =
-      CreateFileW(native_->path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (existing != INVALID_HANDLE_VALUE) {
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool known = GetFileInformationByHandle(existing, &info);
-    CloseHandle(existing);
-    if (known && SameFile(info, input.native_->info)) {
-      return Failure(name, "is the batch file itself; it is left as it is");
-    }
-    if (known && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return Failure(name, "is a folder");
-    }
-    native_->replacing = true;
-  }
+// The folder part of `name` with its separator, or a bare drive ("c:"), so
+// that the temporary file lands where the script will.
+std::string FolderOf(const std::string& name) {
+  const size_t separator = name.find_last_of("\\/");
+  if (separator != std::string::npos) return name.substr(0, separator + 1);
+  const char drive = name.empty() ? '\0' : static_cast<char>(name[0] | 0x20);
+  if (name.size() >= 2 && name[1] == ':' && drive >= 'a' && drive <= 'z') return name.substr(0, 2);
+  return std::string();
+}
 
-  // A new name in the script's folder, tried until one is free.
-  const std::wstring folder = FolderOf(native_->path);
+struct TemporaryFile::Native {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  std::wstring name;
+  bool renamed = false;
+};
+
+TemporaryFile::TemporaryFile() : native_(std::make_unique<Native>()) {}
+
+TemporaryFile::~TemporaryFile() {
+  if (native_->handle != INVALID_HANDLE_VALUE) CloseHandle(native_->handle);
+  if (!native_->name.empty() && !native_->renamed) DeleteFileW(native_->name.c_str());
+}
+
+Status TemporaryFile::Create(const std::string& folder) {
+  // A new name in the folder, tried until one is free.
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
-  const std::wstring stem = folder + L".morvex-" + Hex(GetCurrentProcessId()) + L"-";
+  const std::wstring stem = Wide(folder) + L".morvex-" + Hex(GetCurrentProcessId()) + L"-";
   for (unsigned long long attempt = 0; attempt < 100; ++attempt) {
-    std::wstring temporary = stem + Hex(static_cast<unsigned long long>(now.QuadPart) + attempt);
-    native_->handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    std::wstring name = stem + Hex(static_cast<unsigned long long>(now.QuadPart) + attempt);
+    native_->handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     if (native_->handle != INVALID_HANDLE_VALUE) {
-      native_->temporary = std::move(temporary);
+      native_->name = std::move(name);
       return Status::Ok();
     }
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-      return Failure(name, ErrorText(error));
+      return Status::Failure(ErrorText(error));
     }
   }
-  return Failure(name, ErrorText(ERROR_FILE_EXISTS));
+  return Status::Failure(ErrorText(ERROR_FILE_EXISTS));
 }
 
-Status OutputFile::Write(std::string_view bytes) {
+Status TemporaryFile::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD written = 0;
     const DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestTransfer));
     if (!WriteFile(native_->handle, bytes.data(), wanted, &written, nullptr)) {
-      return LastErrorFailure(native_->name);
+      return Status::Failure(ErrorText(GetLastError()));
     }
     bytes.remove_prefix(written);
   }
   return Status::Ok();
 }
 
-Status OutputFile::Commit() {
-  // As on POSIX: an earlier script is replaced only by one that is on disk.
-  if (native_->replacing && !FlushFileBuffers(native_->handle)) {
-    return LastErrorFailure(native_->name);
+Status TemporaryFile::FlushToDisk() {
+  if (!FlushFileBuffers(native_->handle)) return Status::Failure(ErrorText(GetLastError()));
+  return Status::Ok();
+}
+
+Status TemporaryFile::Close() {
+  if (!CloseHandle(std::exchange(native_->handle, INVALID_HANDLE_VALUE))) {
+    return Status::Failure(ErrorText(GetLastError()));
   }
-  const HANDLE handle = std::exchange(native_->handle, INVALID_HANDLE_VALUE);
-  if (!CloseHandle(handle)) return LastErrorFailure(native_->name);
-  if (!MoveFileExW(native_->temporary.c_str(), native_->path.c_str(),
+  return Status::Ok();
+}
+
+Status TemporaryFile::RenameTo(const std::string& name) {
+  // Written through: the new name is on disk when the call returns.
+  if (!MoveFileExW(native_->name.c_str(), Wide(name).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return LastErrorFailure(native_->name);
+    return Status::Failure(ErrorText(GetLastError()));
   }
-  native_->committed = true;
+  native_->renamed = true;
+  return Status::Ok();
+}
+
+// MoveFileExW wrote the rename through already.
+Status FlushFolderToDisk(const std::string&) {
   return Status::Ok();
 }
 

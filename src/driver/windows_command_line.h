@@ -1,5 +1,5 @@
-// What the Windows program does with its raw command line and its UTF-16 text,
-// kept free of Windows headers so that every platform builds and tests it.
+// What the Windows program does with its raw command line, kept free of
+// Windows headers so that every platform builds and tests it.
 
 #ifndef MORVEX_DRIVER_WINDOWS_COMMAND_LINE_H_
 #define MORVEX_DRIVER_WINDOWS_COMMAND_LINE_H_
@@ -20,14 +20,11 @@ namespace morvex {
 /// stay, and so do the spaces inside it.
 std::u16string_view ArgumentsAfterProgramName(std::u16string_view command_line);
 
-/// UTF-16 text as UTF-8 for the shared code. A surrogate without its partner,
-/// which Windows allows in file names, becomes the three bytes that encode its
-/// value, so that Utf16FromUtf8 gives it back and every such name still works.
-std::string Utf8FromUtf16(std::u16string_view text);
-
-/// The reverse of Utf8FromUtf16. A byte that starts no valid sequence becomes
-/// U+FFFD; text that came from Utf8FromUtf16 always converts back unchanged.
-std::u16string Utf16FromUtf8(std::string_view text);
+/// The file name meant by `name`: without the double quotes around it, when it
+/// begins and ends with one. Windows file names hold no double quote, and
+/// Explorer quotes the name of a file dropped on the program when it holds a
+/// space.
+std::string_view UnquotedName(std::string_view name);
 
 }  // namespace morvex
 

@@ -1,5 +1,7 @@
 #include "textsplit/text_split.h"
 
+#include <algorithm>
+
 namespace morvex {
 
 void SplitChars(std::string_view text, std::vector<std::string>& result) {
@@ -17,6 +19,13 @@ void SplitQuoted(std::string_view text, std::vector<std::string>& result,
     return;
   }
   result.clear();
+  // One field per delimiter at most, and one more: reserved at once, a long
+  // line's fields are not moved again and again as the array grows.
+  size_t found = 0;
+  for (const char delimiter : delimiters) {
+    found += static_cast<size_t>(std::count(text.begin(), text.end(), delimiter));
+  }
+  result.reserve(found + 1);
   for (;;) {
     if (!text.empty() && text.front() == '"') {
       const size_t closing = text.find('"', 1);

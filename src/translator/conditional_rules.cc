@@ -13,23 +13,26 @@ constexpr size_t npos = WorkingLine::npos;
 
 }  // namespace
 
-RuleResult ConditionalRule(WorkingLine& line, std::string_view, std::string& notes) {
-  AppendNote(notes, NotImplemented("POSIX if"));
+RuleResult ConditionalRule(WorkingLine& line, std::string_view, Notes notes) {
+  NoteNotImplemented(notes, "POSIX if");
 
   // Where the condition's last operand begins: after "==" (the "=" and the
   // character after it), or after the keyword, wherever they stand in the line.
-  size_t operand;
-  if (const size_t equals = line.Find('='); equals != npos) {
+  size_t operand = npos;
+  if (const size_t equals = line.Find(WorkingLine::kEquals); equals != npos) {
     operand = equals + 2;
-  } else if (const size_t errorlevel = line.FindFolded("ERRORLEVEL"); errorlevel != npos) {
-    operand = errorlevel + 10;
-  } else if (const size_t exist = line.FindFolded("EXIST"); exist != npos) {
-    operand = exist + 5;
-  } else if (const size_t defined = line.FindFolded("DEFINED"); defined != npos) {
-    operand = defined + 7;
   } else {
+    for (const WorkingLine::Far keyword :
+         {WorkingLine::kErrorlevel, WorkingLine::kExist, WorkingLine::kDefined}) {
+      if (const size_t at = line.Find(keyword); at != npos) {
+        operand = at + WorkingLine::Needle(keyword).size();
+        break;
+      }
+    }
+  }
+  if (operand == npos) {
     // A command whose condition cannot even be read is not run at all.
-    AppendNote(notes, "# unrecognized DOS 'if' statement");
+    notes.Append("# unrecognized DOS 'if' statement");
     return Done("");
   }
   line.RemovePrefix(operand);
@@ -43,18 +46,19 @@ RuleResult ConditionalRule(WorkingLine& line, std::string_view, std::string& not
   return Nested();
 }
 
-RuleResult LoopRule(WorkingLine& line, std::string_view, std::string& notes) {
-  line.RewriteVariables(notes);
-  line.RemovePrefix(3);  // "for"
+RuleResult LoopRule(WorkingLine& line, std::string_view word, Notes notes) {
+  constexpr std::string_view kDo = "do ";
+  line.RewriteVariables();
+  line.RemovePrefix(word.size());
   line.Trim();
 
   const size_t open = line.FindFirstOf("(");
   if (open == npos) {
-    AppendNote(notes, "# invalid DOS 'for' statement: no '(' found");
+    notes.Append("# invalid DOS 'for' statement: no '(' found");
     return Done("");
   }
   if (open == 0) {
-    AppendNote(notes, "# invalid DOS 'for' statement: no loop variable found");
+    notes.Append("# invalid DOS 'for' statement: no loop variable found");
     return Done("");
   }
   // The variable part leaves out its first character, the "$" that was the
@@ -64,20 +68,20 @@ RuleResult LoopRule(WorkingLine& line, std::string_view, std::string& notes) {
 
   const size_t close = line.FindFirstOf(")");
   if (close == npos) {
-    AppendNote(notes, "# invalid DOS 'for' statement: no ')' found");
+    notes.Append("# invalid DOS 'for' statement: no ')' found");
     return Done(head);
   }
   head += line.Copy(0, close);  // the list, as written
   line.RemovePrefix(close + 1);
   line.Trim();
 
-  if (!EqualsFolded(line.Copy(0, 3), "do ")) {
-    AppendNote(notes, "# invalid DOS 'for' statement: no 'do' found");
+  if (!EqualsFolded(line.Copy(0, kDo.size()), kDo)) {
+    notes.Append("# invalid DOS 'for' statement: no 'do' found");
     return Done(head);
   }
-  line.RemovePrefix(3);  // the body keeps any further spaces
+  line.RemovePrefix(kDo.size());  // the body keeps any further spaces
   head += "; do\n";
-  return Nested(std::move(head), "\ndone");
+  return Nested(std::move(head), Closing::kDone);
 }
 
 }  // namespace morvex

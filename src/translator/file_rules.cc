@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "textsplit/text_split.h"
+#include "translator/rewriting.h"
 #include "translator/rules.h"
 #include "translator/text.h"
 #include "translator/translate_line.h"
@@ -12,11 +13,11 @@ namespace morvex {
 
 // "+r" makes a file read-only and "-r" writable; the other attributes have no
 // counterpart. File names are not carried over.
-RuleResult AttribRule(WorkingLine& line, std::string_view, std::string& notes) {
+RuleResult AttribRule(WorkingLine& line, std::string_view, Notes notes) {
   std::string translation = "chmod";
   std::vector<std::string> words;
   std::vector<std::string> letters;
-  SplitQuoted(line.View(), words, " ");
+  SplitQuoted(line.text(), words, " ");
   for (size_t w = 1; w < words.size(); ++w) {
     const std::string& word = words[w];
     if (word.empty() || (word[0] != '+' && word[0] != '-')) continue;
@@ -28,91 +29,93 @@ RuleResult AttribRule(WorkingLine& line, std::string_view, std::string& notes) {
         case 'a':
         case 's':
         case 'h':
-          AppendNote(notes, "# no POSIX equivalent to attribute: ", sign, letter);
+          notes.Append("# no POSIX equivalent to attribute: ", sign, letter);
           break;
         case 'r':
           translation += sign == "+" ? " a-w" : " a+w";
           break;
         default:
-          AppendNote(notes, "# unrecognized attribute: ", sign, letter);
+          notes.Append("# unrecognized attribute: ", sign, letter);
       }
     }
   }
   return Done(translation);
 }
 
-RuleResult CdRule(WorkingLine& line, std::string_view word, std::string& notes) {
-  std::string_view text = line.View();
+RuleResult CdRule(WorkingLine& line, std::string_view word, Notes notes) {
+  std::string_view text = line.text();
   std::string cd;
   if (word == "chdir") {
-    cd = Concat("cd ", Trim(From(text, 5)));
+    cd = Concat("cd ", Trim(DropPrefix(text, word.size())));
     text = Trim(cd);
   }
   if (text.size() == 2) return Done("pwd");  // a bare "cd"
   return Done(TranslateArguments(text, notes));
 }
 
-RuleResult CopyRule(WorkingLine& line, std::string_view, std::string& notes) {
-  const std::string arguments = TranslateArguments(From(line.View(), 4), notes);
-  if (arguments.empty() || arguments[0] == ' ') return Done(Concat("cp", arguments));
-  return Done(Concat("cp ", arguments));
+RuleResult CopyRule(WorkingLine& line, std::string_view word, Notes notes) {
+  // The arguments of a long line are as long as the line: "cp" goes in front
+  // of them in place, where the rewriting left room for it.
+  std::string translation = TranslateArguments(DropPrefix(line.text(), word.size()), notes);
+  translation.insert(0, translation.empty() || translation[0] == ' ' ? "cp" : "cp ");
+  return Done(std::move(translation));
 }
 
-RuleResult DelRule(WorkingLine& line, std::string_view, std::string& notes) {
-  const std::string rewritten = TranslateArguments(line.View(), notes);
+RuleResult DelRule(WorkingLine& line, std::string_view, Notes notes) {
+  const std::string rewritten = TranslateArguments(line.text(), notes);
   return Done(Concat("rm", TrimEnd(FromFirstSpace(rewritten))));  // "rm" starts it: trimmed
 }
 
 // The arguments are not rewritten. The first "/Y" (in any case) becomes the
 // "f" of "rm -rf"; a switch written directly after the word is lost.
-RuleResult DeltreeRule(WorkingLine& line, std::string_view, std::string&) {
-  std::string arguments(Trim(FromFirstSpace(line.View())));
-  const size_t yes = ToLowerAscii(arguments).find("/y");
-  if (yes == std::string::npos) return Done(Concat("rm -r ", arguments));
-  const std::string_view all = arguments;
+RuleResult DeltreeRule(WorkingLine& line, std::string_view, Notes) {
+  constexpr std::string_view kYes = "/y";
+  const std::string_view arguments = Trim(FromFirstSpace(line.text()));
+  const size_t yes = FindFolded(arguments, kYes);
+  if (yes == std::string_view::npos) return Done(Concat("rm -r ", arguments));
   const std::string joined =
-      std::string(Trim(all.substr(0, yes))) + " " + std::string(Trim(all.substr(yes + 2)));
+      Concat(Trim(arguments.substr(0, yes)), " ", Trim(arguments.substr(yes + kYes.size())));
   return Done(Concat("rm -rf ", Trim(joined)));
 }
 
-RuleResult DirRule(WorkingLine& line, std::string_view, std::string& notes) {
-  const std::string_view text = line.View();
+RuleResult DirRule(WorkingLine& line, std::string_view word, Notes notes) {
+  const std::string_view text = line.text();
   if (text.find('/') != std::string_view::npos) {
-    AppendNote(notes, NotImplemented("dir switch translation"));
+    NoteNotImplemented(notes, "dir switch translation");
   }
-  return Done(Concat("ls ", TranslateArguments(From(text, 3), notes)));
+  return Done(Concat("ls ", TranslateArguments(DropPrefix(text, word.size()), notes)));
 }
 
-RuleResult MdRule(WorkingLine& line, std::string_view word, std::string& notes) {
-  const std::string_view text = line.View();
+RuleResult MdRule(WorkingLine& line, std::string_view word, Notes notes) {
+  const std::string_view text = line.text();
   if (word != "md") return Done(TranslateArguments(text, notes));
-  return Done(TranslateArguments(Concat("mkdir", From(text, 2)), notes));
+  return Done(TranslateArguments(Concat("mkdir", DropPrefix(text, word.size())), notes));
 }
 
-RuleResult RdRule(WorkingLine& line, std::string_view word, std::string& notes) {
-  const std::string_view text = line.View();
+RuleResult RdRule(WorkingLine& line, std::string_view word, Notes notes) {
+  const std::string_view text = line.text();
   if (word != "rd") return Done(TranslateArguments(text, notes));
-  return Done(TranslateArguments(Concat("rmdir", From(text, 2)), notes));
+  return Done(TranslateArguments(Concat("rmdir", DropPrefix(text, word.size())), notes));
 }
 
-RuleResult MoreRule(WorkingLine& line, std::string_view, std::string&) {
-  return Done(Concat("more", From(line.View(), 4)));
+RuleResult MoreRule(WorkingLine& line, std::string_view word, Notes) {
+  return Done(Concat("more", DropPrefix(line.text(), word.size())));
 }
 
 // Arguments are copied as written, from the first space on.
-RuleResult MoveRule(WorkingLine& line, std::string_view, std::string&) {
-  return Done(Concat("mv", FromFirstSpace(line.View())));
+RuleResult MoveRule(WorkingLine& line, std::string_view, Notes) {
+  return Done(Concat("mv", FromFirstSpace(line.text())));
 }
 
-RuleResult TypeRule(WorkingLine& line, std::string_view, std::string&) {
-  const std::string_view files = Trim(From(line.View(), 4));
+RuleResult TypeRule(WorkingLine& line, std::string_view word, Notes) {
+  const std::string_view files = Trim(DropPrefix(line.text(), word.size()));
   return Done(files.empty() ? "cat" : Concat("cat ", files));
 }
 
 // The search string and the switches are not carried over to grep's syntax.
-RuleResult FindRule(WorkingLine& line, std::string_view word, std::string& notes) {
-  AppendNote(notes, NotImplemented(word));
-  const std::string_view arguments = Trim(From(line.View(), 4));
+RuleResult FindRule(WorkingLine& line, std::string_view word, Notes notes) {
+  NoteNotImplemented(notes, word);
+  const std::string_view arguments = Trim(DropPrefix(line.text(), word.size()));
   return Done(arguments.empty() ? "grep" : Concat("grep ", arguments));
 }
 

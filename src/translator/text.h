@@ -32,11 +32,11 @@ std::string Concat(const Pieces&... pieces) {
   return out;
 }
 
+// Case is ignored one way throughout: letters are folded to lower case, and
+// the text compared with is written in lower case.
+
 inline char ToLowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-inline char ToUpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
 inline std::string ToLowerAscii(std::string_view text) {
@@ -55,9 +55,24 @@ inline bool EqualsFolded(std::string_view text, std::string_view lower) {
   return true;
 }
 
-/// The text from 0-based position `pos` on: empty when `pos` lies past the end.
-inline std::string_view From(std::string_view text, size_t pos) {
-  return pos < text.size() ? text.substr(pos) : std::string_view();
+/// The position of the first occurrence of `lower`, which is written in lower
+/// case, at or after `from`, with the letters of `text` compared ignoring their
+/// case; npos when there is none.
+inline size_t FindFolded(std::string_view text, std::string_view lower, size_t from = 0) {
+  if (lower.empty()) return from <= text.size() ? from : std::string_view::npos;
+  const char first = lower[0];
+  for (size_t i = from; i + lower.size() <= text.size(); ++i) {
+    if (ToLowerAscii(text[i]) != first) continue;
+    size_t j = 1;
+    while (j < lower.size() && ToLowerAscii(text[i + j]) == lower[j]) ++j;
+    if (j == lower.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+/// `text` without its first `n` bytes: empty when it has no more than `n`.
+inline std::string_view DropPrefix(std::string_view text, size_t n) {
+  return n < text.size() ? text.substr(n) : std::string_view();
 }
 
 /// The text from its first space on, that space included; empty without one.

@@ -1,11 +1,13 @@
 #include <algorithm>
 
+#include "translator/rewriting.h"
+#include "translator/rules.h"
 #include "translator/text.h"
 #include "translator/translate_line.h"
 
 namespace morvex {
 
-std::string TranslateArguments(std::string_view text, std::string& notes) {
+std::string TranslateArguments(std::string_view text, Notes notes) {
   std::string out;
   out.reserve(text.size() + 8);
 
@@ -26,15 +28,14 @@ std::string TranslateArguments(std::string_view text, std::string& notes) {
     out += " -";
   }
   if (switched) {
-    notes += NotImplemented("switch translation");
-    notes += '\n';
+    NoteNotImplemented(notes, "switch translation");
     out.erase(0, begin);
   }
 
   std::replace(out.begin(), out.end(), '\\', '/');
 
   if (out.find(':') != std::string::npos) {
-    notes += "# drive letters need to be reconciled to their proper mount points\n";
+    notes.Append("# drive letters need to be reconciled to their proper mount points");
     std::replace(out.begin(), out.end(), ':', '_');
   }
   return out;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "translator/rewriting.h"
 #include "translator/rules.h"
 #include "translator/text.h"
 
@@ -16,6 +17,18 @@ std::string NotImplemented(std::string_view word) {
   return Concat("# ", word, " not implemented yet");
 }
 
+std::string_view ClosingText(Closing closing) {
+  switch (closing) {
+    case Closing::kDone:
+      return "\ndone";
+    case Closing::kQuote:
+      return "'";
+    case Closing::kNone:
+      break;
+  }
+  return {};
+}
+
 namespace {
 
 constexpr std::string_view kDeviceNote =
@@ -24,88 +37,95 @@ constexpr std::string_view kDeviceNote =
 // Rules that replace a command by a fixed one, or by a note only. Their
 // arguments are dropped: "chkdsk c: /f" is just "fsck".
 
-RuleResult NotImplementedRule(WorkingLine&, std::string_view word, std::string& notes) {
-  AppendNote(notes, NotImplemented(word));
+RuleResult NotImplementedRule(WorkingLine&, std::string_view word, Notes notes) {
+  NoteNotImplemented(notes, word);
   return Done("");
 }
 
-RuleResult NoPosixEquivalentRule(WorkingLine&, std::string_view word, std::string& notes) {
-  AppendNote(notes, NoPosixEquivalent(word));
+RuleResult NoPosixEquivalentRule(WorkingLine&, std::string_view word, Notes notes) {
+  NoteNoPosixEquivalent(notes, word);
   return Done("");
 }
 
-RuleResult DiskCheckRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, kDeviceNote);
+RuleResult DiskCheckRule(WorkingLine&, std::string_view, Notes notes) {
+  notes.Append(kDeviceNote);
   return Done("fsck");
 }
 
-RuleResult PartitionRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, kDeviceNote);
+RuleResult PartitionRule(WorkingLine&, std::string_view, Notes notes) {
+  notes.Append(kDeviceNote);
   return Done("cfdisk");
 }
 
-RuleResult FormatRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, kDeviceNote);
+RuleResult FormatRule(WorkingLine&, std::string_view, Notes notes) {
+  notes.Append(kDeviceNote);
   return Done("mkfs");
 }
 
-RuleResult ClsRule(WorkingLine&, std::string_view, std::string&) {
+RuleResult ClsRule(WorkingLine&, std::string_view, Notes) {
   return Done("clear");
 }
 
-RuleResult VerRule(WorkingLine&, std::string_view, std::string&) {
+RuleResult VerRule(WorkingLine&, std::string_view, Notes) {
   return Done("uname -a");
 }
 
 // The bare word shows the date; anything after it would set it.
-RuleResult DateRule(WorkingLine& line, std::string_view, std::string& notes) {
-  if (Trim(line.View()).size() == 4) return Done("date");
-  AppendNote(notes, NotImplemented("date/time editing"));
+RuleResult DateRule(WorkingLine& line, std::string_view word, Notes notes) {
+  if (Trim(line.text()).size() == word.size()) return Done("date");
+  NoteNotImplemented(notes, "date/time editing");
   return Done("");
 }
 
-RuleResult NetRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, NotImplemented("net commands"));
+RuleResult NetRule(WorkingLine&, std::string_view, Notes notes) {
+  NoteNotImplemented(notes, "net commands");
   return Done("");
 }
 
-RuleResult PromptRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, NotImplemented("prompt editing"));
+RuleResult PromptRule(WorkingLine&, std::string_view, Notes notes) {
+  NoteNotImplemented(notes, "prompt editing");
   return Done("");
 }
 
-RuleResult LocalEnvironmentRule(WorkingLine&, std::string_view, std::string& notes) {
-  AppendNote(notes, NotImplemented("local environment"));
+RuleResult LocalEnvironmentRule(WorkingLine&, std::string_view, Notes notes) {
+  NoteNotImplemented(notes, "local environment");
   return Done("");
 }
 
-RuleResult PathRule(WorkingLine& line, std::string_view, std::string& notes) {
-  return Done(TranslatePathCommand(line.View(), notes));
+RuleResult PathRule(WorkingLine& line, std::string_view, Notes notes) {
+  return Done(TranslatePathCommand(line.text(), notes));
 }
 
 // A word that matches no row: the "cd\" shorthand, labels and "::" comments,
 // and otherwise a note that quotes the line as written.
-RuleResult FallbackRule(WorkingLine& line, std::string_view, std::string& notes) {
-  if (EqualsFolded(line.Copy(0, 3), "cd\\")) {
+RuleResult FallbackRule(WorkingLine& line, std::string_view, Notes notes) {
+  constexpr std::string_view kCdBackslash = "cd\\";
+  const std::string_view text = line.text();
+  if (EqualsFolded(text.substr(0, kCdBackslash.size()), kCdBackslash)) {
     // "cd\dos" is "cd \dos", with the case of what follows "cd" kept.
-    line.Replace(Concat("cd ", line.Copy(2)));
+    line.Replace(Concat("cd ", text.substr(kCdBackslash.size() - 1)));
     return Nested();
   }
-  if (!line.empty() && line[0] == ':') {
-    if (line.size() >= 2 && line[1] == ':') {
-      AppendNote(notes, "# comment: ", Trim(line.Copy(2)));
+  if (!text.empty() && text[0] == ':') {
+    if (text.size() >= 2 && text[1] == ':') {
+      notes.Append("# comment: ", Trim(text.substr(2)));
     } else {
-      AppendNote(notes, NoPosixEquivalent("labels"));
+      NoteNoPosixEquivalent(notes, "labels");
     }
     return Done("");
   }
-  AppendNote(notes, "# can't translate: ", line.View());
+  notes.Append("# can't translate: ", text);
   return Done("");
 }
+
+// Whether a rule cuts its line down to a command of its own and reads it only
+// through the working line's own searches, or reads the text whole.
+enum class Reads { kWhole, kThroughSearches };
 
 struct Row {
   std::string_view words;  // separated by spaces
   Rule rule;
+  Reads reads = Reads::kWhole;
 };
 
 // The dispatch table. A command word selects the row that lists it, compared
@@ -122,17 +142,17 @@ constexpr Row kDispatchTable[] = {
     {"del erase", DelRule},
     {"deltree", DeltreeRule},
     {"dir", DirRule},
-    {"doskey", AliasRule},
-    {"if else not", ConditionalRule},
+    {"doskey", AliasRule, Reads::kThroughSearches},
+    {"if else not", ConditionalRule, Reads::kThroughSearches},
     {"echo", EchoRule},
-    {"echo.", EmptyEchoRule},
+    {"echo.", EchoDotRule},
     {"exit", ExitRule},
     {"fc", NotImplementedRule},
     {"fdisk", PartitionRule},
     {"find", FindRule},
-    {"for", LoopRule},
+    {"for", LoopRule, Reads::kThroughSearches},
     {"format", FormatRule},
-    {"lh loadhigh", LoadHighRule},
+    {"lh loadhigh", LoadHighRule, Reads::kThroughSearches},
     {"md mkdir", MdRule},
     {"more", MoreRule},
     {"move ren rename replace", MoveRule},
@@ -155,13 +175,18 @@ constexpr Row kDispatchTable[] = {
      NoPosixEquivalentRule},
 };
 
-// The rule for `word`: the fallback when no row lists it. The words are
+constexpr Row kFallbackRow = {"", FallbackRule};
+
+// A word of the table with its row; the word lives in the table, so a rule
+// that cuts its line can go on using it.
+struct Entry {
+  std::string_view word;
+  const Row* row;
+};
+
+// The entry for `word`, the fallback's when no row lists it. The words are
 // grouped by their first byte, so a look-up compares a handful of them.
-Rule RuleFor(std::string_view word) {
-  struct Entry {
-    std::string_view word;
-    Rule rule;
-  };
+Entry EntryFor(std::string_view word) {
   using Index = std::array<std::vector<Entry>, 256>;
   static const Index* const index = [] {
     auto* entries = new Index();
@@ -169,59 +194,76 @@ Rule RuleFor(std::string_view word) {
       std::string_view words = row.words;
       while (!words.empty()) {
         const std::string_view one = words.substr(0, words.find(' '));
-        (*entries)[static_cast<unsigned char>(one[0])].push_back({one, row.rule});
-        words = From(words, one.size() + 1);
+        (*entries)[static_cast<unsigned char>(one[0])].push_back({one, &row});
+        words = DropPrefix(words, one.size() + 1);
       }
     }
     return entries;
   }();
-  if (word.empty()) return FallbackRule;
-  for (const Entry& entry : (*index)[static_cast<unsigned char>(word[0])]) {
-    if (entry.word == word) return entry.rule;
+  if (!word.empty()) {
+    for (const Entry& entry : (*index)[static_cast<unsigned char>(word[0])]) {
+      if (entry.word == word) return entry;
+    }
   }
-  return FallbackRule;
+  return {{}, &kFallbackRow};
 }
 
 // The command word runs up to the first space, "/" or "=". A separator that
 // stands first on the line does not end it, and neither does any later
-// occurrence of that same character: "/x y" has the word "/x". The word is a
-// copy: rules cut the line while they still use the word.
-std::string CommandWord(const WorkingLine& line) {
-  std::string separators = " /=";
-  if (!line.empty() && separators.find(line[0]) != std::string::npos) {
-    separators.erase(separators.find(line[0]), 1);
+// occurrence of that same character: "/x y" has the word "/x".
+std::string_view CommandWord(const WorkingLine& line, std::string& buffer) {
+  // Each separator's bit, looked up by byte: every line goes through here.
+  static constexpr auto kSeparator = [] {
+    std::array<unsigned char, 256> bits{};
+    bits[' '] = 1;
+    bits['/'] = 2;
+    bits['='] = 4;
+    return bits;
+  }();
+  if (line.empty()) return {};
+  const auto bit = [](char c) { return kSeparator[static_cast<unsigned char>(c)]; };
+  const unsigned char ends = 7 & ~bit(line[0]);
+  if (!line.joined()) {
+    size_t end = 0;
+    while (end < line.size() && !(bit(line[end]) & ends)) ++end;
+    buffer = line.Copy(0, end);
+    return Trim(buffer);
   }
-  const std::string word = line.Copy(0, line.FindFirstOf(separators));
-  return std::string(Trim(word));
+  const std::string_view text = line.text();
+  size_t end = 0;
+  while (end < text.size() && !(bit(text[end]) & ends)) ++end;
+  return Trim(text.substr(0, end));
 }
 
 }  // namespace
 
-std::string TranslateLine(std::string_view text, std::string& notes) {
-  WorkingLine line(text);
+std::string TranslateLine(std::string_view line, Notes notes) {
+  WorkingLine working(line);
   std::string translation;
+  std::string word_buffer;
   // What rules put after the translation of their nested command, innermost
-  // last: the "done" of a loop, the closing quote of an alias.
-  std::vector<std::string_view> closings;
+  // last.
+  std::vector<Closing> closings;
   for (;;) {
-    if (!line.empty() && line[0] == '@') line.RemovePrefix(1);  // only one "@"
-    const std::string word = CommandWord(line);
-    const Rule rule = RuleFor(word);
+    if (!working.empty() && working[0] == '@') working.RemovePrefix(1);  // only one "@"
+    const Entry entry = EntryFor(CommandWord(working, word_buffer));
+    const Row& row = *entry.row;
     // Spaces left after the "@" belong to no word: rules cut their arguments
     // at fixed offsets from the word, and "@ copy" must not give "cp y". The
     // fallback quotes the line as written.
-    if (rule != FallbackRule) line.TrimFront();
-    RuleResult result = rule(line, word, notes);
+    if (row.rule != FallbackRule) working.TrimFront();
+    if (row.reads == Reads::kWhole) working.Join();
+    RuleResult result = row.rule(working, entry.word, notes);
     if (translation.empty()) {
       translation = std::move(result.text);
     } else {
       translation += result.text;
     }
     if (!result.nested) break;
-    if (!result.closing.empty()) closings.push_back(result.closing);
+    if (result.closing != Closing::kNone) closings.push_back(result.closing);
   }
   for (auto closing = closings.rbegin(); closing != closings.rend(); ++closing) {
-    translation += *closing;
+    translation += ClosingText(*closing);
   }
   return translation;
 }

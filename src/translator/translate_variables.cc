@@ -1,8 +1,8 @@
-#include "translator/translate_line.h"
+#include "translator/rewriting.h"
 
 namespace morvex {
 
-std::string TranslateVariables(std::string_view text, std::string& /*notes*/) {
+std::string TranslateVariables(std::string_view text) {
   // A space followed by a run of percent signs keeps one of them: " %%i" is a
   // loop variable written for a batch file, the same as " %i".
   std::string collapsed;

@@ -1,29 +1,22 @@
 #include "translator/working_line.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "translator/rewriting.h"
 #include "translator/text.h"
-#include "translator/translate_line.h"
 
 namespace morvex {
 namespace {
 
-size_t FindIn(std::string_view hay, std::string_view needle, bool folded, size_t from) {
-  if (!folded) return hay.find(needle, from);
-  if (needle.empty()) return from <= hay.size() ? from : WorkingLine::npos;
-  for (size_t i = from; i + needle.size() <= hay.size(); ++i) {
-    size_t j = 0;
-    while (j < needle.size() && ToUpperAscii(hay[i + j]) == needle[j]) ++j;
-    if (j == needle.size()) return i;
-  }
-  return WorkingLine::npos;
-}
+// The needles of the far searches, the keywords in lower case. None holds a
+// space, so none runs across the space that joins the two parts of a cut text.
+constexpr std::string_view kNeedles[WorkingLine::kFarCount] = {"=", "errorlevel", "exist",
+                                                               "defined", "/insert"};
 
-// The position of the first of one to three `bytes` in `text`, or npos. The
-// scan stops at the first byte found, so it costs what the text up to there
-// costs, and it compares each byte directly: on the lines of real files the
-// word ends within a few bytes, where a lookup table would cost more to build
-// than the scan.
+// The position of the first of one to three `bytes` in `text`, or npos. On the
+// lines of real files the word ends within a few bytes, where comparing each
+// byte directly costs less than building a lookup table.
 size_t FindAnyOf(std::string_view text, std::string_view bytes) {
   if (bytes.size() == 1) return text.find(bytes[0]);
   const char first = bytes[0];
@@ -36,59 +29,104 @@ size_t FindAnyOf(std::string_view text, std::string_view bytes) {
   return WorkingLine::npos;
 }
 
+size_t FindNeedle(std::string_view text, WorkingLine::Far what, size_t from) {
+  if (what == WorkingLine::kEquals) return text.find('=', from);
+  return FindFolded(text, kNeedles[what], from);
+}
+
 }  // namespace
 
+std::string_view WorkingLine::Needle(Far what) {
+  return kNeedles[what];
+}
+
+WorkingLine::WorkingLine(std::string_view line)
+    : data_(line.data()), gap_begin_(line.size()), gap_end_(line.size()), end_(line.size()) {}
+
+void WorkingLine::Join() {
+  if (joined()) return;
+  // The smaller part moves, so a cut costs at most the text once more.
+  char* const data = own_.data();
+  const size_t before_gap = gap_begin_ - front_;
+  const size_t after_gap = end_ - gap_end_;
+  if (before_gap <= after_gap) {
+    std::memmove(data + gap_end_ - before_gap, data + front_, before_gap);
+    front_ = gap_end_ - before_gap;
+  } else {
+    std::memmove(data + gap_begin_, data + gap_end_, after_gap);
+    end_ = gap_begin_ + after_gap;
+  }
+  gap_begin_ = gap_end_ = end_;
+}
+
+size_t WorkingLine::Find(Far what) {
+  searched_ = true;
+  Cursor& cursor = cursors_[what];
+  if (cursor.found) return cursor.next;
+  const size_t before_gap = gap_begin_ - front_;
+  const std::string_view first(data_ + front_, before_gap);
+  const std::string_view second(data_ + gap_end_, end_ - gap_end_);
+  size_t at = npos;
+  if (cursor.next < before_gap) at = FindNeedle(first, what, cursor.next);
+  if (at == npos) {
+    const size_t in_second =
+        FindNeedle(second, what, std::max(cursor.next, before_gap) - before_gap);
+    if (in_second != npos) at = before_gap + in_second;
+  }
+  if (at == npos) {
+    cursor.next = size();
+    return npos;
+  }
+  cursor = {at, true};
+  return at;
+}
+
 size_t WorkingLine::FindFirstOf(std::string_view bytes) const {
-  const size_t in_head = FindAnyOf(Head(), bytes);
-  if (in_head != npos) return in_head;
-  const size_t in_tail = FindAnyOf(tail_, bytes);
-  return in_tail == npos ? npos : HeadSize() + in_tail;
+  const size_t before_gap = gap_begin_ - front_;
+  const size_t in_first = FindAnyOf(std::string_view(data_ + front_, before_gap), bytes);
+  if (in_first != npos) return in_first;
+  const size_t in_second = FindAnyOf(std::string_view(data_ + gap_end_, end_ - gap_end_), bytes);
+  return in_second == npos ? npos : before_gap + in_second;
 }
 
 std::string WorkingLine::Copy(size_t pos, size_t n) const {
-  std::string out;
   pos = std::min(pos, size());
-  const size_t end = pos + std::min(n, size() - pos);
-  const size_t head_size = HeadSize();
-  if (pos < head_size) out.append(Head().substr(pos, std::min(end, head_size) - pos));
-  if (end > head_size) {
-    const size_t from = std::max(pos, head_size) - head_size;
-    out.append(tail_.substr(from, end - head_size - from));
+  n = std::min(n, size() - pos);
+  std::string out;
+  out.reserve(n);
+  const size_t before_gap = gap_begin_ - front_;
+  if (pos < before_gap) {
+    const size_t first = std::min(n, before_gap - pos);
+    out.append(data_ + front_ + pos, first);
+    pos += first;
+    n -= first;
   }
+  if (n > 0) out.append(data_ + gap_end_ + (pos - before_gap), n);
   return out;
-}
-
-std::string_view WorkingLine::View() {
-  if (HeadSize() > 0) {
-    std::string joined;
-    joined.reserve(size());
-    joined.append(Head()).append(tail_);
-    Own(std::move(joined));  // the text is the same, so what searches found stays true
-  }
-  return tail_;
 }
 
 void WorkingLine::RemovePrefix(size_t n) {
   n = std::min(n, size());
-  const size_t head_size = HeadSize();
-  if (n < head_size) {
-    head_begin_ += n;
+  if (n == 0) return;
+  const size_t before_gap = gap_begin_ - front_;
+  if (n < before_gap) {
+    front_ += n;
   } else {
-    tail_.remove_prefix(n - head_size);
-    head_.clear();
-    head_begin_ = 0;
+    front_ = gap_end_ + (n - before_gap);
+    gap_begin_ = gap_end_ = end_;
   }
-  for (Memo& memo : Memos()) {
-    if (memo.next >= n) {
-      memo.next -= n;
+  if (!searched_) return;
+  for (Cursor& cursor : cursors_) {
+    if (cursor.next >= n) {
+      cursor.next -= n;
     } else {
-      memo.next = 0;
-      memo.found = false;
+      cursor = {};
     }
   }
 }
 
 void WorkingLine::TrimFront() {
+  if (empty() || (*this)[0] != ' ') return;
   size_t spaces = 0;
   while (spaces < size() && (*this)[spaces] == ' ') ++spaces;
   RemovePrefix(spaces);
@@ -97,114 +135,85 @@ void WorkingLine::TrimFront() {
 void WorkingLine::TrimBack() {
   size_t keep = size();
   while (keep > 0 && (*this)[keep - 1] == ' ') --keep;
-  const size_t head_size = HeadSize();
-  if (keep >= head_size) {
-    tail_.remove_suffix(tail_.size() - (keep - head_size));
+  const size_t before_gap = gap_begin_ - front_;
+  if (keep >= before_gap) {
+    end_ = gap_end_ + (keep - before_gap);
   } else {
-    tail_ = {};
-    head_.resize(head_begin_ + keep);
+    end_ = gap_begin_ = gap_end_ = front_ + keep;
   }
-  for (Memo& memo : Memos()) {
-    if (memo.next + memo.size > keep) memo.found = false;
+  if (!searched_) return;
+  for (size_t what = 0; what < kFarCount; ++what) {
+    Cursor& cursor = cursors_[what];
+    if (cursor.next + kNeedles[what].size() > keep) cursor.found = false;
   }
 }
 
-void WorkingLine::Own(std::string text) {
+void WorkingLine::Own() {
+  if (!owned_) Rebase(Copy(0));
+}
+
+void WorkingLine::Rebase(std::string text) {
   own_ = std::move(text);
-  tail_ = own_;
-  head_.clear();
-  head_begin_ = 0;
+  owned_ = true;
+  data_ = own_.data();
+  front_ = 0;
+  gap_begin_ = gap_end_ = end_ = own_.size();
 }
 
 void WorkingLine::Replace(std::string text) {
-  Own(std::move(text));
-  memo_count_ = 0;
+  Rebase(std::move(text));
+  cursors_ = {};
+  searched_ = false;
 }
 
-void WorkingLine::RewriteVariables(std::string& notes) {
+void WorkingLine::RewriteVariables() {
   if (variables_rewritten_) return;
-  Replace(TranslateVariables(View(), notes));
+  Join();
+  Replace(TranslateVariables(text()));
   variables_rewritten_ = true;
 }
 
-void WorkingLine::CutJoining(size_t pos, size_t n) {
-  size_t begin = std::min(pos, size());
-  size_t end = std::min(size() - begin, n) + begin;
+void WorkingLine::CutInsert() {
+  const size_t at = Find(kInsert);
+  if (at == npos) return;
+  size_t begin = at;
+  size_t end = at + kNeedles[kInsert].size();
   while (begin > 0 && (*this)[begin - 1] == ' ') --begin;
   while (end < size() && (*this)[end] == ' ') ++end;
 
-  // A cut that lies wholly inside the kept part never happens in a chain (the
-  // kept part holds nothing that is cut), but stays correct: join first.
-  if (end < HeadSize()) View();
-  const size_t head_size = HeadSize();
-  if (begin >= head_size) {
-    // What was cut off the front is dropped once it outweighs what is kept,
-    // so each byte is moved a bounded number of times however long the chain.
-    if (head_begin_ > head_size) {
-      head_.erase(0, head_begin_);
-      head_begin_ = 0;
-    }
-    head_.append(tail_.substr(0, begin - head_size));
-  } else {
-    head_.resize(head_begin_ + begin);
+  // Bring the gap to the cut, moving what lies between them, then widen it
+  // over the cut and put the joining space at its start. The cut is at least
+  // as long as the word, so the space fits.
+  Own();
+  char* const data = own_.data();
+  const size_t before_gap = gap_begin_ - front_;
+  if (before_gap < begin) {
+    const size_t moved = begin - before_gap;
+    std::memmove(data + gap_begin_, data + gap_end_, moved);
+    gap_begin_ += moved;
+    gap_end_ += moved;
+  } else if (before_gap > end) {
+    const size_t moved = before_gap - end;
+    std::memmove(data + gap_end_ - moved, data + front_ + end, moved);
+    gap_begin_ -= moved;
+    gap_end_ -= moved;
   }
-  head_ += ' ';
-  tail_.remove_prefix(end - head_size);
+  const size_t gap_at = gap_begin_ - front_;  // now within [begin, end]
+  gap_end_ += end - gap_at;
+  gap_begin_ = front_ + begin;
+  data[gap_begin_++] = ' ';
 
   const size_t removed = end - begin - 1;  // net: one space replaces the cut
-  for (Memo& memo : Memos()) {
-    if (memo.Needle().find(' ') != std::string_view::npos) {
-      memo.next = 0;
-      memo.found = false;
-    } else if (memo.next < begin) {
-      if (memo.found && memo.next + memo.size > begin) memo.found = false;
-    } else if (memo.next < end) {
-      memo.next = begin;
-      memo.found = false;
+  for (size_t what = 0; what < kFarCount; ++what) {
+    Cursor& cursor = cursors_[what];
+    if (cursor.next < begin) {
+      if (cursor.found && cursor.next + kNeedles[what].size() > begin) cursor.found = false;
+    } else if (cursor.next < end) {
+      cursor = {begin, false};
     } else {
-      memo.next -= removed;
+      cursor.next -= removed;
     }
   }
-}
-
-size_t WorkingLine::Search(std::string_view needle, bool folded) {
-  Memo* memo = std::find_if(memos_, memos_ + memo_count_, [&](const Memo& m) {
-    return m.folded == folded && m.Needle() == needle;
-  });
-  Memo fresh{};
-  if (memo == memos_ + memo_count_) {
-    if (memo_count_ == std::size(memos_) || needle.size() > sizeof fresh.needle) {
-      memo = &fresh;  // not remembered: searched from the front
-    } else {
-      ++memo_count_;
-    }
-    needle.copy(fresh.needle, needle.size());
-    fresh.size = static_cast<unsigned char>(needle.size());
-    fresh.folded = folded;
-    *memo = fresh;
-  }
-  if (memo->found) return memo->next;
-
-  // Needles hold no space and the kept part ends in the space that joins it
-  // to the rest, so no occurrence runs from one into the other.
-  size_t at = npos;
-  const size_t head_size = HeadSize();
-  size_t from = memo->next;
-  if (from < head_size) {
-    at = FindIn(Head(), needle, folded, from);
-    from = head_size;
-  }
-  if (at == npos) {
-    const size_t in_tail = FindIn(tail_, needle, folded, from - head_size);
-    if (in_tail != npos) at = head_size + in_tail;
-  }
-  if (at == npos) {
-    memo->next = size();
-    return npos;
-  }
-  memo->next = at;
-  memo->found = true;
-  return at;
 }
 
 }  // namespace morvex

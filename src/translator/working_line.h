@@ -3,56 +3,68 @@
 #ifndef MORVEX_TRANSLATOR_WORKING_LINE_H_
 #define MORVEX_TRANSLATOR_WORKING_LINE_H_
 
-#include <span>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace morvex {
 
-/// TranslateLine's own copy of its line. A rule that carries a command of its
-/// own ("if", "for", "lh", "doskey", the "cd\" shorthand) cuts its line down to
-/// that command here, and TranslateLine goes on with it: a chain of nested
-/// commands is one pass over one text, not a recursion over ever shorter
-/// copies. Positions are 0-based from the current front.
+/// TranslateLine's working copy of its line. A rule that carries a command of
+/// its own ("if", "for", "lh", "doskey", the "cd\" shorthand) cuts its line
+/// down to that command here, and TranslateLine goes on with it: a chain of
+/// nested commands is one pass over one text, not a recursion over ever
+/// shorter copies. Positions are 0-based from the current front.
 ///
-/// The text is a view of the caller's line until a rule replaces it whole (the
-/// loop's rewritten variables, the "cd\" shorthand) or the alias rule cuts an
-/// "/insert" out of its middle. Then the part before the cut is kept in a
-/// buffer of its own, ending in the one space that joins it to the rest, and
-/// the rest stays a view. Cuts happen ever further right, so each byte is
-/// copied into that buffer at most once.
+/// The text lies in one buffer: the caller's line, until a rule rewrites the
+/// text (the loop's variables, the "cd\" shorthand) or cuts an "/insert" out of
+/// it; from then on a copy of its own. Dropping the front only moves an
+/// offset. A cut leaves a gap in the buffer: the text is the part before the
+/// gap, which ends in the space that replaced the cut, and the part after it.
+/// A later cut, further right, moves only the bytes between the two cuts, so a
+/// chain of cuts moves each byte once. `Join` closes the gap for the rules
+/// that read the text whole.
 ///
-/// Searches that may run far ahead of the front ("=", the condition keywords,
-/// "/insert") remember how far they have looked, so a chain of a hundred
-/// thousand conditions scans its line about once for each of them.
+/// The few searches that may run far ahead of the front remember how far they
+/// have looked, so a chain of a hundred thousand conditions scans its line
+/// about once for each of them.
 class WorkingLine {
  public:
   static constexpr size_t npos = std::string_view::npos;
 
-  explicit WorkingLine(std::string_view line) : tail_(line) {}
+  /// The far searches: "=", and the keywords, compared ignoring case.
+  enum Far { kEquals, kErrorlevel, kExist, kDefined, kInsert, kFarCount };
 
-  size_t size() const { return HeadSize() + tail_.size(); }
+  /// What the search `what` looks for; letters in lower case.
+  static std::string_view Needle(Far what);
+
+  explicit WorkingLine(std::string_view line);
+  WorkingLine(const WorkingLine&) = delete;
+  WorkingLine& operator=(const WorkingLine&) = delete;
+
+  size_t size() const { return (gap_begin_ - front_) + (end_ - gap_end_); }
   bool empty() const { return size() == 0; }
-  char operator[](size_t pos) const {
-    return pos < HeadSize() ? head_[head_begin_ + pos] : tail_[pos - HeadSize()];
-  }
+  char operator[](size_t pos) const { return data_[Index(pos)]; }
 
-  /// The position of the first `c`, or npos.
-  size_t Find(char c) { return Search(std::string_view(&c, 1), false); }
+  /// True while the text lies in one piece: always, but between a cut and
+  /// `Join`.
+  bool joined() const { return gap_begin_ == gap_end_; }
 
-  /// The position of the first occurrence of `upper_word`, which is written in
-  /// upper case and holds no space, with letters compared ignoring case.
-  size_t FindFolded(std::string_view upper_word) { return Search(upper_word, true); }
+  /// The whole text. Only while `joined()`.
+  std::string_view text() const { return std::string_view(data_ + front_, end_ - front_); }
+
+  /// Makes the text one piece again.
+  void Join();
+
+  /// The position of the first occurrence of `what`, or npos.
+  size_t Find(Far what);
 
   /// The position of the first byte that is one of `bytes` (one to three of
-  /// them), or npos.
+  /// them), or npos. The scan stops at the first byte found.
   size_t FindFirstOf(std::string_view bytes) const;
 
   /// A copy of up to `n` bytes from `pos`.
   std::string Copy(size_t pos, size_t n = npos) const;
-
-  /// The whole text in one piece.
-  std::string_view View();
 
   void RemovePrefix(size_t n);  // everything, when n is past the end
   void TrimFront();
@@ -69,38 +81,38 @@ class WorkingLine {
   /// The rewriting leaves no "%" but a lone one at the very end, which it keeps,
   /// so a nested command cut from a rewritten text would come out of it
   /// unchanged, and a chain of loops is rewritten once instead of once a level.
-  void RewriteVariables(std::string& notes);
+  void RewriteVariables();
 
-  /// Removes [pos, pos + n) together with the spaces on both sides of it and
-  /// puts one space in their place.
-  void CutJoining(size_t pos, size_t n);
+  /// Removes the first "/insert" (in any case), and the spaces on both sides
+  /// of it, and puts one space in their place. Does nothing without one.
+  void CutInsert();
 
  private:
-  // How far one search has looked: no occurrence starts before `next`, and
-  // `found` says whether one starts exactly there.
-  struct Memo {
-    char needle[15];
-    unsigned char size;
-    bool folded;
-    bool found;
-    size_t next;
-    std::string_view Needle() const { return std::string_view(needle, size); }
+  // Where the far search `what` has got to: no occurrence starts before
+  // `next`, and `found` says whether one starts exactly there.
+  struct Cursor {
+    size_t next = 0;
+    bool found = false;
   };
 
-  std::span<Memo> Memos() { return std::span<Memo>(memos_, memo_count_); }
-  size_t HeadSize() const { return head_.size() - head_begin_; }
-  std::string_view Head() const { return std::string_view(head_).substr(head_begin_); }
-  size_t Search(std::string_view needle, bool folded);
-  void Own(std::string text);
+  size_t Index(size_t pos) const {
+    const size_t before_gap = gap_begin_ - front_;
+    return pos < before_gap ? front_ + pos : gap_end_ + (pos - before_gap);
+  }
+  // Makes the buffer this object's own, so that it can be written.
+  void Own();
+  void Rebase(std::string text);
 
-  std::string head_;  // the part before the latest cut, from head_begin_ on
-  size_t head_begin_ = 0;
-  std::string_view tail_;  // the rest: a view of the caller's line or of own_
-  std::string own_;        // the text, once a rule has replaced it
-  // A line searches for a handful of needles; held here, they cost no
-  // allocation.
-  Memo memos_[8];
-  size_t memo_count_ = 0;
+  // The text is data_[front_, gap_begin_) followed by data_[gap_end_, end_).
+  const char* data_;
+  size_t front_ = 0;
+  size_t gap_begin_;
+  size_t gap_end_;
+  size_t end_;
+  std::string own_;  // the buffer, once the text is no longer the caller's line
+  bool owned_ = false;
+  std::array<Cursor, kFarCount> cursors_ = {};
+  bool searched_ = false;  // whether any cursor has moved
   bool variables_rewritten_ = false;
 };
 

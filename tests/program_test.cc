@@ -1,4 +1,4 @@
-#include "driver/convert.h"
+#include "driver/program.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +24,29 @@ TEST(OutputNameTest, ExtensionOfTheLastComponentBecomesSh) {
       {"my file.bat", "my file.sh"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.script, OutputName(c.name)) << c.name;
+}
+
+// The runnable generator gets what cmd reads.
+TEST(BatchTextTest, DropsTheByteOrderMarkAndStopsAtCtrlZ) {
+  const struct {
+    std::string_view bytes, text;
+  } cases[] = {
+      {"", ""},
+      {"echo a\r\n", "echo a\r\n"},
+      {"\xEF\xBB\xBF"
+       "echo a",
+       "echo a"},
+      {"\xEF\xBB"
+       "echo a",
+       "\xEF\xBB"
+       "echo a"},
+      {"echo \xEF\xBB\xBF", "echo \xEF\xBB\xBF"},
+      {"echo a\r\n\x1a"
+       "echo b\x1a",
+       "echo a\r\n"},
+      {"\xEF\xBB\xBF\x1a", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.text, BatchText(c.bytes)) << c.bytes;
 }
 
 }  // namespace

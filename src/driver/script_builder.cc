@@ -1,4 +1,4 @@
-#include "driver/batch_converter.h"
+#include "driver/script_builder.h"
 
 #include <algorithm>
 #include <utility>
@@ -7,18 +7,12 @@
 #include "translator/translate_line.h"
 
 namespace morvex {
-namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr char kEndOfFile = 26;  // Ctrl-Z: MS-DOS text files end with it
-
-}  // namespace
-
-BatchConverter::BatchConverter(std::string& out) : out_(out) {
-  out_ += "#!/bin/sh\n\n";
+ScriptBuilder::ScriptBuilder(ScriptOutput& output) : output_(output) {
+  buffer_ += "#!/bin/sh\n\n";
 }
 
-void BatchConverter::Feed(std::string_view block) {
+void ScriptBuilder::Feed(std::string_view block) {
   if (at_start_) {
     // A byte-order mark counts only at the very start, so the first bytes
     // wait until there are enough of them to tell.
@@ -36,15 +30,16 @@ void BatchConverter::Feed(std::string_view block) {
   Split(block);
 }
 
-void BatchConverter::Finish() {
+void ScriptBuilder::Finish() {
   if (at_start_) {
     at_start_ = false;
     Split(std::exchange(partial_, {}));  // too short to be a byte-order mark
   }
   EndInput();
+  output_.Take(buffer_);
 }
 
-void BatchConverter::Split(std::string_view block) {
+void ScriptBuilder::Split(std::string_view block) {
   if (ended_) return;
   const size_t end_of_file = block.find(kEndOfFile);
   if (end_of_file != std::string_view::npos) block = block.substr(0, end_of_file);
@@ -70,10 +65,10 @@ void BatchConverter::Split(std::string_view block) {
     }
     const std::string_view line = block.substr(begin, end - begin);
     if (partial_.empty()) {
-      ConvertLine(line);
+      AppendBlock(line);
     } else {
       partial_ += line;
-      ConvertLine(partial_);
+      AppendBlock(partial_);
       partial_.clear();
     }
     begin = end + 1;
@@ -90,36 +85,61 @@ void BatchConverter::Split(std::string_view block) {
   if (end_of_file != std::string_view::npos) EndInput();
 }
 
-void BatchConverter::EndInput() {
+void ScriptBuilder::EndInput() {
   if (ended_) return;
-  if (!partial_.empty()) ConvertLine(partial_);  // a last line needs no line end
+  if (!partial_.empty()) AppendBlock(partial_);  // a last line needs no line end
   partial_.clear();
   ended_ = true;
 }
 
-void BatchConverter::ConvertLine(std::string_view raw) {
+void ScriptBuilder::AppendBlock(std::string_view raw) {
   const std::string_view trimmed = Trim(raw);
   if (trimmed.empty()) return;  // blank lines leave no trace
-  out_ += "# DOS: ";
-  out_ += raw;
-  out_ += '\n';
+  Append("# DOS: ");
+  Append(raw);
+  buffer_ += '\n';
   // The notes follow the comment in the script, and rules only ever append
-  // to them, so the script itself serves as the notes buffer: a line whose
-  // notes are large is not held twice.
-  const std::string translation = TranslateLine(trimmed, out_);
+  // to them, so the script's buffer serves as the notes buffer.
+  const std::string translation = TranslateLine(trimmed, Notes(buffer_, *this));
   if (!translation.empty()) {
-    out_ += translation;
-    out_ += '\n';
+    Append(translation);
+    buffer_ += '\n';
   }
-  out_ += '\n';
+  buffer_ += '\n';
+  if (buffer_.size() >= Notes::kDrainAt) Drain(buffer_);
 }
 
-std::string ConvertBatchText(std::string_view input) {
-  std::string out;
-  BatchConverter converter(out);
-  converter.Feed(input);
-  converter.Finish();
-  return out;
+void ScriptBuilder::Append(std::string_view piece) {
+  if (piece.size() < Notes::kDrainAt) {
+    buffer_ += piece;
+    return;
+  }
+  Drain(buffer_);
+  output_.Write(piece);
+}
+
+void ScriptBuilder::Drain(std::string& text) {
+  output_.Take(text);
+  // A huge note grew the buffer: give the memory back for the lines to come.
+  if (text.capacity() > 8 * Notes::kDrainAt) std::string().swap(text);
+}
+
+namespace {
+
+class StringOutput : public ScriptOutput {
+ public:
+  void Write(std::string_view bytes) override { text += bytes; }
+  std::string text;
+};
+
+}  // namespace
+
+std::string BuildScript(std::string_view batch) {
+  StringOutput output;
+  ScriptBuilder builder(output);
+  builder.Feed(batch);
+  builder.Finish();
+  return std::move(output.text);
 }
 
 }  // namespace morvex

@@ -1,0 +1,52 @@
+// What the argument string asks for: options first, then one batch file name.
+
+#ifndef MORVEX_DRIVER_COMMAND_LINE_H_
+#define MORVEX_DRIVER_COMMAND_LINE_H_
+
+#include <string>
+#include <string_view>
+
+namespace morvex {
+
+/// The three lines shown when no batch file is named.
+inline constexpr std::string_view kUsageLines[3] = {
+    "Usage: Morvex Batchfile.ext",
+    "Batchfile.ext gets translated to Batchfile.sh",
+    "Batchfile.sh will run under any sh-compatible shell",
+};
+
+/// What --help shows.
+extern const std::string_view kHelpText;
+
+/// What --version shows: the program's name and version, and a line end.
+std::string VersionText();
+
+/// Exit statuses.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CommandLine {
+  enum Action {
+    kShowUsage,    // no name
+    kShowHelp,     // --help
+    kShowVersion,  // --version
+    kConvert,      // a name
+    kBadOption,    // an option that does not exist, in `name`
+  };
+  Action action = kShowUsage;
+  bool runnable = false;  // --runnable
+  std::string name;       // the batch file's name, or the bad option
+};
+
+/// Reads the argument string. Options are the leading words, separated by
+/// spaces, that begin with "--"; the word "--" ends them. What follows them,
+/// trimmed of spaces, is the name, so every argument string that begins with
+/// no "--" names a file exactly as without options. An unknown option is an
+/// error wherever it stands among them; otherwise --help, then --version, win
+/// over a name.
+CommandLine ParseCommandLine(std::string_view argument_string);
+
+}  // namespace morvex
+
+#endif  // MORVEX_DRIVER_COMMAND_LINE_H_

@@ -1,0 +1,38 @@
+// One run of the program: the argument string in, a script beside the batch
+// file and an exit status out.
+
+#ifndef MORVEX_DRIVER_PROGRAM_H_
+#define MORVEX_DRIVER_PROGRAM_H_
+
+#include <string>
+#include <string_view>
+
+#include "driver/status.h"
+
+namespace morvex {
+
+/// What kind of script to write.
+enum class ScriptKind {
+  kDraft,     // the default: comments, notes and translated commands
+  kRunnable,  // --runnable
+};
+
+/// The script's name: the extension after the last dot of the last path
+/// component becomes "sh", and a name without one gets ".sh".
+std::string OutputName(std::string_view name);
+
+/// The part of a batch file's bytes that cmd reads: without a leading UTF-8
+/// byte-order mark, and up to the first Ctrl-Z.
+std::string_view BatchText(std::string_view bytes);
+
+/// Converts the batch file `name` into the script beside it. The script
+/// replaces an existing one of that name only once it is complete and on
+/// disk; on failure nothing is created or changed, and the status says why.
+Status ConvertBatchFile(const std::string& name, ScriptKind kind = ScriptKind::kDraft);
+
+/// Runs the program on its argument string and returns the exit status.
+int RunProgram(std::string_view argument_string);
+
+}  // namespace morvex
+
+#endif  // MORVEX_DRIVER_PROGRAM_H_
