@@ -146,10 +146,30 @@ Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& sc
   }
   const std::string_view file_name =
       std::string_view(script_name).substr(FolderOf(script_name).size());
-  return script.Write(RunnableScript(BatchText(bytes), file_name));
+  // The script goes out in pieces as it is put together; the first failure
+  // to write is the one reported.
+  Status status = Status::Ok();
+  std::string pending;
+  auto flush = [&] {
+    if (status.ok() && !pending.empty()) status = script.Write(pending);
+    pending.clear();
+  };
+  WriteRunnableScript(RunnableText(bytes), file_name, [&](std::string_view piece) {
+    pending += piece;
+    if (pending.size() >= kBlockSize) flush();
+  });
+  flush();
+  return status;
 }
 
 }  // namespace
+
+std::string_view RunnableText(std::string_view bytes) {
+  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  return bytes;  // cmd reads a Ctrl-Z as a line end, and the parser does too
+}
 
 std::string_view BatchText(std::string_view bytes) {
   if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {

@@ -21,9 +21,13 @@ enum class ScriptKind {
 /// component becomes "sh", and a name without one gets ".sh".
 std::string OutputName(std::string_view name);
 
-/// The part of a batch file's bytes that cmd reads: without a leading UTF-8
-/// byte-order mark, and up to the first Ctrl-Z.
+/// The part of a batch file's bytes that the draft translates: without a
+/// leading UTF-8 byte-order mark, and up to the first Ctrl-Z.
 std::string_view BatchText(std::string_view bytes);
+
+/// The part that the runnable mode reads: without a leading UTF-8 byte-order
+/// mark. cmd reads on past a Ctrl-Z, taking it for a line end.
+std::string_view RunnableText(std::string_view bytes);
 
 /// Converts the batch file `name` into the script beside it. The script
 /// replaces an existing one of that name only once it is complete and on

@@ -118,14 +118,14 @@ std::string Generator::Value(const Text& text, Prelude* prelude) {
       word += PieceValue(piece, prelude, /*convert_slashes=*/false);
       continue;
     }
-    for (char c : piece.text) {
-      if (c == '\n') {
-        out_.Use("_nl");
-        word += "${_nl}";
-      } else {
-        word += DoubleQuoted(std::string_view(&c, 1));
-      }
+    std::string_view rest = piece.text;
+    for (size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
+      word += DoubleQuoted(rest.substr(0, end));
+      out_.Use("_nl");
+      word += "${_nl}";
+      rest.remove_prefix(end + 1);
     }
+    word += DoubleQuoted(rest);
   }
   return word + "\"";
 }

@@ -276,18 +276,16 @@ void Generator::EmitLoopBody(const batch::ForCommand& loop, int variables,
                              const std::vector<std::string>& tail,
                              const std::vector<std::string>& after) {
   for (const std::string& line : head) out_.Line(line);
-  out_.Indent();
   for (int i = 0; i < variables; ++i) {
     loop_letters_.push_back(static_cast<char>(loop.variable + i));
   }
   EnterLoop();
-  const std::string body = Capture([&] { Emit(loop.body); });
+  EmitIndented([&] {
+    Emit(loop.body);
+    for (const std::string& line : tail) out_.Line(line);
+  });
   LeaveLoop();
   loop_letters_.resize(loop_letters_.size() - static_cast<size_t>(variables));
-  out_.Lines(body);
-  for (const std::string& line : tail) out_.Line(line);
-  if (tail.empty() && !ScriptWriter::HasCommand(body)) out_.Line(":");
-  out_.Dedent();
   out_.Line("done");
   for (const std::string& line : after) out_.Line(line);
 }

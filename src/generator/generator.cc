@@ -27,13 +27,6 @@ bool HasCommand(std::string_view text) {
   return ScriptWriter::HasCommand(text);
 }
 
-// The first line of a text, with "..." when more follow.
-std::string FirstLine(std::string_view text) {
-  const size_t end = text.find('\n');
-  if (end == std::string_view::npos) return std::string(text);
-  return std::string(text.substr(0, end)) + " ...";
-}
-
 bool IsSingleLine(std::string_view text) {
   return !text.empty() && text.find('\n') == text.size() - 1 && HasCommand(text);
 }
@@ -131,19 +124,24 @@ std::string PieceKey(const Piece& piece) {
 Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name)
     : lines_(&lines), script_name_(script_name) {
   out_.Indent();
+  // The body is about twice the batch file; growing it by doubling would copy
+  // it several times over.
+  if (!lines.empty()) {
+    const size_t size = static_cast<size_t>(lines.back().data() + lines.back().size() -
+                                            lines.front().data());
+    out_.text().reserve(2 * size + 4096);
+  }
 }
 
 // Statements.
 
 void Generator::Statement(const batch::Statement& statement) {
   const size_t index = static_cast<size_t>(statement_index_++);
-  label_of_statement_.push_back("");
   switch (statement.kind) {
     case batch::Statement::Kind::kEmpty:
       Comments(statement.last_line);
       return;
     case batch::Statement::Kind::kLabel:
-      label_of_statement_[index] = statement.label;
       labels_[statement.label].push_back(index);
       out_.text() += ScriptWriter::Hole(kArmHole, index);
       Comments(statement.last_line);
@@ -164,7 +162,7 @@ void Generator::Comments(int through_line) {
   for (int line = commented_through_ + 1; line <= through_line; ++line) {
     std::string_view text = (*lines_)[static_cast<size_t>(line)];
     if (IsBlankLine(text)) continue;
-    out_.Line("# DOS: " + CommentText(text));
+    out_.Comment("# DOS: ", text);
   }
   commented_through_ = std::max(commented_through_, through_line);
 }
@@ -218,20 +216,6 @@ std::string Generator::Capture(const std::function<void()>& body) {
   body();
   while (out_.indent() < indent) out_.Indent();
   return std::exchange(out_.text(), std::move(saved));
-}
-
-void Generator::Group(const std::function<void()>& body) {
-  const std::string text = Capture(body);
-  if (IsSingleLine(text)) {
-    out_.Line(Trimmed(text));
-    return;
-  }
-  out_.Line("{");
-  out_.Indent();
-  out_.Lines(text);
-  if (!HasCommand(text)) out_.Line(":");
-  out_.Dedent();
-  out_.Line("}");
 }
 
 void Generator::EmitAndOr(const batch::AndOr& list) {
@@ -333,7 +317,7 @@ void Generator::Emit(const Command& command) {
       Note("not translated: " + command.unreadable->reason + "; cmd stops the batch file here");
       out_.Use("_nt");
       out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
-                ShellQuote(FirstLine(command.unreadable->text)));
+                ShellQuote(command.unreadable->text));
       out_.Line("exit 255");
       break;
   }
@@ -345,19 +329,23 @@ void Generator::EmitBlock(const Command& command) {
   Prelude prelude;
   const std::string redirections = Redirections(command, &prelude);
   WritePrelude(prelude);
-  const std::string body = Capture([&] {
+  if (redirections.empty()) {
     for (const Sequence& line : command.block->lines) Emit(line);
-  });
-  if (redirections.empty() && HasCommand(body)) {
-    out_.Lines(body);
     return;
   }
   out_.Line("{");
-  out_.Indent();
-  out_.Lines(body);
-  if (!HasCommand(body)) out_.Line(":");
-  out_.Dedent();
+  EmitIndented([&] {
+    for (const Sequence& line : command.block->lines) Emit(line);
+  });
   out_.Line("}" + redirections);
+}
+
+void Generator::EmitIndented(const std::function<void()>& body) {
+  out_.Indent();
+  const size_t mark = out_.text().size();
+  body();
+  if (!HasCommand(std::string_view(out_.text()).substr(mark))) out_.Line(":");
+  out_.Dedent();
 }
 
 void Generator::EmitIf(const Command& command) {
@@ -366,17 +354,10 @@ void Generator::EmitIf(const Command& command) {
   const std::string condition = Condition(statement.condition, &prelude);
   WritePrelude(prelude);
   out_.Line("if " + condition + "; then");
-  auto branch = [&](const Sequence& sequence) {
-    out_.Indent();
-    const std::string body = Capture([&] { Emit(sequence); });
-    out_.Lines(body);
-    if (!HasCommand(body)) out_.Line(":");
-    out_.Dedent();
-  };
-  branch(statement.then_branch);
+  EmitIndented([&] { Emit(statement.then_branch); });
   if (statement.else_branch) {
     out_.Line("else");
-    branch(*statement.else_branch);
+    EmitIndented([&] { Emit(*statement.else_branch); });
   }
   out_.Line("fi");
 }
@@ -473,12 +454,18 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   if (!target) {
     // cmd looks for the label's line anywhere in the file; one inside a block
     // or a continued line is a place this script cannot jump to.
-    for (std::string_view text : *lines_) {
-      std::string_view after_colon;
-      if (batch::IsLabelLine(text, &after_colon) && batch::LabelName(after_colon) == name) {
-        const std::string command = (site.is_call ? "call :" : "goto :") + name;
-        return "_nt " + std::to_string(line) + " " + ShellQuote(command);
+    if (label_lines_.empty()) {
+      for (std::string_view text : *lines_) {
+        std::string_view after_colon;
+        if (batch::IsLabelLine(text, &after_colon)) {
+          label_lines_.insert(batch::LabelName(after_colon));
+        }
       }
+      label_lines_.insert("");  // the set has been filled
+    }
+    if (label_lines_.count(name) > 0 && !name.empty()) {
+      const std::string command = (site.is_call ? "call :" : "goto :") + name;
+      return "_nt " + std::to_string(line) + " " + ShellQuote(command);
     }
     return (site.is_call ? "_nolabel call " : "_nolabel goto ") + ShellQuote(name);
   }
@@ -529,9 +516,9 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
   return found->second.front();
 }
 
-std::string Generator::Finish() {
+void Generator::Finish(const std::function<void(std::string_view)>& write) {
   Comments(static_cast<int>(lines_->size()) - 1);
-  arm_used_.assign(label_of_statement_.size(), false);
+  arm_used_.assign(static_cast<size_t>(statement_index_), false);
   for (const GotoSite& site : goto_sites_) {
     if (std::optional<size_t> target = ResolveLabel(site)) {
       arm_used_[*target] = true;
@@ -569,14 +556,14 @@ std::string Generator::Finish() {
   if (out_.Uses("_star")) head += "  _star=$*\n";
   if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
 
-  std::string script;
   const std::vector<ScriptWriter::HoleFiller> fillers = {
       nullptr,
       [this](size_t payload, size_t) { return FillArm(payload); },
       [this](size_t payload, size_t line) { return FillGoto(payload, line); },
   };
   if (!HasCommand(out_.text())) out_.Line(":");
-  out_.Assemble(head, fillers, &script);
+  out_.Assemble(head, fillers, write);
+  std::string script;
   if (dispatch) {
     script += "  return \"$_el\"\n  ;;\nesac\ndone\n";
   }
@@ -584,7 +571,7 @@ std::string Generator::Finish() {
   script += "# A batch file that calls this one reads the functions above and runs it.\n";
   script += "[ -n \"${_sourced-}\" ] && return 0\n";
   script += "_pc=_start\n\"$_fn\" \"$@\"\n_exit\n";
-  return script;
+  write(script);
 }
 
 }  // namespace morvex

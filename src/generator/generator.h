@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,8 @@ class Generator {
 
   /// Translates one statement, in file order.
   void Statement(const batch::Statement& statement);
-  /// The whole script.
-  std::string Finish();
+  /// Writes the whole script through `write`, in pieces.
+  void Finish(const std::function<void(std::string_view)>& write);
 
   // What the command translations use.
 
@@ -62,9 +63,6 @@ class Generator {
   /// The redirections of a command, as sh text to append to it (with a
   /// leading space), or empty.
   std::string Redirections(const batch::Command& command, Prelude* prelude);
-
-  /// Writes `body` as one compound sh command.
-  void Group(const std::function<void()>& body);
 
   /// Translates a command line given as text, as "cmd /c" would run it: the
   /// command whose output a for /f loop reads.
@@ -111,6 +109,8 @@ class Generator {
                     const std::vector<std::string>& after);
   void EmitBlock(const batch::Command& command);
   std::string Capture(const std::function<void()>& body);
+  // Writes `body` one level in, with ":" when it writes no command.
+  void EmitIndented(const std::function<void()>& body);
   std::string Condition(const batch::Condition& condition, Prelude* prelude);
 
   struct GotoSite {
@@ -145,9 +145,9 @@ class Generator {
   // Labels: the statement index of each label statement by name, in file
   // order, and where the gotos and calls go.
   std::map<std::string, std::vector<size_t>> labels_;
-  std::vector<std::string> label_of_statement_;  // "" for other statements
   std::vector<bool> arm_used_;
   std::vector<GotoSite> goto_sites_;
+  std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
   bool dynamic_goto_ = false;
 };
 

@@ -4,6 +4,7 @@
 #ifndef MORVEX_GENERATOR_RUNNABLE_SCRIPT_H_
 #define MORVEX_GENERATOR_RUNNABLE_SCRIPT_H_
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,11 @@ namespace morvex {
 /// script names itself with it in the messages it prints. Never fails: what has
 /// no faithful translation becomes a note and a runtime stop.
 std::string RunnableScript(std::string_view batch, std::string_view script_name);
+
+/// The same, written through `write` in pieces as it is put together, so that
+/// the script is never held twice.
+void WriteRunnableScript(std::string_view batch, std::string_view script_name,
+                         const std::function<void(std::string_view)>& write);
 
 }  // namespace morvex
 

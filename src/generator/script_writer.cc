@@ -11,6 +11,21 @@ void ScriptWriter::Line(std::string_view text) {
   text_ += '\n';
 }
 
+void ScriptWriter::Comment(std::string_view prefix, std::string_view text) {
+  text_.append(static_cast<size_t>(indent_), ' ');
+  text_ += prefix;
+  size_t begin = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\0' && c != '\r' && c != '\n') continue;
+    text_.append(text.data() + begin, i - begin);
+    if (c == '\n') text_ += "\n# ";
+    begin = i + 1;
+  }
+  text_.append(text.data() + begin, text.size() - begin);
+  text_ += '\n';
+}
+
 void ScriptWriter::Lines(std::string_view text) {
   while (!text.empty()) {
     const size_t end = text.find('\n');
@@ -42,19 +57,18 @@ std::string ScriptWriter::Hole(int filler, size_t payload) {
 }
 
 void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
-                            std::string* out) const {
-  out->reserve(out->size() + head.size() + text_.size() + text_.size() / 8);
-  *out += head;
+                            const std::function<void(std::string_view)>& write) const {
+  write(head);
   size_t line = 1 + static_cast<size_t>(std::count(head.begin(), head.end(), '\n'));
   size_t begin = 0;
   while (begin < text_.size()) {
     const void* found = std::memchr(text_.data() + begin, '\0', text_.size() - begin);
-    const size_t hole = found == nullptr
-                            ? text_.size()
-                            : static_cast<size_t>(static_cast<const char*>(found) - text_.data());
+    const size_t hole = found == nullptr ? text_.size()
+                                         : static_cast<size_t>(static_cast<const char*>(found) -
+                                                               text_.data());
     const std::string_view plain(text_.data() + begin, hole - begin);
     line += static_cast<size_t>(std::count(plain.begin(), plain.end(), '\n'));
-    *out += plain;
+    write(plain);
     if (hole == text_.size()) break;
     const size_t comma = text_.find(',', hole);
     const size_t end = text_.find(';', comma);
@@ -64,7 +78,7 @@ void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>
                                    ? std::to_string(line)
                                    : fillers[static_cast<size_t>(filler)](payload, line);
     line += static_cast<size_t>(std::count(filled.begin(), filled.end(), '\n'));
-    *out += filled;
+    write(filled);
     begin = end + 1;
   }
 }

@@ -22,6 +22,9 @@ class ScriptWriter {
 
   /// Appends one line at the current indentation. `text` must hold no NUL.
   void Line(std::string_view text);
+  /// Appends a comment line: `prefix`, then `text` with NUL bytes and
+  /// carriage returns left out and each line feed starting another comment.
+  void Comment(std::string_view prefix, std::string_view text);
   /// Appends lines exactly as given, each at the current indentation.
   void Lines(std::string_view text);
   void Indent() { indent_ += 2; }
@@ -40,10 +43,10 @@ class ScriptWriter {
   bool Uses(std::string_view helper) const { return used_.count(std::string(helper)) > 0; }
   std::vector<std::string> used() const { return {used_.begin(), used_.end()}; }
 
-  /// Appends the body to `out` after `head`, which holds no holes, with every
-  /// hole filled; `fillers[i]` fills the holes of filler i.
+  /// Writes `head`, which holds no holes, and then the body with every hole
+  /// filled, through `write`; `fillers[i]` fills the holes of filler i.
   void Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
-                std::string* out) const;
+                const std::function<void(std::string_view)>& write) const;
 
   std::string& text() { return text_; }
 

@@ -17,7 +17,9 @@ std::string ShellQuote(std::string_view text) {
   // A word may not start like an assignment or an option to the shell itself
   // only in contexts the generator never uses, so plain words stay bare.
   if (plain) return std::string(text);
-  std::string quoted = "'";
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '\'';
   for (char c : text) {
     if (c == '\0') continue;
     if (c == '\'') {
@@ -34,6 +36,7 @@ std::string ShellQuote(std::string_view text) {
 
 std::string DoubleQuoted(std::string_view text) {
   std::string escaped;
+  escaped.reserve(text.size());
   for (char c : text) {
     if (c == '\0') continue;
     if (c == '\\' || c == '"' || c == '$' || c == '`') escaped += '\\';

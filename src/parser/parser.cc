@@ -97,9 +97,13 @@ struct SyntaxError {
 
 std::vector<std::string_view> SplitLines(std::string_view batch) {
   std::vector<std::string_view> lines;
+  lines.reserve(batch.size() / 32);
+  // Most files hold no Ctrl-Z, and a search for one byte is much faster.
+  const bool has_end_of_file = batch.find('\x1A') != std::string_view::npos;
   size_t begin = 0;
   while (begin < batch.size()) {
-    const size_t end = batch.find('\n', begin);
+    const size_t end =
+        has_end_of_file ? batch.find_first_of("\n\x1A", begin) : batch.find('\n', begin);
     if (end == std::string_view::npos) {
       lines.push_back(batch.substr(begin));
       break;
@@ -199,6 +203,7 @@ class Parser::Impl {
   void SkipBlanks();
   void SkipBlanksAndCommas();
   void TakeCell(Text* text);
+  void TakePlainRun(std::string* run);
   bool TakeLoopVariable(Text* text);
   bool ConsumeWord(std::string_view lower_word);
   Text ReadToken(bool stop_at_equals);
@@ -307,7 +312,14 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
     }
   };
   count_parentheses();
+  // A label ends the skipping: cmd would have given up on this statement,
+  // but a goto elsewhere can still land on the label.
   while (open > 0 && next_line_ < lines_.size()) {
+    std::string_view after_colon;
+    if (IsLabelLine(lines_[next_line_], &after_colon) &&
+        !(after_colon.size() > 0 && after_colon[0] == ':')) {
+      break;
+    }
     LoadLogicalLine();
     count_parentheses();
   }
@@ -315,12 +327,11 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
   command->kind = Command::Kind::kUnreadable;
   command->unreadable = std::make_unique<Unreadable>();
   command->line = statement_line_;
-  for (size_t i = static_cast<size_t>(statement_line_); i < next_line_; ++i) {
-    std::string_view line = lines_[i];
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!command->unreadable->text.empty()) command->unreadable->text += '\n';
-    command->unreadable->text += line;
-  }
+  // The first line stands for the statement in messages.
+  std::string_view line = lines_[static_cast<size_t>(statement_line_)];
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  command->unreadable->text = std::string(line);
+  if (next_line_ > static_cast<size_t>(statement_line_) + 1) command->unreadable->text += " ...";
   command->unreadable->reason = error.reason;
   statement->body = Sequence();
   statement->body.items.emplace_back();
@@ -695,13 +706,44 @@ void Parser::Impl::TrackSetlocal(const Command& command) {
 // redirections taken out of it and the spaces around them left in.
 void Parser::Impl::ParseArguments(Command* command) {
   Text& arguments = command->simple.arguments;
+  std::string run;
   while (!AtLineEnd()) {
+    TakePlainRun(&run);
+    arguments.Append(run);
+    if (AtLineEnd()) break;
     if (AtRedirection(arguments)) {
       command->redirections.push_back(ParseRedirection(&arguments));
       continue;
     }
     if (AtOperator()) break;
     TakeCell(&arguments);
+  }
+}
+
+// Moves past the bytes from here that mean nothing special, collecting them
+// in `run`: most of a line, taken in one go rather than cell by cell.
+void Parser::Impl::TakePlainRun(std::string* run) {
+  run->clear();
+  const size_t size = cells_.size();
+  while (pos_ < size) {
+    const Cell cell = cells_[pos_];
+    if (cell >= 0x100) {
+      if ((cell & ~kEscaped) >= 0x100) return;  // an expansion or a "%%"
+      *run += static_cast<char>(cell & 0xFF);
+      ++pos_;
+      continue;
+    }
+    if (cell == '"') {
+      in_quotes_ = !in_quotes_;
+    } else if (!in_quotes_) {
+      if (cell == '&' || cell == '|' || cell == '<' || cell == '>' ||
+          (cell == ')' && open_blocks_ > 0)) {
+        return;
+      }
+      if (cell >= '0' && cell <= '9' && pos_ + 1 < size && cells_[pos_ + 1] == '>') return;
+    }
+    *run += static_cast<char>(cell);
+    ++pos_;
   }
 }
 

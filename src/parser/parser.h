@@ -13,8 +13,9 @@
 
 namespace morvex::batch {
 
-/// Splits a batch file into its physical lines: LF ends a line, and carriage
-/// returns stay in it (cmd drops them later). The views point into `batch`.
+/// Splits a batch file into its physical lines: LF ends a line, and so does a
+/// Ctrl-Z, as cmd reads one; carriage returns stay in the line (cmd drops
+/// them later). The views point into `batch`.
 std::vector<std::string_view> SplitLines(std::string_view batch);
 
 /// The name a label line or a goto gives: what follows the colon up to the

@@ -177,7 +177,7 @@ struct Block {
 /// A command the parser could not make sense of, kept as written: the script
 /// stops there with a message instead of guessing.
 struct Unreadable {
-  std::string text;    // the command as written
+  std::string text;    // its first line as written, with " ..." when it has more
   std::string reason;  // what is wrong with it, for the note
 };
 
