@@ -248,6 +248,7 @@ class Parser::Impl {
   int depth_ = 0;        // blocks, conditions and loops being read, for the limit
   int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
   int statement_line_ = 0;
+  size_t label_in_block_ = 0;  // the first label line met inside a block, or 0
 };
 
 // Statements.
@@ -280,6 +281,7 @@ bool Parser::Impl::Next(Statement* statement) {
     loop_variables_ = outer_loop_variables_;
     depth_ = 0;
     open_blocks_ = 0;
+    label_in_block_ = 0;
     percent_problem_ = PercentProblem();
     LoadLogicalLine();
     try {
@@ -814,10 +816,23 @@ CommandPtr Parser::Impl::ParseBlock() {
     // The block goes on over the next lines; labels and blank lines in it
     // are passed over.
     while (true) {
-      if (next_line_ >= lines_.size()) Fail("a block is opened and never closed");
-      std::string_view unused;
+      if (next_line_ >= lines_.size()) {
+        // Give back the lines from the first label on, which a goto may
+        // still reach.
+        if (label_in_block_ > 0) {
+          next_line_ = label_in_block_;
+          cells_.clear();
+          pos_ = 0;
+        }
+        Fail("a block is opened and never closed");
+      }
+      std::string_view after_colon;
       const std::string_view line_text = lines_[next_line_];
-      if (IsLabelLine(line_text, &unused) ||
+      if (IsLabelLine(line_text, &after_colon) && label_in_block_ == 0 &&
+          !(!after_colon.empty() && after_colon[0] == ':')) {
+        label_in_block_ = next_line_;
+      }
+      if (IsLabelLine(line_text, &after_colon) ||
           line_text.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
         ++next_line_;
         continue;
