@@ -7,6 +7,7 @@
 // checked first and gives cmd's message instead.
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -340,10 +341,19 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         if (op == "/" || op == "%") open_check({"(" + assigned + ")"});
         result = writer.Number(target) + " " + op + " (" + assigned + ")";
       }
-      // cmd computes with 32 bits: what overflows wraps around.
+      // cmd computes with 32 bits: what overflows wraps around. A number
+      // alone is worked out here.
       const std::string variable = ShellVariableName(target);
-      g.out().Line("export " + variable + "=$((((" + result +
-                   ") + 2147483648 & 4294967295) - 2147483648))");
+      if (op.empty() && value_begin + 1 == end &&
+          (*tokens)[value_begin].kind == Token::Kind::kNumber && i + 1 == targets.size() &&
+          (*tokens)[value_begin].text.size() <= 9) {
+        const long long number = std::stoll((*tokens)[value_begin].text, nullptr, 0);
+        g.out().Line("export " + variable + "=" +
+                     std::to_string(static_cast<int32_t>(static_cast<uint32_t>(number))));
+      } else {
+        g.out().Line("export " + variable + "=$((((" + result +
+                     ") + 2147483648 & 4294967295) - 2147483648))");
+      }
       writer.Forget(target);
       assigned = variable;
     }
