@@ -51,16 +51,20 @@ bool IsUnary(std::string_view op) {
   return op == "!" || op == "~" || op == "-" || op == "+";
 }
 
+// A number cmd accepts: decimal up to 2147483647, or up to 32 bits written
+// in hexadecimal or octal.
 bool ValidNumber(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == 'x') {
-    return std::all_of(text.begin() + 2, text.end(), [](char c) {
+    return text.size() <= 10 && std::all_of(text.begin() + 2, text.end(), [](char c) {
       return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
     });
   }
   if (text[0] == '0') {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '7'; });
+    return (text.size() < 12 || (text.size() == 12 && text[1] <= '3')) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '7'; });
   }
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+         (text.size() < 10 || (text.size() == 10 && text <= "2147483647"));
 }
 
 // Cuts the expression into tokens; nullopt with a reason when an expansion
