@@ -227,10 +227,14 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
   return "";
 }
 
-std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
+void Generator::NoteDriveLetters(const Text& text) {
   if (HasDriveLetter(text.LiteralPart())) {
     Note("a drive letter has no counterpart here: the path is kept as written");
   }
+}
+
+std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
+  NoteDriveLetters(text);
   std::vector<std::string> words;
   WordBuilder word;
   bool quoted = false;
