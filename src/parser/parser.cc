@@ -663,22 +663,23 @@ CommandPtr Parser::Impl::ParseCommand() {
 void Parser::Impl::ApplyDelayed(Command* command) {
   command->delayed = delayed_;
   if (!delayed_) return;
-  for (Redirection& redirection : command->redirections) {
-    redirection.target = ApplyDelayedPhase(redirection.target);
-  }
+  // Most texts hold no mark and are left as they are, without a copy.
+  auto apply = [](Text* text) {
+    if (HasDelayedMark(*text)) *text = ApplyDelayedPhase(*text);
+  };
+  for (Redirection& redirection : command->redirections) apply(&redirection.target);
   switch (command->kind) {
     case Command::Kind::kSimple:
-      command->simple.name = ApplyDelayedPhase(command->simple.name);
-      command->simple.arguments = ApplyDelayedPhase(command->simple.arguments);
+      apply(&command->simple.name);
+      apply(&command->simple.arguments);
       break;
     case Command::Kind::kIf:
-      command->if_command->condition.left = ApplyDelayedPhase(command->if_command->condition.left);
-      command->if_command->condition.right =
-          ApplyDelayedPhase(command->if_command->condition.right);
+      apply(&command->if_command->condition.left);
+      apply(&command->if_command->condition.right);
       break;
     case Command::Kind::kFor:
-      command->for_command->set = ApplyDelayedPhase(command->for_command->set);
-      command->for_command->root = ApplyDelayedPhase(command->for_command->root);
+      apply(&command->for_command->set);
+      apply(&command->for_command->root);
       break;
     case Command::Kind::kBlock:
     case Command::Kind::kUnreadable:
