@@ -132,7 +132,7 @@ std::string Generator::Value(const Text& text, Prelude* prelude) {
 
 std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool convert_slashes) {
   std::string value;
-  const auto snapshot = snapshot_.find(PieceKey(piece));
+  const auto snapshot = snapshot_.empty() ? snapshot_.end() : snapshot_.find(PieceKey(piece));
   if (snapshot != snapshot_.end()) {
     value = "${" + snapshot->second + "}";
   } else {

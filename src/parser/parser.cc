@@ -366,6 +366,7 @@ void Parser::Impl::LoadPhysicalLine(size_t index) {
 // whose first character it escapes; when that line is empty, the caret
 // escapes its line end instead, which becomes part of the text.
 void Parser::Impl::ResolveCarets() {
+  if (std::find(cells_.begin(), cells_.end(), static_cast<Cell>('^')) == cells_.end()) return;
   size_t out = 0;
   bool quoted = false;
   bool escape_next = false;
