@@ -51,10 +51,14 @@ void TranslatePushd(Generator& g, const batch::Command& command) {
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
   g.NoteDriveLetters(text);
-  const std::string path = text.empty() ? "" : " " + g.Value(text, &prelude);
+  std::string line = "_pushd";
+  if (!text.empty()) {
+    line += ' ';
+    line += g.Value(text, &prelude);
+  }
   g.out().Use("_pushd");
   g.WritePrelude(prelude);
-  g.out().Line("_pushd" + path + redirections);
+  g.out().Line(line + redirections);
 }
 
 void TranslatePopd(Generator& g, const batch::Command& command) {
