@@ -137,5 +137,21 @@ TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
   EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1_1=${X}"));
 }
 
+TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
+  // Large files are read on a thread of their own; the script keeps the
+  // statements' order and the jumps between them.
+  std::string batch = ":top\r\n";
+  for (int i = 0; i < 30000; ++i) batch += "echo " + std::to_string(i) + "\r\n";
+  batch += "goto top\r\n";
+  const std::string script = RunnableScript(batch, "x.sh");
+  size_t at = 0;
+  for (int i = 0; i < 30000; ++i) {
+    at = script.find("printf '%s\\n' " + std::to_string(i) + "\n", at);
+    ASSERT_NE(std::string::npos, at) << i;
+  }
+  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue", at));
+  EXPECT_EQ(script, RunnableScript(batch, "x.sh"));
+}
+
 }  // namespace
 }  // namespace morvex
