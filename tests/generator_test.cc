@@ -137,6 +137,16 @@ TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
   EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1_1=${X}"));
 }
 
+TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
+  for (const char* line : {"set /a \"+<\"", "set /a \"=<\"", "set /a \"(<\"", "set /a x=1+",
+                           "set /a x=(1", "set /a x=099", "set /a x=2147483648", "set /a arr%i%=1"}) {
+    const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
+    EXPECT_NE(std::string::npos, script.find("# not translated: set /a")) << line;
+  }
+  EXPECT_EQ(std::string::npos,
+            RunnableScript("set /a x=0x7fffffff\r\n", "x.sh").find("not translated"));
+}
+
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
   // Large files are read on a thread of their own; the script keeps the
   // statements' order and the jumps between them.

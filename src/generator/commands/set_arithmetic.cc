@@ -97,14 +97,16 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
         return std::nullopt;
       }
       if (IsOperatorByte(c)) {
+        bool matched = false;
         for (std::string_view op : kOperators) {
           if (text.compare(i, op.size(), op) == 0) {
             tokens.push_back({Token::Kind::kOperator, std::string(op), nullptr});
             i += op.size();
+            matched = true;
             break;
           }
         }
-        if (tokens.empty() || tokens.back().kind != Token::Kind::kOperator) {
+        if (!matched) {
           *why = "set /a with an operator cmd does not know";  // a lone "<" or ">"
           return std::nullopt;
         }
