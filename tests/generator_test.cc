@@ -144,7 +144,7 @@ TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
     EXPECT_NE(std::string::npos, script.find("# not translated: set /a")) << line;
   }
   EXPECT_EQ(std::string::npos,
-            RunnableScript("set /a x=0x7fffffff\r\n", "x.sh").find("not translated"));
+            RunnableScript("set /a x=0x7fffffff\r\n", "x.sh").find("# not translated:"));
 }
 
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
