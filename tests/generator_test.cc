@@ -133,13 +133,17 @@ TEST(RunnableScriptTest, TheBodyIsNamedAfterTheBatchFile) {
 TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
   // One command: read in place. Several: taken first, as cmd expands the
   // whole statement before any of it runs.
-  EXPECT_EQ(std::string::npos, RunnableScript("echo %x%\r\n", "x.sh").find("_s1_1="));
-  EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1_1=${X}"));
+  EXPECT_EQ(std::string::npos, RunnableScript("echo %x%\r\n", "x.sh").find("_s1="));
+  EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1=${X}"));
+  // A call runs other statements, which must not take the same names.
+  EXPECT_NE(std::string::npos,
+            RunnableScript("call :x & echo %x%\r\n:x\r\n", "x.sh").find("_s1_1=${X}"));
 }
 
 TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
-  for (const char* line : {"set /a \"+<\"", "set /a \"=<\"", "set /a \"(<\"", "set /a x=1+",
-                           "set /a x=(1", "set /a x=099", "set /a x=2147483648", "set /a arr%i%=1"}) {
+  for (const char* line :
+       {"set /a \"+<\"", "set /a \"=<\"", "set /a \"(<\"", "set /a x=1+", "set /a x=(1",
+        "set /a x=099", "set /a x=2147483648", "set /a arr%i%=1"}) {
     const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
     EXPECT_NE(std::string::npos, script.find("# not translated: set /a")) << line;
   }

@@ -305,9 +305,26 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
 }
 
 std::string Generator::Redirections(const batch::Command& command, Prelude* prelude) {
+  using Kind = batch::Redirection::Kind;
+  // When a handle is redirected twice, cmd opens every file named (creating
+  // or emptying it) and the last one wins. The earlier files are opened on
+  // their own first, so that no handle is redirected twice on one command.
+  const std::vector<batch::Redirection>& all = command.redirections;
+  std::vector<const batch::Redirection*> kept;
+  for (size_t i = 0; i < all.size(); ++i) {
+    bool later = false;
+    for (size_t j = i + 1; j < all.size() && !later; ++j) later = all[j].handle == all[i].handle;
+    if (!later) {
+      kept.push_back(&all[i]);
+    } else if (all[i].kind == Kind::kWrite || all[i].kind == Kind::kAppend) {
+      batch::Command opened;
+      opened.redirections.push_back(all[i]);
+      prelude->push_back(":" + Redirections(opened, prelude));
+    }
+  }
   std::string text;
-  for (const batch::Redirection& redirection : command.redirections) {
-    using Kind = batch::Redirection::Kind;
+  for (const batch::Redirection* kept_redirection : kept) {
+    const batch::Redirection& redirection = *kept_redirection;
     text += ' ';
     const bool reads = redirection.kind == Kind::kRead;
     if (redirection.handle != (reads ? 0 : 1)) text += std::to_string(redirection.handle);

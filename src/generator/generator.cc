@@ -47,6 +47,34 @@ bool ReadWhenLineIsRead(const Piece& piece) {
   return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
 }
 
+// Calls `visit` on every command of a sequence, and on those inside them.
+void ForEachCommand(const Sequence& sequence, const std::function<void(const Command&)>& visit) {
+  for (const batch::AndOr& list : sequence.items) {
+    for (const batch::Pipeline& pipeline : list.pipelines) {
+      for (const batch::CommandPtr& command : pipeline.commands) {
+        visit(*command);
+        switch (command->kind) {
+          case Command::Kind::kBlock:
+            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
+            break;
+          case Command::Kind::kIf:
+            ForEachCommand(command->if_command->then_branch, visit);
+            if (command->if_command->else_branch) {
+              ForEachCommand(*command->if_command->else_branch, visit);
+            }
+            break;
+          case Command::Kind::kFor:
+            ForEachCommand(command->for_command->body, visit);
+            break;
+          case Command::Kind::kSimple:
+          case Command::Kind::kUnreadable:
+            break;
+        }
+      }
+    }
+  }
+}
+
 // Calls `visit` on every text of a command and of the commands inside it.
 void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit);
 
@@ -127,8 +155,8 @@ Generator::Generator(const std::vector<std::string_view>& lines, std::string_vie
   // The body is about twice the batch file; growing it by doubling would copy
   // it several times over.
   if (!lines.empty()) {
-    const size_t size = static_cast<size_t>(lines.back().data() + lines.back().size() -
-                                            lines.front().data());
+    const size_t size =
+        static_cast<size_t>(lines.back().data() + lines.back().size() - lines.front().data());
     out_.text().reserve(2 * size + 4096);
   }
 }
@@ -173,6 +201,15 @@ void Generator::Comments(int through_line) {
 // taken here.
 void Generator::Snapshot(const batch::Statement& statement) {
   if (IsSingleCommand(statement.body)) return;
+  // A call inside the statement runs other statements, which take values of
+  // their own: then this one's names must be its own. Otherwise all share a
+  // few names, which keeps long scripts small for the tools that read them.
+  bool calls = false;
+  ForEachCommand(statement.body, [&](const Command& command) {
+    calls = calls || (command.kind == Command::Kind::kSimple &&
+                      (command.simple.word.empty() || command.simple.word == "call"));
+  });
+  const std::string prefix = calls ? "_s" + std::to_string(statement_line_ + 1) + "_" : "_s";
   int count = 0;
   Prelude prelude;
   ForEachText(statement.body, [&](const Text& text) {
@@ -180,8 +217,7 @@ void Generator::Snapshot(const batch::Statement& statement) {
       if (!ReadWhenLineIsRead(piece)) continue;
       const std::string key = PieceKey(piece);
       if (snapshot_.count(key) > 0) continue;
-      const std::string name =
-          "_s" + std::to_string(statement_line_ + 1) + "_" + std::to_string(++count);
+      const std::string name = prefix + std::to_string(++count);
       prelude.push_back(name + "=" + ExpansionValue(piece, &prelude));
       snapshot_[key] = name;
     }
@@ -534,8 +570,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   const bool dispatch = std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
 
   std::string head = "#!/bin/sh\n";
-  head += "# Converted by morvex --runnable. Lines marked \"not translated\" stop with a\n";
-  head += "# message and errorlevel 1 when the script reaches them.\n";
+  head += "# Converted by morvex --runnable. A command marked \"not translated\" prints a\n";
+  head += "# message and fails with errorlevel 1 when the script reaches it.\n";
   if (!echo_turned_off_) {
     head += "# cmd shows each command before it runs while echo is on; this script does not.\n";
   }

@@ -63,9 +63,9 @@ void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>
   size_t begin = 0;
   while (begin < text_.size()) {
     const void* found = std::memchr(text_.data() + begin, '\0', text_.size() - begin);
-    const size_t hole = found == nullptr ? text_.size()
-                                         : static_cast<size_t>(static_cast<const char*>(found) -
-                                                               text_.data());
+    const size_t hole = found == nullptr
+                            ? text_.size()
+                            : static_cast<size_t>(static_cast<const char*>(found) - text_.data());
     const std::string_view plain(text_.data() + begin, hole - begin);
     line += static_cast<size_t>(std::count(plain.begin(), plain.end(), '\n'));
     write(plain);

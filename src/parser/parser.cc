@@ -227,6 +227,8 @@ class Parser::Impl {
   void EnterNesting();
   void LeaveNesting() { --depth_; }
   [[noreturn]] void Fail(std::string reason) { throw SyntaxError{std::move(reason)}; }
+  // cmd's message for what stands at the current place.
+  std::string Unexpected();
   void Recover(Statement* statement, const SyntaxError& error);
   void ApplyDelayed(Command* command);
   void TrackSetlocal(const Command& command);
@@ -286,7 +288,7 @@ bool Parser::Impl::Next(Statement* statement) {
     LoadLogicalLine();
     try {
       statement->body = ParseSequence(nullptr);
-      if (!AtLineEnd()) Fail(") was unexpected at this time.");
+      if (!AtLineEnd()) Fail(Unexpected());
       if (percent_problem_.invalid_path_operator) {
         Fail("the usage of %~ is invalid, and cmd stops the batch file here");
       }
@@ -301,6 +303,22 @@ bool Parser::Impl::Next(Statement* statement) {
 
 // Gives up on the statement: skips what is left of its blocks and keeps its
 // lines as the text of one unreadable command.
+std::string Parser::Impl::Unexpected() {
+  if (AtLineEnd()) return "The syntax of the command is incorrect.";
+  std::string token;
+  if (Current() < 0x100 && !IsSeparator(Current())) {
+    token = static_cast<char>(Current());  // an operator or a parenthesis
+    if (std::string_view("&|<>()").find(token[0]) == std::string_view::npos) {
+      token = SourceForm(ReadToken(false));
+    }
+  } else {
+    Text text;
+    TakeCell(&text);
+    token = SourceForm(text);
+  }
+  return token + " was unexpected at this time.";
+}
+
 void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
   int open = open_blocks_;
   auto count_parentheses = [&]() {
@@ -596,7 +614,7 @@ CommandPtr Parser::Impl::ParseCommand() {
   if (AtLineEnd() || AtOperator()) {
     if (command->redirections.empty()) {
       if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
-      Fail(std::string(1, static_cast<char>(Current())) + " was unexpected at this time.");
+      Fail(Unexpected());
     }
     // Only redirections: files are opened and nothing runs.
     command->simple.word = "rem";
@@ -917,7 +935,7 @@ Condition Parser::Impl::ParseCondition() {
   Text first = ReadToken(/*stop_at_equals=*/true);
   if (first.empty()) {
     if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
-    Fail(std::string(1, static_cast<char>(Current() & 0xFF)) + " was unexpected at this time.");
+    Fail(Unexpected());
   }
   const size_t after_first = pos_;
   SkipBlanksAndCommas();
@@ -962,8 +980,9 @@ Condition Parser::Impl::ParseCondition() {
       }
     }
     if (!found) {
-      Text unexpected = ReadToken(false);
-      Fail(unexpected.LiteralPart() + " was unexpected at this time.");
+      const std::string unexpected = ReadToken(false).LiteralPart();
+      if (unexpected.empty()) Fail("The syntax of the command is incorrect.");
+      Fail(unexpected + " was unexpected at this time.");
     }
   }
   SkipSeparators();

@@ -34,7 +34,16 @@ Text DropFront(const Text& text, size_t count) {
 Text ArgumentsAfterWord(const batch::Command& command) {
   const Text& arguments = command.simple.arguments;
   if (arguments.empty() || arguments.pieces()[0].kind != Piece::Kind::kLiteral) return arguments;
-  return DropFront(arguments, 1);
+  // "exit/b" and "cd\" keep what ends the word; a separator goes.
+  const char first = arguments.pieces()[0].text[0];
+  const bool separator =
+      first == ' ' || first == '\t' || first == ',' || first == ';' || first == '=';
+  return separator ? DropFront(arguments, 1) : arguments;
+}
+
+Text TextAfterFirstCharacter(const Text& text) {
+  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return text;
+  return DropFront(text, 1);
 }
 
 Text SkipBlanks(const Text& text) {

@@ -57,9 +57,13 @@ void TranslateRem(Generator& g, const batch::Command& command);
 
 // Shared by the rules.
 
-/// The command's arguments without the one character that separates them
-/// from the command word.
+/// The command's arguments without the one separator (a space, tab, ",", ";"
+/// or "=") between them and the command word. What else ended the word stays:
+/// "exit/b" gives "/b", "cd.." gives "..".
 batch::Text ArgumentsAfterWord(const batch::Command& command);
+/// `text` without its first character: echo's text after the one character
+/// that ended its word, whatever it was ("echo.", "echo(").
+batch::Text TextAfterFirstCharacter(const batch::Text& text);
 /// `text` without leading spaces and tabs.
 batch::Text SkipBlanks(const batch::Text& text);
 /// `text` without leading and trailing spaces and tabs.

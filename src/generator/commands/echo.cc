@@ -20,7 +20,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
   const char first = literal_start ? arguments.pieces()[0].text[0] : '\0';
   const bool after_separator = arguments.empty() || first == ' ' || first == '\t' || first == ',' ||
                                first == ';' || first == '=';
-  const Text text = ArgumentsAfterWord(command);
+  const Text text = TextAfterFirstCharacter(arguments);
   if (after_separator) {
     const Text trimmed = TrimBlanks(text);
     if (trimmed.empty()) {

@@ -58,15 +58,6 @@ Text SkipSeparators(const Text& text) {
   return rest;
 }
 
-// `text` without its first character, which separated it from a word.
-Text ArgumentsAfterWordOf(const Text& text) {
-  if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return text;
-  Text rest;
-  rest.Append(std::string_view(text.pieces()[0].text).substr(1));
-  for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
-  return rest;
-}
-
 // A number written in the batch file, or the text to read one from.
 std::string Number(Generator& g, const Text& text, Prelude* prelude) {
   if (text.IsLiteral()) {
@@ -90,7 +81,7 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
   const std::string redirections = g.Redirections(command, &prelude);
   g.out().Use("_pct");
   if (word == "echo") {
-    const Text text = ArgumentsAfterWordOf(rest);
+    const Text text = TextAfterFirstCharacter(rest);
     if (TrimBlanks(text).empty()) {
       g.out().Use("_echostate");
       g.WritePrelude(prelude);
@@ -101,7 +92,7 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
       g.out().Line("printf '%s\\n' \"$_e0\"" + redirections);
     }
   } else {
-    const Text text = SkipBlanks(ArgumentsAfterWordOf(rest));
+    const Text text = SkipBlanks(TextAfterFirstCharacter(rest));
     g.out().Use("_setline");
     prelude.push_back("_pct _e0 " + g.Value(text, &prelude) + " \"$@\"");
     g.WritePrelude(prelude);

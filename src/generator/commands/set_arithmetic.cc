@@ -56,8 +56,8 @@ bool IsUnary(std::string_view op) {
 bool ValidNumber(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == 'x') {
     return text.size() <= 10 && std::all_of(text.begin() + 2, text.end(), [](char c) {
-      return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
-    });
+             return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+           });
   }
   if (text[0] == '0') {
     return (text.size() < 12 || (text.size() == 12 && text[1] <= '3')) &&
