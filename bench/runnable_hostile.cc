@@ -311,7 +311,7 @@ int ConvertInProcess(const char* path, int reps) {
   mallopt(M_ARENA_MAX, 1);
   mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
-  const rlimit cpu{kChildSeconds, kChildSeconds};
+  const rlimit cpu{kChildSeconds, kChildSeconds + 10};
   setrlimit(RLIMIT_CPU, &cpu);
   alarm(5 * kChildSeconds);  // in case it waits for something
   std::ifstream file(path, std::ios::binary);
@@ -340,7 +340,7 @@ int ConvertInProcess(const char* path, int reps) {
 int RunAndReport(const char* binary, const char* path) {
   const pid_t pid = fork();
   if (pid == 0) {
-    const rlimit cpu{kChildSeconds, kChildSeconds};
+    const rlimit cpu{kChildSeconds, kChildSeconds + 10};
     setrlimit(RLIMIT_CPU, &cpu);
     execl(binary, binary, "--runnable", path, static_cast<char*>(nullptr));
     _exit(127);
