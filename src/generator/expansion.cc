@@ -132,7 +132,7 @@ std::string Generator::Value(const Text& text, Prelude* prelude) {
 
 std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool convert_slashes) {
   std::string value;
-  const auto snapshot = snapshot_.find(PieceKey(piece));
+  const auto snapshot = snapshot_.empty() ? snapshot_.end() : snapshot_.find(PieceKey(piece));
   if (snapshot != snapshot_.end()) {
     value = "${" + snapshot->second + "}";
   } else {
@@ -227,10 +227,14 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
   return "";
 }
 
-std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
+void Generator::NoteDriveLetters(const Text& text) {
   if (HasDriveLetter(text.LiteralPart())) {
     Note("a drive letter has no counterpart here: the path is kept as written");
   }
+}
+
+std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
+  NoteDriveLetters(text);
   std::vector<std::string> words;
   WordBuilder word;
   bool quoted = false;

@@ -399,6 +399,7 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       break;
     }
     case Kind::kExist:
+      NoteDriveLetters(condition.left);
       out_.Use("_exist");
       test = "_exist " + Value(condition.left, prelude);
       break;

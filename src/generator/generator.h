@@ -59,6 +59,8 @@ class Generator {
   std::string SourceText(const batch::Command& command) const;
   /// Writes a comment line.
   void Note(std::string_view text);
+  /// Writes a note when `text` names a path on a drive ("C:\tools").
+  void NoteDriveLetters(const batch::Text& text);
 
   /// The redirections of a command, as sh text to append to it (with a
   /// leading space), or empty.

@@ -1,19 +1,92 @@
 #include "generator/runnable_script.h"
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "generator/generator.h"
 #include "parser/parser.h"
 
 namespace morvex {
+namespace {
+
+using Batch = std::vector<batch::Statement>;
+
+// Statements go from the reader's thread to the writer's in batches, a few
+// at a time in flight, so that reading and writing a large file share the
+// machine's cores while memory stays bounded.
+class StatementQueue {
+ public:
+  void Push(Batch statements) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    room_.wait(lock, [&] { return batches_.size() < kInFlight; });
+    batches_.push_back(std::move(statements));
+    ready_.notify_one();
+  }
+  void Close() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    closed_ = true;
+    ready_.notify_one();
+  }
+  // False once the queue is closed and empty.
+  bool Pop(Batch* statements) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ready_.wait(lock, [&] { return closed_ || !batches_.empty(); });
+    if (batches_.empty()) return false;
+    *statements = std::move(batches_.front());
+    batches_.pop_front();
+    room_.notify_one();
+    return true;
+  }
+
+ private:
+  static constexpr size_t kInFlight = 8;
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::condition_variable room_;
+  std::deque<Batch> batches_;
+  bool closed_ = false;
+};
+
+// Below this many lines a second thread costs more than it saves.
+constexpr size_t kLinesForTwoThreads = 20000;
+constexpr size_t kBatchSize = 256;
+
+}  // namespace
 
 void WriteRunnableScript(std::string_view batch, std::string_view script_name,
                          const std::function<void(std::string_view)>& write) {
   const std::vector<std::string_view> lines = batch::SplitLines(batch);
   batch::Parser parser(lines);
   Generator generator(lines, script_name);
-  batch::Statement statement;
-  while (parser.Next(&statement)) generator.Statement(statement);
+  if (lines.size() < kLinesForTwoThreads) {
+    batch::Statement statement;
+    while (parser.Next(&statement)) generator.Statement(statement);
+    generator.Finish(write);
+    return;
+  }
+  StatementQueue queue;
+  std::thread reader([&] {
+    Batch statements(kBatchSize);
+    size_t count = 0;
+    while (parser.Next(&statements[count])) {
+      if (++count == kBatchSize) {
+        queue.Push(std::exchange(statements, Batch(kBatchSize)));
+        count = 0;
+      }
+    }
+    statements.resize(count);
+    if (count > 0) queue.Push(std::move(statements));
+    queue.Close();
+  });
+  Batch statements;
+  while (queue.Pop(&statements)) {
+    for (const batch::Statement& statement : statements) generator.Statement(statement);
+  }
+  reader.join();
   generator.Finish(write);
 }
 

@@ -23,7 +23,9 @@ std::vector<Unit> Units(const Text& text) {
   return units;
 }
 
-bool HasMark(const Text& text) {
+}  // namespace
+
+bool HasDelayedMark(const Text& text) {
   for (const Piece& piece : text.pieces()) {
     if (piece.kind == Piece::Kind::kLiteral && piece.text.find('!') != std::string::npos) {
       return true;
@@ -31,6 +33,8 @@ bool HasMark(const Text& text) {
   }
   return false;
 }
+
+namespace {
 
 // The variable that "!inner!" names.
 Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) {
@@ -65,7 +69,7 @@ Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) 
 }  // namespace
 
 Text ApplyDelayedPhase(const Text& text) {
-  if (!HasMark(text)) return text;
+  if (!HasDelayedMark(text)) return text;
   const std::vector<Unit> units = Units(text);
   Text result;
   size_t i = 0;

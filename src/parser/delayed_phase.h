@@ -16,6 +16,9 @@ namespace morvex::batch {
 /// the generator has it read again when the command runs.
 Text ApplyDelayedPhase(const Text& text);
 
+/// True when `text` holds a "!" that delayed expansion would read.
+bool HasDelayedMark(const Text& text);
+
 }  // namespace morvex::batch
 
 #endif  // MORVEX_PARSER_DELAYED_PHASE_H_

@@ -248,6 +248,7 @@ class Parser::Impl {
   int depth_ = 0;        // blocks, conditions and loops being read, for the limit
   int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
   int statement_line_ = 0;
+  size_t label_in_block_ = 0;  // the first label line met inside a block, or 0
 };
 
 // Statements.
@@ -280,6 +281,7 @@ bool Parser::Impl::Next(Statement* statement) {
     loop_variables_ = outer_loop_variables_;
     depth_ = 0;
     open_blocks_ = 0;
+    label_in_block_ = 0;
     percent_problem_ = PercentProblem();
     LoadLogicalLine();
     try {
@@ -364,6 +366,7 @@ void Parser::Impl::LoadPhysicalLine(size_t index) {
 // whose first character it escapes; when that line is empty, the caret
 // escapes its line end instead, which becomes part of the text.
 void Parser::Impl::ResolveCarets() {
+  if (std::find(cells_.begin(), cells_.end(), static_cast<Cell>('^')) == cells_.end()) return;
   size_t out = 0;
   bool quoted = false;
   bool escape_next = false;
@@ -661,22 +664,23 @@ CommandPtr Parser::Impl::ParseCommand() {
 void Parser::Impl::ApplyDelayed(Command* command) {
   command->delayed = delayed_;
   if (!delayed_) return;
-  for (Redirection& redirection : command->redirections) {
-    redirection.target = ApplyDelayedPhase(redirection.target);
-  }
+  // Most texts hold no mark and are left as they are, without a copy.
+  auto apply = [](Text* text) {
+    if (HasDelayedMark(*text)) *text = ApplyDelayedPhase(*text);
+  };
+  for (Redirection& redirection : command->redirections) apply(&redirection.target);
   switch (command->kind) {
     case Command::Kind::kSimple:
-      command->simple.name = ApplyDelayedPhase(command->simple.name);
-      command->simple.arguments = ApplyDelayedPhase(command->simple.arguments);
+      apply(&command->simple.name);
+      apply(&command->simple.arguments);
       break;
     case Command::Kind::kIf:
-      command->if_command->condition.left = ApplyDelayedPhase(command->if_command->condition.left);
-      command->if_command->condition.right =
-          ApplyDelayedPhase(command->if_command->condition.right);
+      apply(&command->if_command->condition.left);
+      apply(&command->if_command->condition.right);
       break;
     case Command::Kind::kFor:
-      command->for_command->set = ApplyDelayedPhase(command->for_command->set);
-      command->for_command->root = ApplyDelayedPhase(command->for_command->root);
+      apply(&command->for_command->set);
+      apply(&command->for_command->root);
       break;
     case Command::Kind::kBlock:
     case Command::Kind::kUnreadable:
@@ -814,10 +818,23 @@ CommandPtr Parser::Impl::ParseBlock() {
     // The block goes on over the next lines; labels and blank lines in it
     // are passed over.
     while (true) {
-      if (next_line_ >= lines_.size()) Fail("a block is opened and never closed");
-      std::string_view unused;
+      if (next_line_ >= lines_.size()) {
+        // Give back the lines from the first label on, which a goto may
+        // still reach.
+        if (label_in_block_ > 0) {
+          next_line_ = label_in_block_;
+          cells_.clear();
+          pos_ = 0;
+        }
+        Fail("a block is opened and never closed");
+      }
+      std::string_view after_colon;
       const std::string_view line_text = lines_[next_line_];
-      if (IsLabelLine(line_text, &unused) ||
+      if (IsLabelLine(line_text, &after_colon) && label_in_block_ == 0 &&
+          !(!after_colon.empty() && after_colon[0] == ':')) {
+        label_in_block_ = next_line_;
+      }
+      if (IsLabelLine(line_text, &after_colon) ||
           line_text.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
         ++next_line_;
         continue;

@@ -90,8 +90,12 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
       continue;
     }
     if (c != '%') {
-      cells->push_back(static_cast<unsigned char>(c));
-      ++i;
+      // The bytes up to the next "%" or carriage return, in one go.
+      size_t end = i + 1;
+      while (end < n && line[end] != '%' && line[end] != '\r') ++end;
+      cells->insert(cells->end(), reinterpret_cast<const unsigned char*>(line.data() + i),
+                    reinterpret_cast<const unsigned char*>(line.data() + end));
+      i = end;
       continue;
     }
     if (i + 1 == n) break;  // a lone "%" at the end of the line is dropped

@@ -39,6 +39,7 @@ void TranslateCd(Generator& g, const batch::Command& command) {
   }
   // cd takes the rest of the line as one folder name, spaces and all; without
   // one it shows the current folder.
+  g.NoteDriveLetters(text);
   const std::string path = text.empty() ? "''" : g.Value(text, &prelude);
   g.out().Use("_cd");
   g.WritePrelude(prelude);
@@ -49,10 +50,15 @@ void TranslatePushd(Generator& g, const batch::Command& command) {
   const Text text = FolderText(command);
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
-  const std::string path = text.empty() ? "" : " " + g.Value(text, &prelude);
+  g.NoteDriveLetters(text);
+  std::string line = "_pushd";
+  if (!text.empty()) {
+    line += ' ';
+    line += g.Value(text, &prelude);
+  }
   g.out().Use("_pushd");
   g.WritePrelude(prelude);
-  g.out().Line("_pushd" + path + redirections);
+  g.out().Line(line + redirections);
 }
 
 void TranslatePopd(Generator& g, const batch::Command& command) {

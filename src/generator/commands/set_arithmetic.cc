@@ -7,6 +7,7 @@
 // checked first and gives cmd's message instead.
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -50,16 +51,20 @@ bool IsUnary(std::string_view op) {
   return op == "!" || op == "~" || op == "-" || op == "+";
 }
 
+// A number cmd accepts: decimal up to 2147483647, or up to 32 bits written
+// in hexadecimal or octal.
 bool ValidNumber(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == 'x') {
-    return std::all_of(text.begin() + 2, text.end(), [](char c) {
+    return text.size() <= 10 && std::all_of(text.begin() + 2, text.end(), [](char c) {
       return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
     });
   }
   if (text[0] == '0') {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '7'; });
+    return (text.size() < 12 || (text.size() == 12 && text[1] <= '3')) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '7'; });
   }
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+         (text.size() < 10 || (text.size() == 10 && text <= "2147483647"));
 }
 
 // Cuts the expression into tokens; nullopt with a reason when an expansion
@@ -92,14 +97,16 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
         return std::nullopt;
       }
       if (IsOperatorByte(c)) {
+        bool matched = false;
         for (std::string_view op : kOperators) {
           if (text.compare(i, op.size(), op) == 0) {
             tokens.push_back({Token::Kind::kOperator, std::string(op), nullptr});
             i += op.size();
+            matched = true;
             break;
           }
         }
-        if (tokens.empty() || tokens.back().kind != Token::Kind::kOperator) {
+        if (!matched) {
           *why = "set /a with an operator cmd does not know";  // a lone "<" or ">"
           return std::nullopt;
         }
@@ -340,10 +347,19 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         if (op == "/" || op == "%") open_check({"(" + assigned + ")"});
         result = writer.Number(target) + " " + op + " (" + assigned + ")";
       }
-      // cmd computes with 32 bits: what overflows wraps around.
+      // cmd computes with 32 bits: what overflows wraps around. A number
+      // alone is worked out here.
       const std::string variable = ShellVariableName(target);
-      g.out().Line("export " + variable + "=$((((" + result +
-                   ") + 2147483648 & 4294967295) - 2147483648))");
+      if (op.empty() && value_begin + 1 == end &&
+          (*tokens)[value_begin].kind == Token::Kind::kNumber && i + 1 == targets.size() &&
+          (*tokens)[value_begin].text.size() <= 9) {
+        const long long number = std::stoll((*tokens)[value_begin].text, nullptr, 0);
+        g.out().Line("export " + variable + "=" +
+                     std::to_string(static_cast<int32_t>(static_cast<uint32_t>(number))));
+      } else {
+        g.out().Line("export " + variable + "=$((((" + result +
+                     ") + 2147483648 & 4294967295) - 2147483648))");
+      }
       writer.Forget(target);
       assigned = variable;
     }

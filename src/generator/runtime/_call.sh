@@ -2,6 +2,7 @@
 # %0 to %9 until it reaches the end of the file, goto :eof or exit /b; a
 # setlocal it leaves open ends with it. Then the caller goes on, and the call
 # succeeds when the errorlevel is 0.
+# shellcheck disable=SC2154 # _cb is set through eval; _fn and _el by the script
 _call() {
   _depth=$((${_depth:-0} + 1))
   eval "_ca$_depth=\${_a0-} _cb$_depth=\${_sd:-0} _cs$_depth=\${_star-}"

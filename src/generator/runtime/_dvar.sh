@@ -2,6 +2,7 @@
 # an expansion: TEXT is a variable's name, with an edit after a colon as in
 # %name:~1,2% or %name:old=new%.
 # needs: _vn _substr _replace
+# shellcheck disable=SC2154 # _r is set by _vn
 _dvar() {
   _dv_n=${2%%:*}
   _dv_e=

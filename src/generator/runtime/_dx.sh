@@ -3,6 +3,7 @@
 # character after it, !name! becomes the variable's value, and a "!" without
 # a partner is dropped.
 # needs: _dvar
+# shellcheck disable=SC2154 # _dx_v is set by _dvar, through eval
 _dx() {
   case $2 in
   *!*) ;;

@@ -1,6 +1,7 @@
 # _endlocal: closes the innermost scope that the running batch file or call
 # opened, giving back its variables and current folder. Without one it does
 # nothing.
+# shellcheck disable=SC2154 # _b is set through eval
 _endlocal() {
   eval "_b=\${_cb${_depth:-0}:-0}"
   [ "${_sd:-0}" -gt "$_b" ] || return 0

@@ -4,6 +4,7 @@
 # sorts them and written with the folder as the item writes it; any other item
 # stays as it is, quotes and all.
 # needs: _bs _nl
+# shellcheck disable=SC2154 # _fs_g is set by _bs, through eval; _nl by _nl
 _forset() {
   _fs_mode=$1
   shift

@@ -2,6 +2,7 @@
 # other and without carriage returns, as for /f reads them. A file that is not
 # there gives cmd's message, and the loop reads nothing.
 # needs: _bs _nl
+# shellcheck disable=SC2154 # _fr_p is set by _bs, through eval; _nl by _nl
 _fread() {
   _fr_v=$1
   shift

@@ -3,6 +3,7 @@
 # %name:edit%) the variable's value, %0 to %9 and %* the arguments, which are
 # the ARGUMENTs after TEXT. A "%" that starts none of these is dropped.
 # needs: _dvar
+# shellcheck disable=SC2154 # _pc_x is set by _dvar, through eval
 _pct() {
   _pc_v=$1
   _pc_t=$2

@@ -2,6 +2,7 @@
 # file in this shell, as cmd runs a batch file in the same process: the
 # variables it sets and its errorlevel stay when it ends, and a setlocal it
 # leaves open ends with it. The call succeeds when the errorlevel is 0.
+# shellcheck disable=SC2154 # _cb is set through eval
 _runbat() {
   if [ ! -f "$1" ]; then
     printf '%s: not found (convert its batch file with morvex --runnable)\n' "$1" >&2

@@ -1,6 +1,7 @@
 # _setvar NAME VALUE: "set name=value" with a name known only when the script
 # runs.
 # needs: _vn _set _setpath
+# shellcheck disable=SC2154 # _r is set by _vn
 _setvar() {
   _vn "$1"
   if [ "$_r" = PATH ]; then

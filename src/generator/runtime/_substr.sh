@@ -22,14 +22,14 @@ _substr() {
   _ss_p=
   _ss_i=0
   while [ "$_ss_i" -lt "$_ss_s" ]; do
-    _ss_p=$_ss_p?
+    _ss_p=$_ss_p'?'
     _ss_i=$((_ss_i + 1))
   done
   _ss_t=${_ss_t#$_ss_p}
   _ss_p=
   _ss_i=$_ss_e
   while [ "$_ss_i" -lt "$_ss_n" ]; do
-    _ss_p=$_ss_p?
+    _ss_p=$_ss_p'?'
     _ss_i=$((_ss_i + 1))
   done
   _ss_t=${_ss_t%$_ss_p}

@@ -1,0 +1,167 @@
+// The generator: the words and names it writes, and the shape of the script
+// around them. What the scripts do when they run is checked by the behaviour
+// cases under tests/behaviour/.
+
+#include "generator/runnable_script.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "generator/sh_quote.h"
+#include "generator/shell_names.h"
+
+namespace morvex {
+namespace {
+
+TEST(ShellQuoteTest, QuotesOnlyWhatTheShellWouldRead) {
+  const struct {
+    std::string text, quoted;
+  } cases[] = {
+      {"plain-word_1.txt", "plain-word_1.txt"},
+      {"", "''"},
+      {"a b", "'a b'"},
+      {"it's", "'it'\\''s'"},
+      {"$HOME `x` *?", "'$HOME `x` *?'"},
+      {"a=b", "'a=b'"},
+      {"~x", "'~x'"},
+      {std::string("a\0b", 3), "'ab'"},
+      {"a\nb", "'a'\"${_nl}\"'b'"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.quoted, ShellQuote(c.text)) << c.text;
+  EXPECT_EQ("a\\\"b\\$c\\`d\\\\e", DoubleQuoted("a\"b$c`d\\e"));
+}
+
+TEST(ShellNamesTest, BatchNamesIgnoreCaseAndNeverMeetTheShells) {
+  const struct {
+    std::string name, sh;
+  } cases[] = {
+      {"path", "PATH"}, {"My_Var", "MY_VAR"},    {"my-var", "xMY_2dVAR"}, {"arr[1]", "xARR_5b1_5d"},
+      {"ifs", "xIFS"},  {"PWD", "xPWD"},         {"1st", "x1ST"},         {"_", "x_5f"},
+      {"", "x"},        {"\xC3\xA9", "x_c3_a9"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.sh, ShellVariableName(c.name)) << c.name;
+  EXPECT_EQ("_l_i", LoopVariableName('i'));
+  EXPECT_EQ("_l_I", LoopVariableName('I'));
+  EXPECT_EQ("_l_23", LoopVariableName('#'));
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t begin = 0;
+  while (begin < text.size()) {
+    const size_t end = text.find('\n', begin);
+    lines.push_back(text.substr(begin, end - begin));
+    if (end == std::string::npos) break;
+    begin = end + 1;
+  }
+  return lines;
+}
+
+TEST(RunnableScriptTest, NotTranslatedNamesItsOwnLine) {
+  const std::string script = RunnableScript(
+      "@echo off\r\ncolor 1f\r\ngoto nowhere_in_a_block\r\n(\r\n:nowhere_in_a_block\r\n)\r\n",
+      "x.sh");
+  const std::vector<std::string> lines = LinesOf(script);
+  int calls = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const size_t at = lines[i].find("_nt ");
+    if (at == std::string::npos || lines[i].find("() {") != std::string::npos ||
+        lines[i][0] == '#') {
+      continue;
+    }
+    ++calls;
+    EXPECT_EQ(std::to_string(i + 1), lines[i].substr(at + 4, lines[i].find(' ', at + 4) - at - 4))
+        << lines[i];
+  }
+  EXPECT_EQ(2, calls);
+}
+
+TEST(RunnableScriptTest, EveryLineIsACommentInOrder) {
+  const std::string batch =
+      "@echo off\r\nif 1==1 (\r\n  echo a\r\n) else (\r\n  echo b\r\n)\r\n\r\n  rem x\r\n";
+  const std::string script = RunnableScript(batch, "x.sh");
+  size_t at = 0;
+  for (const char* line :
+       {"@echo off", "if 1==1 (", "  echo a", ") else (", "  echo b", ")", "  rem x"}) {
+    at = script.find(std::string("# DOS: ") + line + "\n", at);
+    ASSERT_NE(std::string::npos, at) << line;
+  }
+}
+
+TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
+  const std::string echo = RunnableScript("echo hi\r\n", "x.sh");
+  EXPECT_EQ(std::string::npos, echo.find("_copy() {"));
+  EXPECT_EQ(std::string::npos, echo.find("while :; do\ncase $_pc in"));
+  const std::string copy = RunnableScript("copy a b\r\n", "x.sh");
+  EXPECT_NE(std::string::npos, copy.find("_copy() {"));
+  EXPECT_NE(std::string::npos, copy.find("_bs() {"));
+}
+
+TEST(RunnableScriptTest, JumpsNeedTheDispatchLoop) {
+  const std::string script = RunnableScript(":top\r\ngoto top\r\n", "x.sh");
+  EXPECT_NE(std::string::npos, script.find("while :; do\ncase $_pc in\n_start)\n"));
+  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue"));
+  // goto :eof needs no loop.
+  EXPECT_EQ(std::string::npos, RunnableScript("goto :eof\r\n", "x.sh").find("case $_pc in"));
+}
+
+TEST(RunnableScriptTest, ALabelIsLookedForAfterTheJumpFirst) {
+  const std::string script =
+      RunnableScript(":a\r\necho 1\r\ngoto a\r\n:a\r\necho 2\r\ngoto a\r\n", "x.sh");
+  // The first goto (statement 2) lands on the second label (statement 3); the
+  // second goto, with no label after it, on the first.
+  const size_t first = script.find("_pc=_l3 && continue");
+  const size_t second = script.find("_pc=_l0 && continue");
+  ASSERT_NE(std::string::npos, first);
+  ASSERT_NE(std::string::npos, second);
+  EXPECT_LT(first, second);
+}
+
+TEST(RunnableScriptTest, TheBodyIsNamedAfterTheBatchFile) {
+  const std::string a = RunnableScript("echo a\r\n", "x.sh");
+  const std::string b = RunnableScript("echo b\r\n", "x.sh");
+  auto name = [](const std::string& script) {
+    const size_t at = script.find("\n_fn=");
+    return script.substr(at + 5, script.find('\n', at + 1) - at - 5);
+  };
+  EXPECT_NE(name(a), name(b));
+  EXPECT_EQ(name(a), name(RunnableScript("echo a\r\n", "other.sh")));
+}
+
+TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
+  // One command: read in place. Several: taken first, as cmd expands the
+  // whole statement before any of it runs.
+  EXPECT_EQ(std::string::npos, RunnableScript("echo %x%\r\n", "x.sh").find("_s1_1="));
+  EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1_1=${X}"));
+}
+
+TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
+  for (const char* line : {"set /a \"+<\"", "set /a \"=<\"", "set /a \"(<\"", "set /a x=1+",
+                           "set /a x=(1", "set /a x=099", "set /a x=2147483648", "set /a arr%i%=1"}) {
+    const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
+    EXPECT_NE(std::string::npos, script.find("# not translated: set /a")) << line;
+  }
+  EXPECT_EQ(std::string::npos,
+            RunnableScript("set /a x=0x7fffffff\r\n", "x.sh").find("# not translated:"));
+}
+
+TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
+  // Large files are read on a thread of their own; the script keeps the
+  // statements' order and the jumps between them.
+  std::string batch = ":top\r\n";
+  for (int i = 0; i < 30000; ++i) batch += "echo " + std::to_string(i) + "\r\n";
+  batch += "goto top\r\n";
+  const std::string script = RunnableScript(batch, "x.sh");
+  size_t at = 0;
+  for (int i = 0; i < 30000; ++i) {
+    at = script.find("printf '%s\\n' " + std::to_string(i) + "\n", at);
+    ASSERT_NE(std::string::npos, at) << i;
+  }
+  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue", at));
+  EXPECT_EQ(script, RunnableScript(batch, "x.sh"));
+}
+
+}  // namespace
+}  // namespace morvex

@@ -1,0 +1,361 @@
+// The parser: batch text as cmd reads it, written back as a compact outline
+// of the tree. Each row gives one or more spellings of a statement and the
+// outline they all give.
+
+#include "parser/parser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace morvex::batch {
+namespace {
+
+std::string Outline(const Sequence& sequence);
+
+std::string Outline(const Text& text) {
+  std::string out;
+  for (const Piece& piece : text.pieces()) {
+    switch (piece.kind) {
+      case Piece::Kind::kLiteral:
+        out += piece.text;
+        break;
+      case Piece::Kind::kVariable:
+      case Piece::Kind::kDelayedVariable: {
+        out += piece.kind == Piece::Kind::kVariable ? "{%" : "{!";
+        if (!piece.inner().empty()) {
+          Text inner;
+          for (const Piece& part : piece.inner()) inner.Append(part);
+          out += "(" + Outline(inner) + ")";
+        }
+        out += piece.text;
+        const VariableEdit& edit = piece.edit();
+        if (edit.kind == VariableEdit::Kind::kSubstring) {
+          out += ":~" + edit.first + (edit.has_length ? "," + edit.second : "");
+        } else if (edit.kind == VariableEdit::Kind::kReplace) {
+          out += std::string(":") + (edit.star ? "*" : "") + edit.first + "=" + edit.second;
+        }
+        out += "}";
+        break;
+      }
+      case Piece::Kind::kArgument:
+        out += "{%" + piece.modifiers() + std::to_string(piece.index) + "}";
+        break;
+      case Piece::Kind::kAllArguments:
+        out += "{%*}";
+        break;
+      case Piece::Kind::kLoopVariable:
+        out += "{%%" + piece.modifiers() + piece.text + "}";
+        break;
+    }
+  }
+  return out;
+}
+
+std::string Outline(const Command& command) {
+  std::string out;
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      out = command.simple.word.empty() ? "prog:" + Outline(command.simple.name)
+                                        : command.simple.word;
+      out += "[" + Outline(command.simple.arguments) + "]";
+      if (command.simple.quiet) out = "@" + out;
+      break;
+    case Command::Kind::kBlock: {
+      out = "(";
+      for (size_t i = 0; i < command.block->lines.size(); ++i) {
+        out += (i ? "; " : "") + Outline(command.block->lines[i]);
+      }
+      out += ")";
+      break;
+    }
+    case Command::Kind::kIf: {
+      const Condition& c = command.if_command->condition;
+      out = "if";
+      if (c.ignore_case) out += "/i";
+      if (c.negated) out += " not";
+      static const char* const kKinds[] = {"", "errorlevel", "exist", "defined", "cmdextversion"};
+      static const char* const kCompares[] = {"==", "equ", "neq", "lss", "leq", "gtr", "geq"};
+      if (c.kind == Condition::Kind::kCompare) {
+        out += " <" + Outline(c.left) + "> " + kCompares[static_cast<int>(c.compare)] + " <" +
+               Outline(c.right) + ">";
+      } else {
+        out += std::string(" ") + kKinds[static_cast<int>(c.kind)] + " <" + Outline(c.left) + ">";
+      }
+      out += " {" + Outline(command.if_command->then_branch) + "}";
+      if (command.if_command->else_branch) {
+        out += " else {" + Outline(*command.if_command->else_branch) + "}";
+      }
+      break;
+    }
+    case Command::Kind::kFor: {
+      const ForCommand& loop = *command.for_command;
+      static const char* const kKinds[] = {"for", "for/d", "for/r", "for/l", "for/f"};
+      out = kKinds[static_cast<int>(loop.kind)];
+      if (!loop.root.empty()) out += " <" + Outline(loop.root) + ">";
+      if (!loop.options.empty()) out += " <" + Outline(loop.options) + ">";
+      out += std::string(" %") + loop.variable + " in(" + Outline(loop.set) + ") {" +
+             Outline(loop.body) + "}";
+      break;
+    }
+    case Command::Kind::kUnreadable:
+      return "unreadable";
+  }
+  for (const Redirection& r : command.redirections) {
+    static const char* const kOps[] = {">", ">>", "<", ">&"};
+    out += " " + std::to_string(r.handle) + kOps[static_cast<int>(r.kind)] + Outline(r.target);
+  }
+  return out;
+}
+
+std::string Outline(const Sequence& sequence) {
+  std::string out;
+  for (size_t i = 0; i < sequence.items.size(); ++i) {
+    if (i) out += " & ";
+    const AndOr& list = sequence.items[i];
+    for (size_t j = 0; j < list.pipelines.size(); ++j) {
+      if (j) out += list.and_before[j - 1] ? " && " : " || ";
+      const Pipeline& pipeline = list.pipelines[j];
+      for (size_t k = 0; k < pipeline.commands.size(); ++k) {
+        out += (k ? " | " : "") + Outline(*pipeline.commands[k]);
+      }
+    }
+  }
+  return out;
+}
+
+std::string Outline(const Statement& statement) {
+  switch (statement.kind) {
+    case Statement::Kind::kLabel:
+      return ":" + statement.label;
+    case Statement::Kind::kEmpty:
+      return "empty";
+    case Statement::Kind::kCommands:
+      return Outline(statement.body);
+  }
+  return "";
+}
+
+// The outlines of every statement of `text`, one per line.
+std::string Parse(const std::string& text) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  Parser parser(lines);
+  Statement statement;
+  std::string out;
+  while (parser.Next(&statement)) out += Outline(statement) + "\n";
+  return out;
+}
+
+struct Case {
+  std::vector<std::string> spellings;
+  std::string outline;  // one line per statement, without the last line end
+};
+
+void Check(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    for (const std::string& spelling : c.spellings) {
+      EXPECT_EQ(c.outline + "\n", Parse(spelling)) << "input: " << spelling;
+    }
+  }
+}
+
+TEST(ParserTest, CommandWordsAndTheirText) {
+  Check({
+      {{"echo hi", "ECHO hi", "Echo hi"}, "echo[ hi]"},
+      {{"echo.", "echo."}, "echo[.]"},
+      {{"echo(text"}, "echo[(text]"},
+      {{"cd.."}, "cd[..]"},
+      {{"cd .."}, "cd[ ..]"},
+      {{"  echo  a  ", "\techo  a  "}, "echo[  a  ]"},
+      {{"@echo off", "@ echo off", "@@echo off"}, "@echo[ off]"},
+      {{"echo.exe"}, "echo[.exe]"},
+      {{"foo.exe a b", "foo.exe a b"}, "prog:foo.exe[ a b]"},
+      {{"\"my prog\" x"}, "prog:\"my prog\"[ x]"},
+      {{"tools\\build"}, "prog:tools\\build[]"},
+      {{"echox"}, "prog:echox[]"},
+  });
+}
+
+TEST(ParserTest, OperatorsBindAsInCmd) {
+  Check({
+      {{"a & b"}, "prog:a[ ] & prog:b[]"},
+      {{"a&b"}, "prog:a[] & prog:b[]"},
+      {{"a && b || c"}, "prog:a[ ] && prog:b[ ] || prog:c[]"},
+      {{"a | b & c"}, "prog:a[ ] | prog:b[ ] & prog:c[]"},
+      {{"a || b | c"}, "prog:a[ ] || prog:b[ ] | prog:c[]"},
+      {{"echo a ^& b"}, "echo[ a & b]"},
+  });
+  EXPECT_EQ("echo[ \"a & b\"]\n", Parse("echo \"a & b\""));
+}
+
+TEST(ParserTest, RedirectionsComeOutOfTheText) {
+  Check({
+      {{"echo hi> f", "echo hi>f"}, "echo[ hi] 1>f"},
+      {{"echo hi >f"}, "echo[ hi ] 1>f"},
+      {{">f echo hi", "> f echo hi"}, "echo[ hi] 1>f"},
+      {{"echo a 2>nul b"}, "echo[ a  b] 2>nul"},
+      {{"prog >>log 2>&1"}, "prog:prog[  ] 1>>log 2>&1"},
+      {{"sort <in"}, "prog:sort[ ] 0<in"},
+      {{"echo a2>x"}, "echo[ a2] 1>x"},
+      {{"echo 3>x"}, "echo[ ] 3>x"},
+      {{"echo \"a>b\""}, "echo[ \"a>b\"]"},
+  });
+}
+
+TEST(ParserTest, CaretsEscapeAndJoinLines) {
+  Check({
+      {{"echo a^\r\nb", "echo a^\nb"}, "echo[ ab]"},
+      {{"echo a^\n&b"}, "echo[ a&b]"},
+      {{"echo ^^"}, "echo[ ^]"},
+      {{"echo \"^&\""}, "echo[ \"^&\"]"},
+      {{"echo a^\n\nb"}, "echo[ a\nb]"},
+  });
+  // A remark of several words reads no further than its line.
+  EXPECT_EQ("rem[]\nprog:x[]\n", Parse("rem a b ^\nx"));
+  EXPECT_EQ("rem[]\n", Parse("rem ^\nx"));
+}
+
+TEST(ParserTest, BlocksSpanLines) {
+  Check({
+      {{"(echo a\necho b)", "(\necho a\necho b\n)", "(\n  echo a\n\n  echo b\n  )"},
+       "(echo[ a]; echo[ b])"},
+      {{"((echo x))"}, "((echo[ x]))"},
+      {{"(echo a) > f", "(echo a)>f"}, "(echo[ a]) 1>f"},
+      {{"(echo a) & echo b"}, "(echo[ a]) & echo[ b]"},
+      {{"(\n:: a remark\necho a\n)"}, "(echo[ a])"},
+  });
+  // ")" ends a command only inside a block.
+  EXPECT_EQ("echo[ a)]\n", Parse("echo a)"));
+  EXPECT_EQ("(echo[ (x86])\n", Parse("(echo (x86)"));
+}
+
+TEST(ParserTest, Conditions) {
+  Check({
+      {{"if \"%a%\"==\"b\" echo y", "if \"%a%\" == \"b\" echo y"},
+       "if <\"{%a}\"> == <\"b\"> {echo[ y]}"},
+      {{"if /i not x==y echo y", "if not /I x==y echo y"}, "if/i not <x> == <y> {echo[ y]}"},
+      {{"if errorlevel 1 goto end"}, "if errorlevel <1> {goto[ end]}"},
+      {{"if not exist \"a b\" md x"}, "if not exist <\"a b\"> {md[ x]}"},
+      {{"if defined X echo y"}, "if defined <X> {echo[ y]}"},
+      {{"if %n% GEQ 10 echo y", "if %n% geq 10 echo y"}, "if <{%n}> geq <10> {echo[ y]}"},
+      {{"if 1==1 echo a & echo b"}, "if <1> == <1> {echo[ a ] & echo[ b]}"},
+      {{"if 1==1 (echo a) else echo b", "if 1==1 (echo a) ELSE echo b",
+        "if 1==1 (\necho a\n) else echo b"},
+       "if <1> == <1> {(echo[ a])} else {echo[ b]}"},
+      {{"if 1==1 (echo a) else (echo b) & echo c"},
+       "if <1> == <1> {(echo[ a])} else {(echo[ b]) & echo[ c]}"},
+      {{"if 1==1 (echo a) & echo c"}, "if <1> == <1> {(echo[ a]) & echo[ c]}"},
+  });
+  // An operand may stand after spaces: "1== echo x" compares 1 with echo.
+  EXPECT_EQ("if <1> == <echo> {prog:x[]}\n", Parse("if 1== echo x"));
+  // Without a block, "else" is text.
+  EXPECT_EQ("if <1> == <1> {echo[ a else echo b]}\n", Parse("if 1==1 echo a else echo b"));
+}
+
+TEST(ParserTest, Loops) {
+  Check({
+      {{"for %%i in (a b) do echo %%i", "FOR %%i IN (a b) DO echo %%i"},
+       "for %i in(a b) {echo[ {%%i}]}"},
+      {{"for /l %%n in (1,1,3) do echo %%n"}, "for/l %n in(1,1,3) {echo[ {%%n}]}"},
+      {{"for /f \"tokens=1,2 delims=,\" %%a in (f.txt) do echo %%a %%b"},
+       "for/f <tokens=1,2 delims=,> %a in(f.txt) {echo[ {%%a} {%%b}]}"},
+      {{"for /r src %%f in (*.c) do echo %%~nxf"}, "for/r <src> %f in(*.c) {echo[ {%%~nxf}]}"},
+      {{"for /d %%d in (*) do (echo %%d)"}, "for/d %d in(*) {(echo[ {%%d}])}"},
+      {{"for %%i in (a) do for %%j in (b) do echo %%i%%j"},
+       "for %i in(a) {for %j in(b) {echo[ {%%i}{%%j}]}}"},
+  });
+  // Outside its loop, %%x is text.
+  EXPECT_EQ("echo[ %x]\n", Parse("echo %%x"));
+  // A modifier letter can be the variable itself.
+  EXPECT_EQ("for %f in(a) {echo[ {%%~f}]}\n", Parse("for %%f in (a) do echo %%~f"));
+}
+
+TEST(ParserTest, PercentForms) {
+  Check({
+      {{"echo %x% %1 %~dp0 %*"}, "echo[ {%x} {%1} {%~dp0} {%*}]"},
+      {{"echo 100%%"}, "echo[ 100%]"},
+      {{"echo 100%"}, "echo[ 100]"},
+      {{"echo %x:~1,2% %x:~-3% %x:a=b% %x:*a=%"}, "echo[ {%x:~1,2} {%x:~-3} {%x:a=b} {%x:*a=}]"},
+      {{"echo %a %b"}, "echo[ {%a }b]"},
+      {{"echo [%x:bad%]"}, "echo[ [bad]]"},
+  });
+}
+
+TEST(ParserTest, DelayedExpansionAfterSetlocal) {
+  EXPECT_EQ("echo[ !x!]\n", Parse("echo !x!"));
+  EXPECT_EQ("setlocal[ enabledelayedexpansion]\necho[ {!x} {!y:~1} a]\n",
+            Parse("setlocal enabledelayedexpansion\necho !x! !y:~1! a^!"));
+  EXPECT_EQ("setlocal[ EnableDelayedExpansion]\necho[ {!(item{%i})}]\n",
+            Parse("setlocal EnableDelayedExpansion\necho !item%i%!"));
+  EXPECT_EQ("setlocal[ enabledelayedexpansion]\nendlocal[]\necho[ !x!]\n",
+            Parse("setlocal enabledelayedexpansion\nendlocal\necho !x!"));
+}
+
+TEST(ParserTest, LabelsAndRemarks) {
+  Check({
+      {{":loop", "  :loop", ":Loop extra words"}, ":loop"},
+      {{":: a remark"}, "empty"},
+      {{"rem a & b", "REM a & b"}, "rem[]"},
+      {{"goto :eof"}, "goto[ :eof]"},
+  });
+}
+
+TEST(ParserTest, MalformedInputBecomesUnreadable) {
+  Check({
+      {{"if 1==", "if", "for %%i in (a) echo x", "for x in (a) do y", "echo a &&", "& echo a",
+        ") echo a", "(echo a", "echo >"},
+       "unreadable"},
+  });
+  // What follows an unreadable statement is read again.
+  EXPECT_EQ("unreadable\necho[ b]\n", Parse("if\necho b"));
+  // A label stops the skipping of an unclosed block.
+  EXPECT_EQ("unreadable\n:next\necho[ b]\n", Parse("(echo a\n:next\necho b"));
+  // A dangling else is a program that cmd would not find.
+  EXPECT_EQ("prog:else[ (]\n", Parse("else ("));
+}
+
+TEST(ParserTest, NestingDeeperThanTheLimitIsUnreadable) {
+  const std::string deep(Parser::kMaxDepth + 1, '(');
+  EXPECT_EQ("unreadable\n", Parse(deep + "echo x" + std::string(Parser::kMaxDepth + 1, ')')));
+  const std::string fine(Parser::kMaxDepth - 1, '(');
+  EXPECT_NE("unreadable\n", Parse(fine + "echo x" + std::string(Parser::kMaxDepth - 1, ')')));
+  std::string chain;
+  for (int i = 0; i <= Parser::kMaxDepth; ++i) chain += "if 1==1 ";
+  EXPECT_EQ("unreadable\n", Parse(chain + "echo x"));
+}
+
+TEST(ParserTest, SourceFormReadsBackTheSame) {
+  for (const std::string text :
+       {"echo %x% %~dp1 %* 100%% [%y:~1,2%] [%z:a=b%]", "for %%i in (a) do echo %%~nxi"}) {
+    const std::vector<std::string_view> lines = SplitLines(text);
+    Parser parser(lines);
+    Statement statement;
+    ASSERT_TRUE(parser.Next(&statement));
+    const Command& command = *statement.body.items[0].pipelines[0].commands[0];
+    const Text& arguments =
+        command.kind == Command::Kind::kFor
+            ? command.for_command->body.items[0].pipelines[0].commands[0]->simple.arguments
+            : command.simple.arguments;
+    const std::string source = "echo" + SourceForm(arguments);
+    const std::vector<std::string_view> again = SplitLines(source);
+    Parser reparser(again, {'i'});
+    Statement reread;
+    ASSERT_TRUE(reparser.Next(&reread));
+    EXPECT_EQ(arguments, reread.body.items[0].pipelines[0].commands[0]->simple.arguments) << source;
+  }
+}
+
+TEST(ParserTest, LinesEndAtLineFeedsAndCtrlZ) {
+  const std::vector<std::string_view> lines = SplitLines(
+      "a\r\nb\x1A"
+      "c\nd");
+  ASSERT_EQ(4u, lines.size());
+  EXPECT_EQ("a\r", lines[0]);
+  EXPECT_EQ("b", lines[1]);
+  EXPECT_EQ("c", lines[2]);
+  EXPECT_EQ("d", lines[3]);
+}
+
+}  // namespace
+}  // namespace morvex::batch
