@@ -59,10 +59,9 @@ std::vector<std::string> LinesOf(const std::string& text) {
   return lines;
 }
 
-TEST(RunnableScriptTest, NotTranslatedNamesItsOwnLine) {
-  const std::string script = RunnableScript(
-      "@echo off\r\ncolor 1f\r\ngoto nowhere_in_a_block\r\n(\r\n:nowhere_in_a_block\r\n)\r\n",
-      "x.sh");
+// Every "_nt N" call in `script` names the script line it stands on; returns
+// how many there are.
+int CheckNotTranslatedLines(const std::string& script) {
   const std::vector<std::string> lines = LinesOf(script);
   int calls = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -75,7 +74,14 @@ TEST(RunnableScriptTest, NotTranslatedNamesItsOwnLine) {
     EXPECT_EQ(std::to_string(i + 1), lines[i].substr(at + 4, lines[i].find(' ', at + 4) - at - 4))
         << lines[i];
   }
-  EXPECT_EQ(2, calls);
+  return calls;
+}
+
+TEST(RunnableScriptTest, NotTranslatedNamesItsOwnLine) {
+  const std::string script = RunnableScript(
+      "@echo off\r\ncolor 1f\r\ngoto nowhere_in_a_block\r\n(\r\n:nowhere_in_a_block\r\n)\r\n",
+      "x.sh");
+  EXPECT_EQ(2, CheckNotTranslatedLines(script));
 }
 
 TEST(RunnableScriptTest, EveryLineIsACommentInOrder) {
@@ -152,11 +158,12 @@ TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
 }
 
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
-  // Large files are read on a thread of their own; the script keeps the
-  // statements' order and the jumps between them.
-  std::string batch = ":top\r\n";
+  // Large files are read on a thread of their own, and their scripts are
+  // built in pieces; the script keeps the statements' order, the jumps
+  // between them and its line numbers.
+  std::string batch = ":top\r\ncolor 1f\r\n";
   for (int i = 0; i < 30000; ++i) batch += "echo " + std::to_string(i) + "\r\n";
-  batch += "goto top\r\n";
+  batch += "color 1f\r\ngoto top\r\n";
   const std::string script = RunnableScript(batch, "x.sh");
   size_t at = 0;
   for (int i = 0; i < 30000; ++i) {
@@ -164,6 +171,8 @@ TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
     ASSERT_NE(std::string::npos, at) << i;
   }
   EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue", at));
+  EXPECT_EQ(2, CheckNotTranslatedLines(script));
+  EXPECT_GT(script.size(), size_t{1} << 20);  // more than one piece
   EXPECT_EQ(script, RunnableScript(batch, "x.sh"));
 }
 

@@ -241,7 +241,10 @@ void Generator::EmitFor(const batch::Command& command) {
     if (plain) {
       if (items.empty()) return;  // an empty set runs nothing
       std::string line = "for " + variable + " in";
-      for (const Text& item : items) line += " " + ShellQuote(item.LiteralPart());
+      for (const Text& item : items) {
+        line += ' ';
+        line += ShellQuote(item.LiteralPart());
+      }
       head.push_back(line + "; do");
     } else {
       // Wildcards name files (or, with /d, folders) found when the loop
@@ -342,12 +345,16 @@ void Generator::EmitForLines(const batch::Command& command) {
   }
   prelude.clear();
   std::string tokens;
-  for (int token : options.tokens) tokens += (tokens.empty() ? "" : " ") + std::to_string(token);
+  for (int token : options.tokens) {
+    if (!tokens.empty()) tokens += ' ';
+    tokens += std::to_string(token);
+  }
   if (options.rest) tokens += tokens.empty() ? "*" : " *";
   std::string split = "_fsplit " + ShellQuote(BracketSet(options.delims)) + " " +
                       ShellQuote(options.eol) + " " + ShellQuote(tokens) + " \"$" + line + "\"";
   for (int i = 0; i < variables; ++i) {
-    split += " " + LoopVariableName(static_cast<char>(loop.variable + i));
+    split += ' ';
+    split += LoopVariableName(static_cast<char>(loop.variable + i));
   }
   std::vector<std::string> head = {"IFS=$_nl", "for " + line + " in $" + text + "; do",
                                    "  IFS=$_ifs"};

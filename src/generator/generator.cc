@@ -152,13 +152,6 @@ std::string PieceKey(const Piece& piece) {
 Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name)
     : lines_(&lines), script_name_(script_name) {
   out_.Indent();
-  // The body is about twice the batch file; growing it by doubling would copy
-  // it several times over.
-  if (!lines.empty()) {
-    const size_t size =
-        static_cast<size_t>(lines.back().data() + lines.back().size() - lines.front().data());
-    out_.text().reserve(2 * size + 4096);
-  }
 }
 
 // Statements.
@@ -168,11 +161,13 @@ void Generator::Statement(const batch::Statement& statement) {
   switch (statement.kind) {
     case batch::Statement::Kind::kEmpty:
       Comments(statement.last_line);
+      out_.Seal();
       return;
     case batch::Statement::Kind::kLabel:
       labels_[statement.label].push_back(index);
       out_.text() += ScriptWriter::Hole(kArmHole, index);
       Comments(statement.last_line);
+      out_.Seal();
       return;
     case batch::Statement::Kind::kCommands:
       break;
@@ -183,6 +178,7 @@ void Generator::Statement(const batch::Statement& statement) {
   Snapshot(statement);
   Emit(statement.body);
   Comments(statement.last_line);
+  out_.Seal();
 }
 
 void Generator::Comments(int through_line) {
@@ -547,10 +543,11 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
   if (found == labels_.end()) return std::nullopt;
   // cmd searches from the line after the jump to the end of the file, then
   // from the top.
-  for (size_t statement : found->second) {
-    if (statement > static_cast<size_t>(site.statement)) return statement;
-  }
-  return found->second.front();
+  // The statements of one label are in file order.
+  const std::vector<size_t>& statements = found->second;
+  const auto after =
+      std::upper_bound(statements.begin(), statements.end(), static_cast<size_t>(site.statement));
+  return after != statements.end() ? *after : statements.front();
 }
 
 void Generator::Finish(const std::function<void(std::string_view)>& write) {
@@ -566,7 +563,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
     }
   }
   out_.Use("_exit");
-  if (out_.text().find("${_nl}") != std::string::npos) out_.Use("_nl");
+  if (out_.Contains("${_nl}")) out_.Use("_nl");
   const bool dispatch = std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
 
   std::string head = "#!/bin/sh\n";
@@ -598,7 +595,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
       [this](size_t payload, size_t) { return FillArm(payload); },
       [this](size_t payload, size_t line) { return FillGoto(payload, line); },
   };
-  if (!HasCommand(out_.text())) out_.Line(":");
+  if (!out_.HasAnyCommand()) out_.Line(":");
   out_.Assemble(head, fillers, write);
   std::string script;
   if (dispatch) {

@@ -26,10 +26,26 @@ class StatementQueue {
     batches_.push_back(std::move(statements));
     ready_.notify_one();
   }
+  // Adds a batch unless the queue is full.
+  void TryPush(Batch statements) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (batches_.size() >= kInFlight) return;
+    batches_.push_back(std::move(statements));
+    ready_.notify_one();
+  }
   void Close() {
     std::lock_guard<std::mutex> lock(mutex_);
     closed_ = true;
     ready_.notify_one();
+  }
+  // Takes a batch if one is waiting.
+  bool TryPop(Batch* statements) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (batches_.empty()) return false;
+    *statements = std::move(batches_.front());
+    batches_.pop_front();
+    room_.notify_one();
+    return true;
   }
   // False once the queue is closed and empty.
   bool Pop(Batch* statements) {
@@ -68,13 +84,20 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
     generator.Finish(write);
     return;
   }
+  // Written batches go back to the reader, which reads the next statements
+  // into them: the memory of a statement is taken and given back on the
+  // thread that reads it, which the allocator handles far faster than memory
+  // passed from thread to thread.
   StatementQueue queue;
+  StatementQueue written;
   std::thread reader([&] {
     Batch statements(kBatchSize);
     size_t count = 0;
     while (parser.Next(&statements[count])) {
       if (++count == kBatchSize) {
-        queue.Push(std::exchange(statements, Batch(kBatchSize)));
+        Batch next;
+        if (!written.TryPop(&next)) next.resize(kBatchSize);
+        queue.Push(std::exchange(statements, std::move(next)));
         count = 0;
       }
     }
@@ -85,6 +108,9 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
   Batch statements;
   while (queue.Pop(&statements)) {
     for (const batch::Statement& statement : statements) generator.Statement(statement);
+    // A full return queue means the reader is done or well supplied; the
+    // batch is then freed here.
+    if (statements.size() == kBatchSize) written.TryPush(std::move(statements));
   }
   reader.join();
   generator.Finish(write);

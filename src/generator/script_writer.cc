@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace morvex {
 
@@ -56,31 +57,56 @@ std::string ScriptWriter::Hole(int filler, size_t payload) {
   return hole;
 }
 
+void ScriptWriter::Seal() {
+  if (text_.size() < kPieceSize) return;
+  // A piece that grew far beyond its reserve gives back what it does not use.
+  if (text_.capacity() > 2 * text_.size()) text_.shrink_to_fit();
+  sealed_.push_back(std::exchange(text_, std::string()));
+  text_.reserve(kPieceSize + kPieceSize / 4);
+}
+
+bool ScriptWriter::Contains(std::string_view needle) const {
+  return std::any_of(
+             sealed_.begin(), sealed_.end(),
+             [&](const std::string& piece) { return piece.find(needle) != std::string::npos; }) ||
+         text_.find(needle) != std::string::npos;
+}
+
+bool ScriptWriter::HasAnyCommand() const {
+  return std::any_of(sealed_.begin(), sealed_.end(),
+                     [](const std::string& piece) { return HasCommand(piece); }) ||
+         HasCommand(text_);
+}
+
 void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
                             const std::function<void(std::string_view)>& write) const {
   write(head);
   size_t line = 1 + static_cast<size_t>(std::count(head.begin(), head.end(), '\n'));
-  size_t begin = 0;
-  while (begin < text_.size()) {
-    const void* found = std::memchr(text_.data() + begin, '\0', text_.size() - begin);
-    const size_t hole = found == nullptr
-                            ? text_.size()
-                            : static_cast<size_t>(static_cast<const char*>(found) - text_.data());
-    const std::string_view plain(text_.data() + begin, hole - begin);
-    line += static_cast<size_t>(std::count(plain.begin(), plain.end(), '\n'));
-    write(plain);
-    if (hole == text_.size()) break;
-    const size_t comma = text_.find(',', hole);
-    const size_t end = text_.find(';', comma);
-    const int filler = std::stoi(text_.substr(hole + 1, comma - hole - 1));
-    const size_t payload = std::stoul(text_.substr(comma + 1, end - comma - 1));
-    const std::string filled = filler == kLineNumber
-                                   ? std::to_string(line)
-                                   : fillers[static_cast<size_t>(filler)](payload, line);
-    line += static_cast<size_t>(std::count(filled.begin(), filled.end(), '\n'));
-    write(filled);
-    begin = end + 1;
-  }
+  auto assemble = [&](std::string_view text) {
+    size_t begin = 0;
+    while (begin < text.size()) {
+      const void* found = std::memchr(text.data() + begin, '\0', text.size() - begin);
+      const size_t hole = found == nullptr
+                              ? text.size()
+                              : static_cast<size_t>(static_cast<const char*>(found) - text.data());
+      const std::string_view plain = text.substr(begin, hole - begin);
+      line += static_cast<size_t>(std::count(plain.begin(), plain.end(), '\n'));
+      write(plain);
+      if (hole == text.size()) break;
+      const size_t comma = text.find(',', hole);
+      const size_t end = text.find(';', comma);
+      const int filler = std::stoi(std::string(text.substr(hole + 1, comma - hole - 1)));
+      const size_t payload = std::stoul(std::string(text.substr(comma + 1, end - comma - 1)));
+      const std::string filled = filler == kLineNumber
+                                     ? std::to_string(line)
+                                     : fillers[static_cast<size_t>(filler)](payload, line);
+      line += static_cast<size_t>(std::count(filled.begin(), filled.end(), '\n'));
+      write(filled);
+      begin = end + 1;
+    }
+  };
+  for (const std::string& piece : sealed_) assemble(piece);
+  assemble(text_);
 }
 
 }  // namespace morvex

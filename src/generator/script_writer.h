@@ -48,7 +48,17 @@ class ScriptWriter {
   void Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,
                 const std::function<void(std::string_view)>& write) const;
 
+  /// The text written since the last sealed piece: what the generator may
+  /// look back on or take away within one statement.
   std::string& text() { return text_; }
+  /// Between statements: sets what is written so far aside once it is large,
+  /// so that a long script grows in pieces instead of being copied whenever
+  /// one string outgrows its memory. Holes never span pieces.
+  void Seal();
+  /// True when the whole script so far holds `needle` within a line.
+  bool Contains(std::string_view needle) const;
+  /// True when the whole script so far holds a line that is not a comment.
+  bool HasAnyCommand() const;
 
   static constexpr int kLineNumber = 0;
 
@@ -57,6 +67,9 @@ class ScriptWriter {
   static bool HasCommand(std::string_view text);
 
  private:
+  static constexpr size_t kPieceSize = size_t{1} << 20;
+
+  std::vector<std::string> sealed_;
   std::string text_;
   int indent_ = 0;
   std::set<std::string> used_;

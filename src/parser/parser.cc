@@ -9,8 +9,8 @@
 namespace morvex::batch {
 namespace {
 
-// The commands cmd runs itself. A word is one of them only when it is written
-// plainly, without quotes or expansions.
+// The commands cmd runs itself, in sorted order. A word is one of them only
+// when it is written plainly, without quotes or expansions.
 constexpr std::string_view kBuiltins[] = {
     "assoc",  "break", "call", "cd",       "chdir",  "cls",    "color",  "copy",  "date",
     "del",    "dir",   "echo", "endlocal", "erase",  "exit",   "for",    "ftype", "goto",
@@ -20,8 +20,9 @@ constexpr std::string_view kBuiltins[] = {
 };
 
 bool IsBuiltin(std::string_view word) {
-  return std::find(std::begin(kBuiltins), std::end(kBuiltins), word) != std::end(kBuiltins);
+  return std::binary_search(std::begin(kBuiltins), std::end(kBuiltins), word);
 }
+static_assert(std::is_sorted(std::begin(kBuiltins), std::end(kBuiltins)));
 
 char Lower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;

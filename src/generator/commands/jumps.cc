@@ -216,7 +216,8 @@ void TranslateShift(Generator& g, const batch::Command& command) {
   std::string save;
   std::string restore;
   for (int i = 1; i < from; ++i) {
-    save += (i > 1 ? " " : "") + std::string("_k") + std::to_string(i) + "=$" + std::to_string(i);
+    if (i > 1) save += ' ';
+    save += "_k" + std::to_string(i) + "=$" + std::to_string(i);
     restore += " \"$_k" + std::to_string(i) + "\"";
   }
   if (from == 1) {
