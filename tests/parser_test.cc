@@ -304,13 +304,17 @@ TEST(ParserTest, LabelsAndRemarks) {
 TEST(ParserTest, MalformedInputBecomesUnreadable) {
   Check({
       {{"if 1==", "if", "for %%i in (a) echo x", "for x in (a) do y", "echo a &&", "& echo a",
-        ") echo a", "(echo a", "echo >"},
+        "(echo a", "echo >"},
        "unreadable"},
   });
   // What follows an unreadable statement is read again.
   EXPECT_EQ("unreadable\necho[ b]\n", Parse("if\necho b"));
   // A label stops the skipping of an unclosed block.
   EXPECT_EQ("unreadable\n:next\necho[ b]\n", Parse("(echo a\n:next\necho b"));
+  // Outside any block, a ")" where a command starts makes the rest of the line
+  // a remark; written against other text it is part of a program's name.
+  EXPECT_EQ("rem[]\nrem[]\necho[ b ] & rem[]\n", Parse(") echo a\n)\necho b & )&echo c"));
+  EXPECT_EQ("prog:)x[]\n", Parse(")x"));
   // A dangling else is a program that cmd would not find.
   EXPECT_EQ("prog:else[ (]\n", Parse("else ("));
 }

@@ -543,7 +543,7 @@ Sequence Parser::Impl::ParseSequence(CommandPtr first) {
   while (true) {
     if (!first) {
       SkipSeparators();
-      if (AtLineEnd() || Special(')')) break;
+      if (AtLineEnd() || (Special(')') && open_blocks_ > 0)) break;
     }
     sequence.items.push_back(ParseAndOr(std::move(first)));
     SkipSeparators();  // what a block leaves before an operator
@@ -611,6 +611,19 @@ CommandPtr Parser::Impl::ParseCommand() {
     quiet = true;
     Advance();
     SkipSeparators();
+  }
+  // Where a command should start and no block is open, a ")" standing alone
+  // makes the rest of the line a remark.
+  if (command->redirections.empty() && open_blocks_ == 0 && Special(')')) {
+    const Cell next = CellAt(1);
+    if (pos_ + 1 >= cells_.size() ||
+        (next < 0x100 && (IsSeparator(next) || std::string_view("&|<>()").find(static_cast<char>(
+                                                   next)) != std::string_view::npos))) {
+      pos_ = cells_.size();
+      command->simple.word = "rem";
+      command->simple.quiet = quiet;
+      return command;
+    }
   }
   if (AtLineEnd() || AtOperator()) {
     if (command->redirections.empty()) {
