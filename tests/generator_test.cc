@@ -149,12 +149,28 @@ TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
 TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
   for (const char* line :
        {"set /a \"+<\"", "set /a \"=<\"", "set /a \"(<\"", "set /a x=1+", "set /a x=(1",
-        "set /a x=099", "set /a x=2147483648", "set /a arr%i%=1"}) {
+        "set /a x=099", "set /a x=2147483648", "set /a x=1+y%i%=5"}) {
     const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
     EXPECT_NE(std::string::npos, script.find("# not translated: set /a")) << line;
   }
   EXPECT_EQ(std::string::npos,
             RunnableScript("set /a x=0x7fffffff\r\n", "x.sh").find("# not translated:"));
+}
+
+TEST(RunnableScriptTest, GluedOperandsAreCheckedWhenTheScriptRuns) {
+  // An expansion written against a name or a number makes one operand whose
+  // text is checked before the command runs; it stops only when the check
+  // fails.
+  for (const char* line : {"set /a arr%i%=1", "set /a s=1%sec% - 100", "set /a z=0x%i%f",
+                           "set /a m_%p%+=5, n=m_%p%*2"}) {
+    const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
+    const size_t check = script.find("  if _gt ");
+    const size_t stop = script.find("    _nt ");
+    ASSERT_NE(std::string::npos, check) << line;
+    ASSERT_NE(std::string::npos, stop) << line;
+    EXPECT_LT(script.find("export ", check), script.find("  else\n", check)) << line;
+    EXPECT_LT(script.find("  else\n", check), stop) << line;
+  }
 }
 
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {

@@ -5,9 +5,16 @@
 // does, because dash stops the whole script on a variable that does not hold
 // one. A division or remainder by zero would stop it too, so each divisor is
 // checked first and gives cmd's message instead.
+//
+// An expansion written against a name or a number ("count%i%", "1%sec%") makes
+// an operand whose text is known only when the command runs. Its parts are put
+// together then and checked: a number or a name goes on, anything else stops
+// the command with "not translated", since cmd would have read it as more
+// than one operand.
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -22,11 +29,24 @@ using batch::Text;
 namespace {
 
 struct Token {
-  enum class Kind { kNumber, kName, kOperator, kExpansion };
+  enum class Kind { kNumber, kName, kOperator, kExpansion, kGlued };
   Kind kind;
   std::string text;              // the number, the name or the operator
   const Piece* piece = nullptr;  // for kExpansion, in the command's text
+  Text parts;                    // for kGlued: expansions and the text written against them
 };
+
+// Makes the last token, a name, number or expansion, take in what is written
+// against it.
+void Glue(Token& token) {
+  if (token.kind == Token::Kind::kGlued) return;
+  if (token.kind == Token::Kind::kExpansion) {
+    token.parts.Append(*token.piece);
+  } else {
+    token.parts.Append(token.text);
+  }
+  token.kind = Token::Kind::kGlued;
+}
 
 constexpr std::string_view kOperators[] = {
     "<<=", ">>=", "*=", "/=", "%=", "+=", "-=", "&=", "^=", "|=", "<<", ">>", "(",
@@ -67,18 +87,19 @@ bool ValidNumber(std::string_view text) {
          (text.size() < 10 || (text.size() == 10 && text <= "2147483647"));
 }
 
-// Cuts the expression into tokens; nullopt with a reason when an expansion
-// is glued to other characters, where its text would change what they mean.
+// Cuts the expression into tokens; nullopt with a reason when it holds
+// what cmd would refuse.
 std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* why) {
   std::vector<Token> tokens;
   bool glued_allowed = true;  // the previous token allows an expansion next to it
   for (const Piece& piece : expression.pieces()) {
     if (piece.kind != Piece::Kind::kLiteral) {
       if (!glued_allowed) {
-        *why = "set /a with an expansion glued to a name or a number";
-        return std::nullopt;
+        Glue(tokens.back());
+        tokens.back().parts.Append(piece);
+      } else {
+        tokens.push_back({Token::Kind::kExpansion, "", &piece, {}});
       }
-      tokens.push_back({Token::Kind::kExpansion, "", &piece});
       glued_allowed = false;
       continue;
     }
@@ -91,16 +112,14 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
         glued_allowed = true;
         continue;
       }
-      if (!glued_allowed && !tokens.empty() && tokens.back().kind == Token::Kind::kExpansion &&
-          !IsOperatorByte(c)) {
-        *why = "set /a with an expansion glued to a name or a number";
-        return std::nullopt;
-      }
+      const bool glued = !glued_allowed && !tokens.empty() && !IsOperatorByte(c) &&
+                         (tokens.back().kind == Token::Kind::kExpansion ||
+                          tokens.back().kind == Token::Kind::kGlued);
       if (IsOperatorByte(c)) {
         bool matched = false;
         for (std::string_view op : kOperators) {
           if (text.compare(i, op.size(), op) == 0) {
-            tokens.push_back({Token::Kind::kOperator, std::string(op), nullptr});
+            tokens.push_back({Token::Kind::kOperator, std::string(op), nullptr, {}});
             i += op.size();
             matched = true;
             break;
@@ -119,17 +138,23 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
         ++end;
       }
       const std::string word = text.substr(i, end - i);
-      if (word[0] >= '0' && word[0] <= '9') {
-        if (!ValidNumber(word)) {
-          *why = "set /a with the invalid number " + word;
-          return std::nullopt;
-        }
-        tokens.push_back({Token::Kind::kNumber, word, nullptr});
+      if (glued) {
+        Glue(tokens.back());
+        tokens.back().parts.Append(word);
+      } else if (word[0] >= '0' && word[0] <= '9') {
+        tokens.push_back({Token::Kind::kNumber, word, nullptr, {}});
       } else {
-        tokens.push_back({Token::Kind::kName, word, nullptr});
+        tokens.push_back({Token::Kind::kName, word, nullptr, {}});
       }
       i = end;
       glued_allowed = false;
+    }
+  }
+  // A number is whole only once what may be glued to it is known.
+  for (const Token& token : tokens) {
+    if (token.kind == Token::Kind::kNumber && !ValidNumber(token.text)) {
+      *why = "set /a with the invalid number " + token.text;
+      return std::nullopt;
     }
   }
   return tokens;
@@ -165,6 +190,37 @@ bool WellFormed(const std::vector<Token>& tokens, size_t begin, size_t end) {
   return !expect_operand && depth == 0;
 }
 
+// The end of the comma-separated part that starts at `begin`.
+size_t PartEnd(const std::vector<Token>& tokens, size_t begin) {
+  size_t end = begin;
+  while (end < tokens.size() &&
+         !(tokens[end].kind == Token::Kind::kOperator && tokens[end].text == ",")) {
+    ++end;
+  }
+  return end;
+}
+
+// Where the value of a part starts: after "name op= name op= ...".
+size_t ValueBegin(const std::vector<Token>& tokens, size_t begin, size_t end) {
+  while (end - begin >= 2 &&
+         (tokens[begin].kind == Token::Kind::kName || tokens[begin].kind == Token::Kind::kGlued) &&
+         IsAssignment(tokens[begin + 1])) {
+    begin += 2;
+  }
+  return begin;
+}
+
+// True when every part has a value and the value is well formed.
+bool WellFormedParts(const std::vector<Token>& tokens) {
+  for (size_t begin = 0;;) {
+    const size_t end = PartEnd(tokens, begin);
+    const size_t value_begin = ValueBegin(tokens, begin, end);
+    if (value_begin == end || !WellFormed(tokens, value_begin, end)) return false;
+    if (end == tokens.size()) return true;
+    begin = end + 1;
+  }
+}
+
 // The end of the operand that starts at `i`: unary operators, then a number,
 // a name, an expansion or a parenthesised expression.
 size_t OperandEnd(const std::vector<Token>& tokens, size_t i) {
@@ -185,7 +241,11 @@ size_t OperandEnd(const std::vector<Token>& tokens, size_t i) {
 
 class ArithmeticWriter {
  public:
-  ArithmeticWriter(Generator& g, Prelude* prelude) : g_(g), prelude_(prelude) {}
+  // `glued_texts` names, for each glued token, the variable that holds its
+  // checked text.
+  ArithmeticWriter(Generator& g, Prelude* prelude,
+                   const std::map<const Token*, std::string>& glued_texts)
+      : g_(g), prelude_(prelude), glued_texts_(glued_texts) {}
 
   // The sh arithmetic text of tokens [begin, end). A unary operator takes
   // its operand in parentheses, "-(-(4))", so that no two operators meet.
@@ -230,6 +290,14 @@ class ArithmeticWriter {
     return temporary;
   }
 
+  // The number a glued operand stands for when the expression reaches it.
+  std::string GluedNumber(const Token& token) {
+    const std::string temporary = g_.Temporary();
+    g_.out().Use("_ng");
+    prelude_->push_back("_ng " + temporary + " \"${" + glued_texts_.at(&token) + "}\"");
+    return temporary;
+  }
+
   // After an assignment the variable's number must be read again.
   void Forget(const std::string& name) {
     const std::string variable = ShellVariableName(name);
@@ -246,6 +314,8 @@ class ArithmeticWriter {
         return token.text;
       case Token::Kind::kName:
         return Number(token.text);
+      case Token::Kind::kGlued:
+        return GluedNumber(token);
       case Token::Kind::kExpansion: {
         // cmd puts the value's text into the expression, so "3+4" stays a
         // sum; anything that is no arithmetic counts as its leading number.
@@ -262,6 +332,7 @@ class ArithmeticWriter {
 
   Generator& g_;
   Prelude* prelude_;
+  const std::map<const Token*, std::string>& glued_texts_;
   std::vector<std::pair<std::string, std::string>> numbers_;
 };
 
@@ -274,26 +345,55 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     g.NotTranslated(command, why);
     return;
   }
+  // The text of each glued token is checked before anything runs: a target
+  // must be a name, an operand a name or a number. Names are looked up, and
+  // targets assigned, as the expression reaches them.
+  const bool glued = std::any_of(tokens->begin(), tokens->end(), [](const Token& token) {
+    return token.kind == Token::Kind::kGlued;
+  });
+  if (glued && !WellFormedParts(*tokens)) {
+    g.NotTranslated(command, "set /a with an expression cmd cannot compute");
+    return;
+  }
+  Prelude check_prelude;
+  std::string checks;
+  std::map<const Token*, std::string> glued_texts;
+  std::map<const Token*, std::string> glued_names;
+  for (size_t i = 0; i < tokens->size(); ++i) {
+    const Token& token = (*tokens)[i];
+    if (token.kind != Token::Kind::kGlued) continue;
+    const bool target = i + 1 < tokens->size() && IsAssignment((*tokens)[i + 1]);
+    const std::string text = g.Temporary();
+    g.out().Use("_gt");
+    checks += (checks.empty() ? "" : " && ") + std::string("_gt ") + text + " " +
+              g.Value(token.parts, &check_prelude);
+    glued_texts[&token] = text;
+    if (target) {
+      const std::string name = g.Temporary();
+      g.out().Use("_gn");
+      checks += " && _gn " + name + " \"${" + text + "}\"";
+      glued_names[&token] = name;
+    }
+  }
+  if (!checks.empty()) {
+    g.WritePrelude(check_prelude);
+    g.out().Line("if " + checks + "; then");
+    g.out().Indent();
+  }
   Prelude prelude;
-  ArithmeticWriter writer(g, &prelude);
+  ArithmeticWriter writer(g, &prelude, glued_texts);
   int open_checks = 0;
   size_t begin = 0;
   while (true) {
-    size_t end = begin;
-    while (end < tokens->size() &&
-           !((*tokens)[end].kind == Token::Kind::kOperator && (*tokens)[end].text == ",")) {
-      ++end;
-    }
     // One part: "name op= name op= ... expression", assigned from the right,
     // or an expression whose value is not kept.
-    size_t value_begin = begin;
-    std::vector<std::pair<std::string, std::string>> targets;  // name, operator
-    while (end - value_begin >= 2 && (*tokens)[value_begin].kind == Token::Kind::kName &&
-           IsAssignment((*tokens)[value_begin + 1])) {
-      std::string op = (*tokens)[value_begin + 1].text;
+    const size_t end = PartEnd(*tokens, begin);
+    const size_t value_begin = ValueBegin(*tokens, begin, end);
+    std::vector<std::pair<const Token*, std::string>> targets;  // name, operator
+    for (size_t i = begin; i < value_begin; i += 2) {
+      std::string op = (*tokens)[i + 1].text;
       op.pop_back();
-      targets.emplace_back((*tokens)[value_begin].text, op);
-      value_begin += 2;
+      targets.emplace_back(&(*tokens)[i], op);
     }
     if (value_begin == end || !WellFormed(*tokens, value_begin, end)) {
       while (open_checks-- > 0) {
@@ -311,8 +411,15 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
       }
     }
     const std::string value = writer.Expression(*tokens, value_begin, end);
+    // Each target's sh variable, and the number it holds before anything is
+    // assigned when its operator needs it.
+    std::vector<std::pair<std::string, std::string>> variables;
     for (const auto& [target, op] : targets) {
-      if (!op.empty()) writer.Number(target);  // read before anything is assigned
+      const bool glued = target->kind == Token::Kind::kGlued;
+      std::string variable = glued ? glued_names.at(target) : ShellVariableName(target->text);
+      std::string number;
+      if (!op.empty()) number = glued ? writer.GluedNumber(*target) : writer.Number(target->text);
+      variables.emplace_back(std::move(variable), std::move(number));
     }
     g.WritePrelude(prelude);
     prelude.clear();
@@ -341,15 +448,24 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     // a=b+=5 gives b its new value first, then a the same.
     std::string assigned = value;
     for (size_t i = targets.size(); i-- > 0;) {
-      const auto& [target, op] = targets[i];
+      const Token& target = *targets[i].first;
+      const std::string& op = targets[i].second;
+      const auto& [variable, number] = variables[i];
       std::string result = assigned;
       if (!op.empty()) {
         if (op == "/" || op == "%") open_check({"(" + assigned + ")"});
-        result = writer.Number(target) + " " + op + " (" + assigned + ")";
+        result = number + " " + op + " (" + assigned + ")";
       }
       // cmd computes with 32 bits: what overflows wraps around. A number
       // alone is worked out here.
-      const std::string variable = ShellVariableName(target);
+      const std::string wrapped = "$((((" + result + ") + 2147483648 & 4294967295) - 2147483648))";
+      if (target.kind == Token::Kind::kGlued) {
+        const std::string temporary = g.Temporary();
+        g.out().Line(temporary + "=" + wrapped);
+        g.out().Line("export \"${" + variable + "}=${" + temporary + "}\"");
+        assigned = temporary;
+        continue;
+      }
       if (op.empty() && value_begin + 1 == end &&
           (*tokens)[value_begin].kind == Token::Kind::kNumber && i + 1 == targets.size() &&
           (*tokens)[value_begin].text.size() <= 9) {
@@ -357,16 +473,25 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         g.out().Line("export " + variable + "=" +
                      std::to_string(static_cast<int32_t>(static_cast<uint32_t>(number))));
       } else {
-        g.out().Line("export " + variable + "=$((((" + result +
-                     ") + 2147483648 & 4294967295) - 2147483648))");
+        g.out().Line("export " + variable + "=" + wrapped);
       }
-      writer.Forget(target);
+      writer.Forget(target.text);
       assigned = variable;
     }
     if (end == tokens->size()) break;
     begin = end + 1;
   }
   while (open_checks-- > 0) {
+    g.out().Dedent();
+    g.out().Line("fi");
+  }
+  if (!checks.empty()) {
+    g.out().Dedent();
+    g.out().Line("else");
+    g.out().Indent();
+    g.NotTranslated(command,
+                    "set /a with an expansion glued to a name or a number that is no "
+                    "single operand when the script runs");
     g.out().Dedent();
     g.out().Line("fi");
   }
