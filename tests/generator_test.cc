@@ -173,6 +173,23 @@ TEST(RunnableScriptTest, GluedOperandsAreCheckedWhenTheScriptRuns) {
   }
 }
 
+TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
+  const std::string script = RunnableScript(
+      ":a\r\nfor %%i in (1) do goto %x%\r\n:a\r\n(\r\n:inner\r\n)\r\ncall :%y% 1\r\n", "x.sh");
+  // From inside the loop, the jump leaves the loop and the dispatch arm.
+  EXPECT_NE(std::string::npos, script.find("*) _pc=$_r && continue 2 ;;"));
+  EXPECT_NE(std::string::npos, script.find("*) _call \"$_r\" \":$_lab_w\" 1 ;;"));
+  // Two labels of one name: the first after the jump (statement 1), else the
+  // first; a label inside a block cannot be jumped to.
+  EXPECT_NE(std::string::npos,
+            script.find("  a) if [ \"$1\" -lt 0 ]; then _r=_l0; elif [ \"$1\" -lt 2 ]; then "
+                        "_r=_l2; else _r=_l0; fi ;;\n"));
+  EXPECT_NE(std::string::npos, script.find("  inner) _r='?' ;;\n"));
+  // Every label gets its arm.
+  EXPECT_NE(std::string::npos, script.find("_l0)\n"));
+  EXPECT_NE(std::string::npos, script.find("_l2)\n"));
+}
+
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
   // Large files are read on a thread of their own, and their scripts are
   // built in pieces; the script keeps the statements' order, the jumps

@@ -487,26 +487,101 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   if (!target) {
     // cmd looks for the label's line anywhere in the file; one inside a block
     // or a continued line is a place this script cannot jump to.
-    if (label_lines_.empty()) {
-      for (std::string_view text : *lines_) {
-        std::string_view after_colon;
-        if (batch::IsLabelLine(text, &after_colon)) {
-          label_lines_.insert(batch::LabelName(after_colon));
-        }
-      }
-      label_lines_.insert("");  // the set has been filled
-    }
-    if (label_lines_.count(name) > 0 && !name.empty()) {
+    if (LabelLines().count(name) > 0 && !name.empty()) {
       const std::string command = (site.is_call ? "call :" : "goto :") + name;
       return "_nt " + std::to_string(line) + " " + ShellQuote(command);
     }
     return (site.is_call ? "_nolabel call " : "_nolabel goto ") + ShellQuote(name);
   }
   const std::string arm = ArmName(*target);
-  if (site.is_call) return "_call " + arm + " " + ShellQuote(":" + name) + site.arguments;
+  if (site.is_call) return "_call " + arm + site.arguments;
   // The dispatch loop is one loop out; each for loop around the goto is one more.
   if (site.loop_depth == 0) return "_pc=" + arm + " && continue";
   return "_pc=" + arm + " && continue " + std::to_string(site.loop_depth + 1);
+}
+
+const std::set<std::string>& Generator::LabelLines() {
+  if (label_lines_.empty()) {
+    for (std::string_view text : *lines_) {
+      std::string_view after_colon;
+      if (batch::IsLabelLine(text, &after_colon)) {
+        label_lines_.insert(batch::LabelName(after_colon));
+      }
+    }
+    label_lines_.insert("");  // the set has been filled
+  }
+  return label_lines_;
+}
+
+// A jump whose label is known only when it runs asks the script's label
+// lookup for its arm: "" when there is no such label, "?" when the label
+// stands where the script cannot jump to, ":eof" for the end of the file.
+std::string Generator::DynamicJump(const std::string& target, bool is_call,
+                                   const std::string& arguments, const std::string& source) {
+  dynamic_jumps_ = true;
+  for (const char* helper : {"_lower", "_nolabel", "_nt", "_exit"}) out_.Use(helper);
+  if (is_call) out_.Use("_call");
+  std::string code =
+      "\"${_fn}_lab\" " + std::to_string(statement_index_ - 1) + " " + target + "\ncase $_r in\n";
+  if (is_call) {
+    code += "'' | :eof) _nolabel call \"$_lab_n\" ;;\n";
+  } else {
+    code += "'') _nolabel goto \"$_lab_n\" ;;\n:eof) return \"$_el\" ;;\n";
+  }
+  code += "'?') _nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(source) + " ;;\n";
+  if (is_call) {
+    code += "*) _call \"$_r\" \":$_lab_w\"" + arguments + " ;;\n";
+  } else {
+    code += "*) _pc=$_r && continue";
+    if (loop_depth_ > 0) code += " " + std::to_string(loop_depth_ + 1);
+    code += " ;;\n";
+  }
+  return code + "esac";
+}
+
+// The function that finds a label's arm when the script runs, as cmd finds
+// the label: its name is the first word after separators and one colon, in
+// any case, and the first label after the jump wins, or else the first one.
+std::string Generator::LabelLookup(const std::string& name) {
+  std::string code = "# shellcheck disable=SC2154 # _lab_n is set by _lower, through eval\n";
+  code += name + "() {\n";
+  code += "  _lab_t=$2\n";
+  code += "  while :; do\n";
+  code += "    case $_lab_t in\n";
+  code += "    [' \t,;=']*) _lab_t=${_lab_t#?} ;;\n";
+  code += "    *) break ;;\n";
+  code += "    esac\n";
+  code += "  done\n";
+  code += "  _lab_c=\n";
+  code += "  case $_lab_t in\n";
+  code += "  :*) _lab_c=: _lab_t=${_lab_t#:} ;;\n";
+  code += "  esac\n";
+  code += "  _lab_w=${_lab_t%%[' \t,;=+:&|<>']*}\n";
+  code += "  _lower _lab_n \"$_lab_w\"\n";
+  code += "  _r=\n";
+  code += "  [ \"$_lab_c$_lab_n\" = :eof ] && _r=:eof && return\n";
+  code += "  case $_lab_n in\n";
+  for (const auto& [label, statements] : labels_) {
+    if (label.empty()) continue;
+    code += "  " + ShellQuote(label) + ") ";
+    if (statements.size() == 1) {
+      code += "_r=" + ArmName(statements[0]) + " ;;\n";
+      continue;
+    }
+    for (size_t i = 0; i < statements.size(); ++i) {
+      code += (i == 0 ? "if" : "elif");
+      code += " [ \"$1\" -lt " + std::to_string(statements[i]) + " ]; then _r=";
+      code += ArmName(statements[i]) + "; ";
+    }
+    code += "else _r=" + ArmName(statements[0]) + "; fi ;;\n";
+  }
+  for (const std::string& label : LabelLines()) {
+    if (label.empty() || labels_.count(label) > 0) continue;
+    code += "  " + ShellQuote(label) + ") _r='?' ;;\n";
+  }
+  code += "  esac\n";
+  code += "}\n";
+  return code;
 }
 
 // Notes and messages.
@@ -564,7 +639,13 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   }
   out_.Use("_exit");
   if (out_.Contains("${_nl}")) out_.Use("_nl");
-  const bool dispatch = std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
+  if (dynamic_jumps_) {
+    for (const auto& [label, statements] : labels_) {
+      for (size_t statement : statements) arm_used_[statement] = true;
+    }
+  }
+  const bool dispatch =
+      dynamic_jumps_ || std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
 
   std::string head = "#!/bin/sh\n";
   head += "# Converted by morvex --runnable. A command marked \"not translated\" prints a\n";
@@ -586,6 +667,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   char name[32];
   std::snprintf(name, sizeof name, "_b_%016llx", static_cast<unsigned long long>(hash));
   const std::string body_name = name;
+  if (dynamic_jumps_) head += "\n" + LabelLookup(body_name + "_lab");
   head += "\n" + body_name + "() {\n";
   if (out_.Uses("_star")) head += "  _star=$*\n";
   if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";

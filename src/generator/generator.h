@@ -78,8 +78,14 @@ class Generator {
   /// The code of a goto to `label` (lower case, with a leading colon when one
   /// was written) from the current place; ":eof" is the end of the file.
   std::string Goto(const std::string& label);
-  /// The code of `call :label`, its arguments already sh words after a space.
+  /// The code of `call :label`; `arguments` are its %0 and the rest, sh words
+  /// each after a space.
   std::string CallLabel(const std::string& label, const std::string& arguments);
+  /// The code of a goto or `call :label` whose label is known only when the
+  /// script runs: `target` is the sh value of what follows the word, `source`
+  /// the command as written, for its message.
+  std::string DynamicJump(const std::string& target, bool is_call, const std::string& arguments,
+                          const std::string& source);
   /// The number of sh loops around the current place in the dispatch arm.
   int loop_depth() const { return loop_depth_; }
   void EnterLoop() { ++loop_depth_; }
@@ -127,6 +133,8 @@ class Generator {
   std::optional<size_t> ResolveLabel(const GotoSite& site) const;
   std::string FillArm(size_t statement_index);
   std::string ArmName(size_t label_statement) const;
+  const std::set<std::string>& LabelLines();
+  std::string LabelLookup(const std::string& name);
 
   const std::vector<std::string_view>* lines_;  // the batch file's, or a command line's
   bool comments_ = true;  // off while a command line given as text is translated
@@ -150,7 +158,7 @@ class Generator {
   std::vector<bool> arm_used_;
   std::vector<GotoSite> goto_sites_;
   std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
-  bool dynamic_goto_ = false;
+  bool dynamic_jumps_ = false;         // a goto or call whose label is known when the script runs
 };
 
 /// The value of a variable that cmd makes up or that Windows sets, given its

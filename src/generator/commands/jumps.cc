@@ -106,9 +106,15 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
 void TranslateGoto(Generator& g, const batch::Command& command) {
   // "goto:eof" ends the word at the colon, which still belongs to the label.
   const Text target = SkipSeparators(command.simple.arguments);
-  if (!target.IsLiteral() || target.empty()) {
-    g.NotTranslated(command, target.empty() ? "goto without a label"
-                                            : "goto to a label known only when it runs");
+  if (target.empty()) {
+    g.NotTranslated(command, "goto without a label");
+    return;
+  }
+  if (!target.IsLiteral()) {
+    Prelude prelude;
+    const std::string value = g.Value(target, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Lines(g.DynamicJump(value, false, "", g.SourceText(command)));
     return;
   }
   std::string_view text = target.pieces()[0].text;
@@ -125,18 +131,24 @@ void TranslateCall(Generator& g, const batch::Command& command) {
                      text.pieces()[0].text[0] == ':';
   if (label) {
     auto [word, rest] = SplitFirstWord(text);
-    if (!word.IsLiteral()) {
-      g.NotTranslated(command, "call to a label known only when it runs");
-      return;
-    }
-    const std::string name = batch::LabelName(std::string_view(word.LiteralPart()).substr(1));
     std::string arguments;
     for (const std::string& argument : g.Words(rest, WordStyle::kCall, &prelude)) {
       arguments += " " + argument;
     }
+    if (!word.IsLiteral()) {
+      const std::string value = g.Value(word, &prelude);
+      const std::string redirections = g.Redirections(command, &prelude);
+      g.WritePrelude(prelude);
+      g.out().Lines(g.DynamicJump(value, true, arguments, g.SourceText(command)) + redirections);
+      return;
+    }
+    const std::string written = word.LiteralPart().substr(1);
+    const std::string name = batch::LabelName(written);
+    // %0 is the label as the call writes it.
+    const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
     const std::string redirections = g.Redirections(command, &prelude);
     g.WritePrelude(prelude);
-    g.out().Line(g.CallLabel(name, arguments) + redirections);
+    g.out().Line(g.CallLabel(name, zero + arguments) + redirections);
     return;
   }
   auto [word, rest] = SplitFirstWord(text);
