@@ -162,7 +162,7 @@ TEST(RunnableScriptTest, GluedOperandsAreCheckedWhenTheScriptRuns) {
   // text is checked before the command runs; it stops only when the check
   // fails.
   for (const char* line : {"set /a arr%i%=1", "set /a s=1%sec% - 100", "set /a z=0x%i%f",
-                           "set /a m_%p%+=5, n=m_%p%*2"}) {
+                           "set /a m_%p%+=5, n=m_%p%*2", "set /a %~1=0"}) {
     const std::string script = RunnableScript(std::string(line) + "\r\n", "x.sh");
     const size_t check = script.find("  if _gt ");
     const size_t stop = script.find("    _nt ");

@@ -150,6 +150,11 @@ std::optional<std::vector<Token>> Tokenize(const Text& expression, std::string* 
       glued_allowed = false;
     }
   }
+  // An expansion that is assigned to ("set /a %~1=0") names its variable when
+  // the script runs, as a glued name does.
+  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
+    if (tokens[i].kind == Token::Kind::kExpansion && IsAssignment(tokens[i + 1])) Glue(tokens[i]);
+  }
   // A number is whole only once what may be glued to it is known.
   for (const Token& token : tokens) {
     if (token.kind == Token::Kind::kNumber && !ValidNumber(token.text)) {

@@ -18,4 +18,11 @@ set /a x%i%=7, y=x%i%*2
 echo [%x3%] [%y%]
 set /a z=0x%i%f
 echo [%z%]
+set name=h05
+set /a "%name%*=-2"
+call :assign h10 7
+echo [%h05%] [%h10%]
+exit /b 0
+:assign
+set /a %~1=%2*3
 exit /b 0
