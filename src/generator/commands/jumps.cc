@@ -168,6 +168,26 @@ void TranslateCall(Generator& g, const batch::Command& command) {
       return;
     }
   }
+  // A word that starts with an expansion names a label when its value starts
+  // with a colon.
+  const bool maybe_label = word.pieces()[0].kind != Piece::Kind::kLiteral;
+  if (maybe_label) {
+    std::string arguments;
+    for (const std::string& argument : g.Words(rest, WordStyle::kCall, &prelude)) {
+      arguments += " " + argument;
+    }
+    const std::string value = g.Value(word, &prelude);
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line("case " + value + " in");
+    g.out().Line(":*)");
+    g.out().Indent();
+    g.out().Lines(g.DynamicJump(value, true, arguments, g.SourceText(command)) + redirections);
+    g.out().Line(";;");
+    g.out().Dedent();
+    g.out().Line("*)");
+    g.out().Indent();
+  }
   batch::Command called;
   called.kind = batch::Command::Kind::kSimple;
   called.line = command.line;
@@ -177,6 +197,11 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     called.redirections.push_back(redirection);
   }
   TranslateProgram(g, called, /*called=*/true);
+  if (maybe_label) {
+    g.out().Line(";;");
+    g.out().Dedent();
+    g.out().Line("esac");
+  }
 }
 
 void TranslateExit(Generator& g, const batch::Command& command) {

@@ -10,6 +10,8 @@ echo in second
 set t=Sub
 call :%t% a b
 echo sub gave %errorlevel%
+set t=:SUB
+call %t% c
 call :leave
 echo left
 set n=  :FIRST extra
