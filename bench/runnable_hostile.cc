@@ -158,6 +158,10 @@ const std::vector<Pattern>& Patterns() {
       {"goto in a block in a loop", "",
        "for %%i in (a b) do (\r\n  echo %%i\r\n  goto l$N\r\n)\r\n:l$N\r\n", "", "", ""},
       {"labels and gotos in one block", "(\r\n", ":l$N\r\ngoto l$N\r\n", "", "", ")\r\n"},
+      {"labels, goto one known when it runs", "", ":l$N\r\ngoto %x%\r\n", "", "", ""},
+      {"one label again and again, call it by value", "", ":l\r\ncall :%x%\r\n", "", "", ""},
+      {"set /a x=1 + \"%y%\" glued", "set /a x=1", "%y%"},
+      {"set /a lines, glued names", "", "set /a x%i%$N=%y%$N+1\r\n", "", "", ""},
       // A baseline.
       {"echo lines", "", "echo hello world\r\n", "", "", ""},
   };
@@ -249,13 +253,38 @@ struct Conversion {
 };
 
 // The script's first lines and its size, without holding the rest.
+// The start of a script, and its first "# DOS: " comment wherever it stands
+// (the helpers and a label lookup come before it).
 struct ScriptSample {
   std::string head;
+  std::string comment;  // from "# DOS: " to the line end, once found
+  bool comment_done = false;
+  std::string carry;  // the end of the last piece, for a mark cut in two
   size_t size = 0;
   void Add(std::string_view piece) {
     constexpr size_t kKeep = 256 * kKiB;
+    constexpr std::string_view kMark = "# DOS: ";
     head += piece.substr(0, kKeep - std::min(kKeep, head.size()));
     size += piece.size();
+    if (comment_done) return;
+    if (comment.empty()) {
+      const std::string window = carry + std::string(piece.substr(0, kMark.size()));
+      size_t at = window.find(kMark);
+      if (at != std::string::npos) {
+        comment = window.substr(at);
+        piece.remove_prefix(std::min(piece.size(), kMark.size()));
+      } else if ((at = piece.find(kMark)) != std::string_view::npos) {
+        piece.remove_prefix(at);
+        comment = std::string(piece.substr(0, kMark.size()));
+        piece.remove_prefix(kMark.size());
+      } else {
+        carry = std::string(piece.substr(piece.size() - std::min(piece.size(), kMark.size() - 1)));
+        return;
+      }
+    }
+    const size_t end = piece.find('\n');
+    comment += piece.substr(0, std::min(end, size_t{256}));
+    comment_done = end != std::string_view::npos || comment.size() > 256;
   }
 };
 
@@ -293,7 +322,7 @@ void* Convert(void* arg) {
     job.script_bytes = script.size;
     if (script.head.compare(0, 10, "#!/bin/sh\n") != 0) {
       job.fault = "the script does not start with #!/bin/sh";
-    } else if (script.head.find(comment) == std::string::npos) {
+    } else if (script.comment.compare(0, comment.size(), comment) != 0) {
       job.fault = "the script's first comment is not the first line";
     }
     if (!job.fault.empty() || (r > 0 && seconds > kNoRepeatAfter)) break;
