@@ -39,7 +39,11 @@
 
 #include "driver/script_builder.h"
 
+#include "hostile_common.h"
+
 namespace {
+
+using namespace morvex::bench;
 
 constexpr size_t kKiB = 1024;
 constexpr size_t kMiB = 1024 * kKiB;
@@ -150,14 +154,6 @@ std::string BuildLine(const Pattern& p, size_t size) {
   return line;
 }
 
-// CPU time of the calling thread: what the conversion costs, whatever else
-// the machine is running.
-double ThreadSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
-
 volatile char evicted_sink;  // keeps the writes below from being optimised away
 
 // Writes over more memory than the caches hold, so every run starts cold: a
@@ -220,10 +216,6 @@ struct Run {
   long max_rss_kib = 0;
 };
 
-double TimevalSeconds(const timeval& tv) {
-  return double(tv.tv_sec) + double(tv.tv_usec) * 1e-6;
-}
-
 // Runs the program on `bat` and returns its CPU time and peak memory. The
 // program is started by a fresh copy of this benchmark (RunAndReport), not by
 // this process itself: a child's peak resident memory counts the memory of
@@ -267,21 +259,6 @@ Run RunProgramOnce(const std::string& binary, const std::string& bat) {
 // The other end of RunProgramOnce: runs the program and prints its CPU time
 // in seconds (user and system, which includes writing the script), its peak
 // resident memory in KiB and its exit status.
-int RunAndReport(const char* binary, const char* bat) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    execl(binary, binary, bat, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) return 2;
-  const double seconds = TimevalSeconds(usage.ru_utime) + TimevalSeconds(usage.ru_stime);
-  const int exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  std::printf("%.6f %ld %d\n", seconds, usage.ru_maxrss, exit_status);
-  return 0;
-}
-
 // The best of `reps` runs of the program on `input`, written to `dir`.
 Run TimeBinary(const std::string& binary, const std::string& dir, const std::string& input,
                int reps) {
@@ -307,22 +284,11 @@ Run TimeBinary(const std::string& binary, const std::string& dir, const std::str
   return best;
 }
 
-struct Options {
-  bool check = false;
-  int reps = 3;
-  std::string only;
-  std::string binary = MORVEX_BINARY;
-};
-
 struct Result {
   double in_process[kSizeCount] = {};
   Run binary[2];  // 1 MiB and 8 MiB
   bool ran_binary = false;
 };
-
-double PerDoubling(double from, double to, double doublings) {
-  return std::pow(to / from, 1.0 / doublings);
-}
 
 // Whether the time from 1 MiB to 8 MiB grows faster than the limit allows.
 bool SuperLinear(double one_mib, double eight_mib) {
@@ -331,7 +297,7 @@ bool SuperLinear(double one_mib, double eight_mib) {
 }
 
 struct Job {
-  const Options* options;
+  const HostileOptions* options;
   const std::vector<const Pattern*>* patterns;
   std::vector<Result>* results;
 };
@@ -362,25 +328,11 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string_view(argv[1]) == "--run-and-report") {
-    return RunAndReport(argv[2], argv[3]);
+    return RunAndReport(argv[2], nullptr, argv[3], 60);
   }
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--check") {
-      options.check = true;
-    } else if (arg == "--reps" && i + 1 < argc) {
-      options.reps = std::max(1, std::atoi(argv[++i]));
-    } else if (arg == "--only" && i + 1 < argc) {
-      options.only = argv[++i];
-    } else if (arg == "--binary" && i + 1 < argc) {
-      options.binary = argv[++i];
-    } else if (arg == "--no-binary") {
-      options.binary.clear();
-    } else {
-      return Usage();
-    }
-  }
+  HostileOptions options;
+  options.binary = MORVEX_BINARY;
+  if (!ParseHostileOptions(argc, argv, &options)) return Usage();
 
   std::vector<const Pattern*> patterns;
   for (const Pattern& p : Patterns()) {

@@ -54,7 +54,11 @@
 
 #include "generator/runnable_script.h"
 
+#include "hostile_common.h"
+
 namespace {
+
+using namespace morvex::bench;
 
 constexpr size_t kKiB = 1024;
 constexpr size_t kMiB = 1024 * kKiB;
@@ -210,16 +214,6 @@ std::string BuildInput(const Pattern& p, size_t size) {
   return batch;
 }
 
-double ThreadSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
-
-double TimevalSeconds(const timeval& tv) {
-  return double(tv.tv_sec) + double(tv.tv_usec) * 1e-6;
-}
-
 // A field of /proc/self/status in KiB ("VmHWM", "VmRSS"), or -1.
 long StatusKiB(const char* field) {
   std::ifstream status("/proc/self/status");
@@ -366,23 +360,6 @@ int ConvertInProcess(const char* path, int reps) {
 // Runs `morvex --runnable path` and prints "seconds peak_kib status" for it.
 // A fresh copy of this program does this, not the benchmark itself: a child's
 // peak resident memory counts that of the process it was forked from.
-int RunAndReport(const char* binary, const char* path) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const rlimit cpu{kChildSeconds, kChildSeconds + 10};
-    setrlimit(RLIMIT_CPU, &cpu);
-    execl(binary, binary, "--runnable", path, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) return 2;
-  const double seconds = TimevalSeconds(usage.ru_utime) + TimevalSeconds(usage.ru_stime);
-  const int exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  std::printf("%.6f %ld %d\n", seconds, usage.ru_maxrss, exit_status);
-  return 0;
-}
-
 // --- The parent ---------------------------------------------------------------
 
 // Runs this program again with `args` and returns what it printed, or an
@@ -473,17 +450,6 @@ Measure MeasureProgram(const std::string& binary, const std::string& path, int r
   return best;
 }
 
-struct Options {
-  bool check = false;
-  int reps = 3;
-  std::string only;
-  std::string binary = MORVEX_BINARY;
-};
-
-double PerDoubling(double from, double to, double doublings) {
-  return std::pow(to / from, 1.0 / doublings);
-}
-
 // Growth from 1 MiB to 8 MiB faster than the limit, by a material amount.
 bool SuperLinear(double one, double eight, double material) {
   return PerDoubling(one, eight, 3) > kLimitPerDoubling && eight - 8 * one > material;
@@ -560,25 +526,11 @@ int main(int argc, char** argv) {
     return ConvertInProcess(argv[2], std::max(1, std::atoi(argv[3])));
   }
   if (argc == 4 && std::string_view(argv[1]) == "--run-and-report") {
-    return RunAndReport(argv[2], argv[3]);
+    return RunAndReport(argv[2], "--runnable", argv[3], kChildSeconds);
   }
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--check") {
-      options.check = true;
-    } else if (arg == "--reps" && i + 1 < argc) {
-      options.reps = std::max(1, std::atoi(argv[++i]));
-    } else if (arg == "--only" && i + 1 < argc) {
-      options.only = argv[++i];
-    } else if (arg == "--binary" && i + 1 < argc) {
-      options.binary = argv[++i];
-    } else if (arg == "--no-binary") {
-      options.binary.clear();
-    } else {
-      return Usage();
-    }
-  }
+  HostileOptions options;
+  options.binary = MORVEX_BINARY;
+  if (!ParseHostileOptions(argc, argv, &options)) return Usage();
 
   char dir_template[] = "/tmp/morvex-runnable-hostile.XXXXXX";
   const char* dir = mkdtemp(dir_template);

@@ -1,0 +1,71 @@
+#include "hostile_common.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace morvex::bench {
+
+bool ParseHostileOptions(int argc, char** argv, HostileOptions* options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--check") {
+      options->check = true;
+    } else if (arg == "--reps" && i + 1 < argc) {
+      options->reps = std::max(1, std::atoi(argv[++i]));
+    } else if (arg == "--only" && i + 1 < argc) {
+      options->only = argv[++i];
+    } else if (arg == "--binary" && i + 1 < argc) {
+      options->binary = argv[++i];
+    } else if (arg == "--no-binary") {
+      options->binary.clear();
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+double ThreadSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+double TimevalSeconds(const timeval& tv) {
+  return double(tv.tv_sec) + double(tv.tv_usec) * 1e-6;
+}
+
+double PerDoubling(double from, double to, double doublings) {
+  return std::pow(to / from, 1.0 / doublings);
+}
+
+int RunAndReport(const char* binary, const char* option, const char* path, unsigned cpu_seconds) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const rlimit cpu{cpu_seconds, cpu_seconds + 10};
+    setrlimit(RLIMIT_CPU, &cpu);
+    if (option != nullptr) {
+      execl(binary, binary, option, path, static_cast<char*>(nullptr));
+    } else {
+      execl(binary, binary, path, static_cast<char*>(nullptr));
+    }
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) return 2;
+  const double seconds = TimevalSeconds(usage.ru_utime) + TimevalSeconds(usage.ru_stime);
+  const int exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  std::printf("%.6f %ld %d\n", seconds, usage.ru_maxrss, exit_status);
+  return 0;
+}
+
+}  // namespace morvex::bench
