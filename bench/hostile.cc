@@ -222,30 +222,9 @@ struct Run {
 // the process it was forked from, which here holds hundreds of MiB of lines
 // and scripts.
 Run RunProgramOnce(const std::string& binary, const std::string& bat) {
-  int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) {
-    std::perror("hostile: pipe");
-    std::exit(2);
-  }
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(pipe_fds[1], STDOUT_FILENO);
-    close(pipe_fds[0]);
-    close(pipe_fds[1]);
-    execl("/proc/self/exe", "hostile", "--run-and-report", binary.c_str(), bat.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(pipe_fds[1]);
-  char report[128] = {};
-  size_t got = 0;
-  for (ssize_t n; got + 1 < sizeof report &&
-                  (n = read(pipe_fds[0], report + got, sizeof report - 1 - got)) > 0;) {
-    got += size_t(n);
-  }
-  close(pipe_fds[0]);
   int status = 0;
-  waitpid(pid, &status, 0);
+  const std::string out = RunSelf({"--run-and-report", binary, bat}, &status);
+  const char* report = out.c_str();
   Run run;
   int program_status = -1;
   if (std::sscanf(report, "%lf %ld %d", &run.seconds, &run.max_rss_kib, &program_status) != 3 ||
@@ -256,9 +235,6 @@ Run RunProgramOnce(const std::string& binary, const std::string& bat) {
   return run;
 }
 
-// The other end of RunProgramOnce: runs the program and prints its CPU time
-// in seconds (user and system, which includes writing the script), its peak
-// resident memory in KiB and its exit status.
 // The best of `reps` runs of the program on `input`, written to `dir`.
 Run TimeBinary(const std::string& binary, const std::string& dir, const std::string& input,
                int reps) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace morvex::bench {
 
@@ -66,6 +67,35 @@ int RunAndReport(const char* binary, const char* option, const char* path, unsig
   const int exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::printf("%.6f %ld %d\n", seconds, usage.ru_maxrss, exit_status);
   return 0;
+}
+
+std::string RunSelf(const std::vector<std::string>& args, int* status) {
+  int pipe_fds[2];
+  if (pipe(pipe_fds) != 0) {
+    std::perror("pipe");
+    std::exit(2);
+  }
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pipe_fds[1], STDOUT_FILENO);
+    close(pipe_fds[0]);
+    close(pipe_fds[1]);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>("bench"));
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv("/proc/self/exe", argv.data());
+    _exit(127);
+  }
+  close(pipe_fds[1]);
+  std::string out;
+  char buffer[256];
+  for (ssize_t n; (n = read(pipe_fds[0], buffer, sizeof buffer)) > 0;)
+    out.append(buffer, size_t(n));
+  close(pipe_fds[0]);
+  *status = 0;
+  waitpid(pid, status, 0);
+  return out;
 }
 
 }  // namespace morvex::bench

@@ -8,6 +8,7 @@
 #include <sys/time.h>
 
 #include <string>
+#include <vector>
 
 namespace morvex::bench {
 
@@ -35,6 +36,10 @@ double PerDoubling(double from, double to, double doublings);
 // stdout. The benchmarks start it in a fresh copy of themselves: a child's
 // peak resident memory counts the memory of the process it was forked from.
 int RunAndReport(const char* binary, const char* option, const char* path, unsigned cpu_seconds);
+
+// Runs this program again with `args` after its name, and returns what it
+// printed on stdout; `*status` gets its wait status.
+std::string RunSelf(const std::vector<std::string>& args, int* status);
 
 }  // namespace morvex::bench
 

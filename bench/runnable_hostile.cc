@@ -357,39 +357,13 @@ int ConvertInProcess(const char* path, int reps) {
   return 0;
 }
 
-// Runs `morvex --runnable path` and prints "seconds peak_kib status" for it.
-// A fresh copy of this program does this, not the benchmark itself: a child's
-// peak resident memory counts that of the process it was forked from.
 // --- The parent ---------------------------------------------------------------
 
 // Runs this program again with `args` and returns what it printed, or an
 // empty string with `*failure` set.
-std::string RunSelf(const std::vector<std::string>& args, std::string* failure) {
-  int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) {
-    std::perror("runnable_hostile: pipe");
-    std::exit(2);
-  }
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(pipe_fds[1], STDOUT_FILENO);
-    close(pipe_fds[0]);
-    close(pipe_fds[1]);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>("runnable_hostile"));
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv("/proc/self/exe", argv.data());
-    _exit(127);
-  }
-  close(pipe_fds[1]);
-  std::string out;
-  char buffer[256];
-  for (ssize_t n; (n = read(pipe_fds[0], buffer, sizeof buffer)) > 0;)
-    out.append(buffer, size_t(n));
-  close(pipe_fds[0]);
+std::string RunChild(const std::vector<std::string>& args, std::string* failure) {
   int status = 0;
-  waitpid(pid, &status, 0);
+  const std::string out = RunSelf(args, &status);
   if (WIFSIGNALED(status)) {
     const int number = WTERMSIG(status);
     *failure = number == SIGXCPU   ? "over " + std::to_string(kChildSeconds) + " s"
@@ -413,7 +387,7 @@ struct Measure {
 
 Measure MeasureInProcess(const std::string& path, int reps) {
   Measure m;
-  const std::string out = RunSelf({"--in-process", path, std::to_string(reps)}, &m.failure);
+  const std::string out = RunChild({"--in-process", path, std::to_string(reps)}, &m.failure);
   if (!m.failure.empty()) return m;
   long peak = 0;
   size_t script = 0;
@@ -429,7 +403,7 @@ Measure MeasureProgram(const std::string& binary, const std::string& path, int r
   const std::string script = path.substr(0, path.size() - 4) + ".sh";
   for (int r = 0; r < reps; ++r) {
     Measure m;
-    const std::string out = RunSelf({"--run-and-report", binary, path}, &m.failure);
+    const std::string out = RunChild({"--run-and-report", binary, path}, &m.failure);
     long peak = 0;
     int status = -1;
     if (m.failure.empty() &&
