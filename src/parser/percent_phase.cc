@@ -21,35 +21,35 @@ bool IsInteger(std::string_view text, bool allow_empty) {
 
 }  // namespace
 
-// The part of "%VAR:spec%" after the colon: "~start[,length]" or
+// The part of "%VAR:edit%" after the colon: "~start[,length]" or
 // "[*]old=new". Anything else is no edit at all, and cmd drops "%VAR:".
-bool ParseEdit(std::string_view spec, VariableEdit* edit) {
-  if (!spec.empty() && spec.front() == '~') {
-    spec.remove_prefix(1);
-    const size_t comma = spec.find(',');
-    const std::string_view start = spec.substr(0, comma);
+bool ParseEdit(std::string_view text, VariableEdit* edit) {
+  if (!text.empty() && text.front() == '~') {
+    text.remove_prefix(1);
+    const size_t comma = text.find(',');
+    const std::string_view start = text.substr(0, comma);
     if (!IsInteger(start, /*allow_empty=*/true)) return false;
     edit->kind = VariableEdit::Kind::kSubstring;
     edit->first = start.empty() ? "0" : std::string(start);
     if (comma != std::string_view::npos) {
-      const std::string_view length = spec.substr(comma + 1);
+      const std::string_view length = text.substr(comma + 1);
       if (!IsInteger(length, /*allow_empty=*/false)) return false;
       edit->second = std::string(length);
       edit->has_length = true;
     }
     return true;
   }
-  const size_t equals = spec.find('=');
+  const size_t equals = text.find('=');
   if (equals == std::string_view::npos) return false;
   edit->kind = VariableEdit::Kind::kReplace;
-  std::string_view search = spec.substr(0, equals);
+  std::string_view search = text.substr(0, equals);
   if (!search.empty() && search.front() == '*') {
     edit->star = true;
     search.remove_prefix(1);
   }
   if (search.empty()) return false;
   edit->first = std::string(search);
-  edit->second = std::string(spec.substr(equals + 1));
+  edit->second = std::string(text.substr(equals + 1));
   return true;
 }
 

@@ -46,7 +46,7 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
 
 /// Reads the edit after the colon of "%VAR:edit%" ("~1,2", "old=new",
 /// "*old=new"); false when it is no edit.
-bool ParseEdit(std::string_view spec, VariableEdit* edit);
+bool ParseEdit(std::string_view text, VariableEdit* edit);
 
 /// True for the modifier letters of "%~" forms.
 bool IsPathModifier(char c);
