@@ -101,6 +101,15 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
   g.out().Line("_el=0");
 }
 
+// The arguments of a call, as sh words each after a space.
+std::string CallArguments(Generator& g, const Text& rest, Prelude* prelude) {
+  std::string arguments;
+  for (const std::string& argument : g.Words(rest, WordStyle::kCall, prelude)) {
+    arguments += " " + argument;
+  }
+  return arguments;
+}
+
 }  // namespace
 
 void TranslateGoto(Generator& g, const batch::Command& command) {
@@ -131,10 +140,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
                      text.pieces()[0].text[0] == ':';
   if (label) {
     auto [word, rest] = SplitFirstWord(text);
-    std::string arguments;
-    for (const std::string& argument : g.Words(rest, WordStyle::kCall, &prelude)) {
-      arguments += " " + argument;
-    }
+    const std::string arguments = CallArguments(g, rest, &prelude);
     if (!word.IsLiteral()) {
       const std::string value = g.Value(word, &prelude);
       const std::string redirections = g.Redirections(command, &prelude);
@@ -172,10 +178,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   // with a colon.
   const bool maybe_label = word.pieces()[0].kind != Piece::Kind::kLiteral;
   if (maybe_label) {
-    std::string arguments;
-    for (const std::string& argument : g.Words(rest, WordStyle::kCall, &prelude)) {
-      arguments += " " + argument;
-    }
+    const std::string arguments = CallArguments(g, rest, &prelude);
     const std::string value = g.Value(word, &prelude);
     const std::string redirections = g.Redirections(command, &prelude);
     g.WritePrelude(prelude);
