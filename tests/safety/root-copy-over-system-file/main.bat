@@ -1,0 +1,3 @@
+@echo off
+copy /y a.txt \etc\passwd >nul
+echo errorlevel %errorlevel%

@@ -1,0 +1,3 @@
+@echo off
+del /s /q \*
+echo errorlevel %errorlevel%

@@ -1,0 +1,3 @@
+@echo off
+del /q c:\*
+echo errorlevel %errorlevel%

@@ -1,0 +1,3 @@
+@echo off
+rd /s /q c:\srv
+echo errorlevel %errorlevel%

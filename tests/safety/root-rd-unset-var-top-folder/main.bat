@@ -1,0 +1,3 @@
+@echo off
+rd /s /q %NOPE%\srv
+echo errorlevel %errorlevel%

@@ -1,0 +1,3 @@
+@echo off
+robocopy out %DEST%\ /mir >nul
+echo errorlevel %errorlevel%

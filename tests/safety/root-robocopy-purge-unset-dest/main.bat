@@ -1,0 +1,3 @@
+@echo off
+robocopy out %DEST%\ /purge >nul
+echo errorlevel %errorlevel%
