@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "generator/runnable_script.h"
+
 namespace morvex {
 
 /// The three lines shown when no batch file is named.
@@ -32,11 +34,13 @@ struct CommandLine {
     kShowHelp,     // --help
     kShowVersion,  // --version
     kConvert,      // a name
-    kBadOption,    // an option that does not exist, in `name`
+    kBadOption,    // an option that does not exist or cannot be used, in `name`
   };
   Action action = kShowUsage;
-  bool runnable = false;  // --runnable
-  std::string name;       // the batch file's name, or the bad option
+  bool runnable = false;             // --runnable
+  std::string name;                  // the batch file's name, or the bad option
+  std::string problem;               // what is wrong with the bad option
+  RunnableOptions runnable_options;  // --drives=, --drive=, --no-preserve-root
 };
 
 /// Reads the argument string. Options are the leading words, separated by

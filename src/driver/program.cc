@@ -132,7 +132,8 @@ Status WriteDraft(InputFile& input, ScriptFile& script) {
   return output.Finish();
 }
 
-Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& script_name) {
+Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& script_name,
+                     const RunnableOptions& options) {
   std::string bytes;
   for (;;) {
     const size_t old_size = bytes.size();
@@ -154,10 +155,13 @@ Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& sc
     if (status.ok() && !pending.empty()) status = script.Write(pending);
     pending.clear();
   };
-  WriteRunnableScript(RunnableText(bytes), file_name, [&](std::string_view piece) {
-    pending += piece;
-    if (pending.size() >= kBlockSize) flush();
-  });
+  WriteRunnableScript(
+      RunnableText(bytes), file_name,
+      [&](std::string_view piece) {
+        pending += piece;
+        if (pending.size() >= kBlockSize) flush();
+      },
+      options);
   flush();
   return status;
 }
@@ -189,14 +193,15 @@ std::string OutputName(std::string_view name) {
   return std::string(name) + ".sh";
 }
 
-Status ConvertBatchFile(const std::string& name, ScriptKind kind) {
+Status ConvertBatchFile(const std::string& name, ScriptKind kind, const RunnableOptions& options) {
   InputFile input;
   if (Status status = input.Open(name); !status.ok()) return status;
   const std::string script_name = OutputName(name);
   ScriptFile script;
   if (Status status = script.Create(script_name, input); !status.ok()) return status;
-  const Status written = kind == ScriptKind::kDraft ? WriteDraft(input, script)
-                                                    : WriteRunnable(input, script, script_name);
+  const Status written = kind == ScriptKind::kDraft
+                             ? WriteDraft(input, script)
+                             : WriteRunnable(input, script, script_name, options);
   if (!written.ok()) return written;
   return script.Commit();
 }
@@ -214,13 +219,14 @@ int RunProgram(std::string_view argument_string) {
       ShowInformation(VersionText());
       return kExitSuccess;
     case CommandLine::kBadOption:
-      ShowFailure(command.name + ": unknown option (morvex --help lists the options)");
+      ShowFailure(command.name + ": " + command.problem + " (morvex --help lists the options)");
       return kExitUsage;
     case CommandLine::kConvert:
       break;
   }
   const ScriptKind kind = command.runnable ? ScriptKind::kRunnable : ScriptKind::kDraft;
-  const Status status = ConvertBatchFile(FileNameFromArgument(command.name), kind);
+  const Status status =
+      ConvertBatchFile(FileNameFromArgument(command.name), kind, command.runnable_options);
   if (!status.ok()) {
     ShowFailure(status.message());
     return kExitFailure;

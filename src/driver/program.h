@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "driver/status.h"
+#include "generator/runnable_script.h"
 
 namespace morvex {
 
@@ -32,7 +33,8 @@ std::string_view RunnableText(std::string_view bytes);
 /// Converts the batch file `name` into the script beside it. The script
 /// replaces an existing one of that name only once it is complete and on
 /// disk; on failure nothing is created or changed, and the status says why.
-Status ConvertBatchFile(const std::string& name, ScriptKind kind = ScriptKind::kDraft);
+Status ConvertBatchFile(const std::string& name, ScriptKind kind = ScriptKind::kDraft,
+                        const RunnableOptions& options = {});
 
 /// Runs the program on its argument string and returns the exit status.
 int RunProgram(std::string_view argument_string);

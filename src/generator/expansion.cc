@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "generator/generator.h"
@@ -28,18 +29,13 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-// A drive letter at the start of a path, "C:\x", "c:/x" or "D:".
-bool HasDriveLetter(std::string_view text) {
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    const char c = static_cast<char>(text[i] | 0x20);
-    if (c < 'a' || c > 'z' || text[i + 1] != ':') continue;
-    const bool starts = i == 0 || text[i - 1] == ' ' || text[i - 1] == '"' || text[i - 1] == '=' ||
-                        text[i - 1] == ';' || text[i - 1] == ',';
-    const bool path = i + 2 == text.size() || text[i + 2] == '\\' || text[i + 2] == '/' ||
-                      text[i + 2] == ' ' || text[i + 2] == '"';
-    if (starts && path) return true;
+// A path that names a drive, "C:\x", "c:/x" or "D:", or the root of the
+// current drive, "\x", but not a network path, "\\server\share".
+bool IsWindowsPath(std::string_view path) {
+  if (path.size() >= 2 && (path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z' && path[1] == ':') {
+    return path.size() == 2 || path[2] == '\\' || path[2] == '/';
   }
-  return false;
+  return path.size() >= 1 && path[0] == '\\' && (path.size() == 1 || path[1] != '\\');
 }
 
 // Builds one word of a command out of quoted literal runs and expansions.
@@ -47,22 +43,32 @@ class WordBuilder {
  public:
   void Literal(char c) {
     literal_ += c;
+    if (!computed_) text_ += c;
     started_ = true;
   }
   void Expansion(const std::string& value, bool quoted) {
     FlushLiteral();
     word_ += quoted ? "\"" + value + "\"" : value;
     started_ = true;
+    computed_ = true;
   }
   void Raw(const std::string& text) {
     FlushLiteral();
     word_ += text;
     started_ = true;
+    computed_ = computed_ || !text.empty();
   }
   bool started() const { return started_; }
+  // The word's bytes, when no part of it is computed when the script runs.
+  std::optional<std::string_view> Known() const {
+    if (computed_) return std::nullopt;
+    return text_;
+  }
   std::string Take() {
     FlushLiteral();
     started_ = false;
+    computed_ = false;
+    text_.clear();
     return std::exchange(word_, std::string());
   }
 
@@ -74,7 +80,9 @@ class WordBuilder {
   }
   std::string word_;
   std::string literal_;
+  std::string text_;
   bool started_ = false;
+  bool computed_ = false;
 };
 
 }  // namespace
@@ -100,6 +108,28 @@ std::string DynamicValue(std::string_view upper_name,
     return "${" + std::string(name) + "-$" + value.substr(2);
   }
   return "";
+}
+
+bool WindowsFolderVariable(std::string_view shell_name) {
+  static constexpr std::string_view kNames[] = {"ALLUSERSPROFILE",
+                                                "APPDATA",
+                                                "COMMONPROGRAMFILES",
+                                                "COMMONPROGRAMW6432",
+                                                "COMSPEC",
+                                                "HOMEDRIVE",
+                                                "HOMEPATH",
+                                                "LOCALAPPDATA",
+                                                "PATHEXT",
+                                                "PROGRAMDATA",
+                                                "PROGRAMFILES",
+                                                "PROGRAMW6432",
+                                                "PUBLIC",
+                                                "SYSTEMDRIVE",
+                                                "SYSTEMROOT",
+                                                "WINDIR",
+                                                "xCOMMONPROGRAMFILES_28X86_29",
+                                                "xPROGRAMFILES_28X86_29"};
+  return std::find(std::begin(kNames), std::end(kNames), shell_name) != std::end(kNames);
 }
 
 bool AlwaysDefined(std::string_view upper_name) {
@@ -174,7 +204,11 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       const std::string name = Upper(piece.text);
       std::string base =
           DynamicValue(name, [&](const std::string& helper) { return computed(helper, ""); });
-      if (base.empty()) base = "${" + ShellVariableName(piece.text) + "}";
+      if (base.empty()) {
+        const std::string variable = ShellVariableName(piece.text);
+        if (WindowsFolderVariable(variable)) out_.Use("_winenv");
+        base = "${" + variable + "}";
+      }
       using Kind = batch::VariableEdit::Kind;
       if (piece.edit().kind == Kind::kSubstring) {
         return computed(
@@ -227,14 +261,7 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
   return "";
 }
 
-void Generator::NoteDriveLetters(const Text& text) {
-  if (HasDriveLetter(text.LiteralPart())) {
-    Note("a drive letter has no counterpart here: the path is kept as written");
-  }
-}
-
 std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
-  NoteDriveLetters(text);
   std::vector<std::string> words;
   WordBuilder word;
   bool quoted = false;
@@ -245,7 +272,17 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
   };
   auto end_word = [&] {
     flush_backslashes(std::exchange(backslashes, 0));
-    if (word.started()) words.push_back(word.Take());
+    if (!word.started()) return;
+    // A program's word that names a drive goes through the drive mapping.
+    const std::optional<std::string_view> known = word.Known();
+    if (style == WordStyle::kProgram && known && IsWindowsPath(*known)) {
+      out_.Use("_wp");
+      const std::string temporary = Temporary();
+      prelude->push_back("_wp " + temporary + " " + word.Take());
+      words.push_back("\"${" + temporary + "}\"");
+      return;
+    }
+    words.push_back(word.Take());
   };
   for (const Piece& piece : text.pieces()) {
     if (piece.kind != Piece::Kind::kLiteral) {
@@ -351,12 +388,15 @@ std::string Generator::Redirections(const batch::Command& command, Prelude* prel
         text += "/dev/null";
       } else if (lower == "con" || lower == "con:") {
         text += "/dev/tty";
-      } else {
-        if (HasDriveLetter(path)) {
-          Note("a drive letter has no counterpart here: the path is kept as written");
-        }
+      } else if (!IsWindowsPath(path)) {
         std::replace(path.begin(), path.end(), '\\', '/');
         text += ShellQuote(path);
+      } else {
+        // A drive goes through the drive mapping when the script runs.
+        out_.Use("_path");
+        const std::string temporary = Temporary();
+        prelude->push_back("_path " + temporary + " " + ShellQuote(path));
+        text += "\"${" + temporary + "}\"";
       }
       continue;
     }

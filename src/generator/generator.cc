@@ -149,8 +149,9 @@ std::string PieceKey(const Piece& piece) {
   return key;
 }
 
-Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name)
-    : lines_(&lines), script_name_(script_name) {
+Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name,
+                     const RunnableOptions& options)
+    : lines_(&lines), script_name_(script_name), options_(options) {
   out_.Indent();
 }
 
@@ -431,13 +432,13 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       break;
     }
     case Kind::kExist:
-      NoteDriveLetters(condition.left);
       out_.Use("_exist");
       test = "_exist " + Value(condition.left, prelude);
       break;
     case Kind::kDefined:
       if (condition.left.IsLiteral()) {
         const std::string name = ShellVariableName(condition.left.LiteralPart());
+        if (WindowsFolderVariable(name)) out_.Use("_winenv");
         test = AlwaysDefined(name) ? "true" : "[ -n \"${" + name + "+set}\" ]";
       } else {
         out_.Use("_defined");
@@ -625,6 +626,28 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
   return after != statements.end() ? *after : statements.front();
 }
 
+// The drive mapping and the guard, for the helpers that read them. A script
+// that another one runs in its shell keeps the settings of the first.
+std::string Generator::Settings(const std::set<std::string_view>& helpers) const {
+  if (helpers.count("_drive") == 0 && helpers.count("_guard") == 0) return "";
+  std::string text = "if [ -z \"${_drives+1}\" ]; then\n";
+  text += "  _drives=" + ShellQuote(options_.drives) + "\n";
+  // The current drive is the one whose folder holds the current folder; the
+  // longest folder is tried first.
+  std::vector<std::pair<char, std::string>> folders = options_.drive_folders;
+  std::stable_sort(folders.begin(), folders.end(),
+                   [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
+  std::string letters;
+  for (const auto& [letter, folder] : folders) {
+    text += "  _drv_" + std::string(1, letter) + "=" + ShellQuote(folder) + "\n";
+    letters += (letters.empty() ? "" : " ") + std::string(1, letter);
+  }
+  text += "  _dlist=" + ShellQuote(letters) + "\n";
+  text += std::string("  _nopr=") + (options_.preserve_root ? "0" : "1") + "\n";
+  text += "fi\n";
+  return text;
+}
+
 void Generator::Finish(const std::function<void(std::string_view)>& write) {
   Comments(static_cast<int>(lines_->size()) - 1);
   arm_used_.assign(static_cast<size_t>(statement_index_), false);
@@ -656,7 +679,10 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   head += "set -f\n";
   head += "_me=" + ShellQuote(script_name_) + "\n";
   head += "_el=${_el:-0}\n";
+  const std::set<std::string_view> helpers = HelpersNeeded(out_.used());
+  head += Settings(helpers);
   head += HelperDefinitions(out_.used());
+  if (helpers.count("_winenv") > 0) head += "_winenv\n";
   // The body's name is the batch file's own, so that a script that another
   // one runs in its shell (call other.bat) does not replace the caller's.
   uint64_t hash = 14695981039346656037ull;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/runnable_script.h"
 #include "generator/script_writer.h"
 #include "parser/syntax.h"
 
@@ -32,7 +33,8 @@ enum class WordStyle {
 
 class Generator {
  public:
-  Generator(const std::vector<std::string_view>& lines, std::string_view script_name);
+  Generator(const std::vector<std::string_view>& lines, std::string_view script_name,
+            const RunnableOptions& options = {});
 
   /// Translates one statement, in file order.
   void Statement(const batch::Statement& statement);
@@ -59,8 +61,6 @@ class Generator {
   std::string SourceText(const batch::Command& command) const;
   /// Writes a comment line.
   void Note(std::string_view text);
-  /// Writes a note when `text` names a path on a drive ("C:\tools").
-  void NoteDriveLetters(const batch::Text& text);
 
   /// The redirections of a command, as sh text to append to it (with a
   /// leading space), or empty.
@@ -135,10 +135,12 @@ class Generator {
   std::string ArmName(size_t label_statement) const;
   const std::set<std::string>& LabelLines();
   std::string LabelLookup(const std::string& name);
+  std::string Settings(const std::set<std::string_view>& helpers) const;
 
   const std::vector<std::string_view>* lines_;  // the batch file's, or a command line's
   bool comments_ = true;  // off while a command line given as text is translated
   std::string script_name_;
+  RunnableOptions options_;
   ScriptWriter out_;
   int commented_through_ = -1;  // the last physical line written as a comment
   int statement_index_ = 0;
@@ -169,6 +171,10 @@ std::string DynamicValue(std::string_view upper_name,
                          const std::function<std::string(const std::string&)>& compute);
 /// True for the variables Windows always sets and that have a stand-in here.
 bool AlwaysDefined(std::string_view upper_name);
+/// True for the sh names of the variables that name Windows' own folders
+/// ("WINDIR", "xPROGRAMFILES_28X86_29"), which the script defines when they
+/// are not set.
+bool WindowsFolderVariable(std::string_view shell_name);
 
 /// A key that tells expansions apart, for a statement's table of the values
 /// it takes when cmd reads it.

@@ -74,10 +74,11 @@ constexpr size_t kBatchSize = 256;
 }  // namespace
 
 void WriteRunnableScript(std::string_view batch, std::string_view script_name,
-                         const std::function<void(std::string_view)>& write) {
+                         const std::function<void(std::string_view)>& write,
+                         const RunnableOptions& options) {
   const std::vector<std::string_view> lines = batch::SplitLines(batch);
   batch::Parser parser(lines);
-  Generator generator(lines, script_name);
+  Generator generator(lines, script_name, options);
   if (lines.size() < kLinesForTwoThreads) {
     batch::Statement statement;
     while (parser.Next(&statement)) generator.Statement(statement);
@@ -116,9 +117,11 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
   generator.Finish(write);
 }
 
-std::string RunnableScript(std::string_view batch, std::string_view script_name) {
+std::string RunnableScript(std::string_view batch, std::string_view script_name,
+                           const RunnableOptions& options) {
   std::string script;
-  WriteRunnableScript(batch, script_name, [&](std::string_view piece) { script += piece; });
+  WriteRunnableScript(
+      batch, script_name, [&](std::string_view piece) { script += piece; }, options);
   return script;
 }
 

@@ -7,19 +7,37 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace morvex {
+
+/// Choices that hold for the whole script.
+struct RunnableOptions {
+  /// The folder that holds a folder per drive letter, in lower case: C: is
+  /// "/mnt/c", as WSL mounts drives.
+  std::string drives = "/mnt";
+  /// Drives given a folder of their own: the letter in lower case, and the
+  /// folder. These win over `drives`.
+  std::vector<std::pair<char, std::string>> drive_folders;
+  /// Whether commands that remove, move or overwrite refuse the top of the
+  /// system (the root, what is directly in it, the home folder, the system's
+  /// folders, a drive's folder).
+  bool preserve_root = true;
+};
 
 /// Converts the bytes of a whole batch file into a script for dash.
 /// `script_name` is the script's file name without its folder ("build.sh"); the
 /// script names itself with it in the messages it prints. Never fails: what has
 /// no faithful translation becomes a note and a runtime stop.
-std::string RunnableScript(std::string_view batch, std::string_view script_name);
+std::string RunnableScript(std::string_view batch, std::string_view script_name,
+                           const RunnableOptions& options = {});
 
 /// The same, written through `write` in pieces as it is put together, so that
 /// the script is never held twice.
 void WriteRunnableScript(std::string_view batch, std::string_view script_name,
-                         const std::function<void(std::string_view)>& write);
+                         const std::function<void(std::string_view)>& write,
+                         const RunnableOptions& options = {});
 
 }  // namespace morvex
 

@@ -5,20 +5,24 @@
 
 namespace morvex {
 
-std::string HelperDefinitions(const std::vector<std::string>& used) {
+namespace {
+
+const RuntimeHelper* Find(std::string_view name) {
   const std::vector<RuntimeHelper>& helpers = RuntimeHelpers();
-  auto find = [&](std::string_view name) -> const RuntimeHelper* {
-    auto it =
-        std::lower_bound(helpers.begin(), helpers.end(), name,
-                         [](const RuntimeHelper& h, std::string_view n) { return h.name < n; });
-    return it != helpers.end() && it->name == name ? &*it : nullptr;
-  };
+  auto it = std::lower_bound(helpers.begin(), helpers.end(), name,
+                             [](const RuntimeHelper& h, std::string_view n) { return h.name < n; });
+  return it != helpers.end() && it->name == name ? &*it : nullptr;
+}
+
+}  // namespace
+
+std::set<std::string_view> HelpersNeeded(const std::vector<std::string>& used) {
   std::set<std::string_view> wanted;
   std::vector<std::string_view> pending(used.begin(), used.end());
   while (!pending.empty()) {
     const std::string_view name = pending.back();
     pending.pop_back();
-    const RuntimeHelper* helper = find(name);
+    const RuntimeHelper* helper = Find(name);
     if (helper == nullptr || !wanted.insert(helper->name).second) continue;
     std::string_view needs = helper->needs;
     while (!needs.empty()) {
@@ -29,9 +33,13 @@ std::string HelperDefinitions(const std::vector<std::string>& used) {
       needs.remove_prefix(space + 1);
     }
   }
+  return wanted;
+}
+
+std::string HelperDefinitions(const std::vector<std::string>& used) {
   std::string text;
-  for (std::string_view name : wanted) {
-    text += find(name)->text;
+  for (std::string_view name : HelpersNeeded(used)) {
+    text += Find(name)->text;
     text += '\n';
   }
   return text;

@@ -5,6 +5,7 @@
 #ifndef MORVEX_GENERATOR_RUNTIME_LIBRARY_H_
 #define MORVEX_GENERATOR_RUNTIME_LIBRARY_H_
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,9 @@ struct RuntimeHelper {
 
 /// Every helper, in the order of their names.
 const std::vector<RuntimeHelper>& RuntimeHelpers();
+
+/// The names of `used` and of every helper they need, each once.
+std::set<std::string_view> HelpersNeeded(const std::vector<std::string>& used);
 
 /// The definitions of `used` and of every helper they need, each once, in the
 /// order of their names, so that a script's helpers do not depend on the order

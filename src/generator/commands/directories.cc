@@ -39,7 +39,6 @@ void TranslateCd(Generator& g, const batch::Command& command) {
   }
   // cd takes the rest of the line as one folder name, spaces and all; without
   // one it shows the current folder.
-  g.NoteDriveLetters(text);
   const std::string path = text.empty() ? "''" : g.Value(text, &prelude);
   g.out().Use("_cd");
   g.WritePrelude(prelude);
@@ -50,7 +49,6 @@ void TranslatePushd(Generator& g, const batch::Command& command) {
   const Text text = FolderText(command);
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
-  g.NoteDriveLetters(text);
   std::string line = "_pushd";
   if (!text.empty()) {
     line += ' ';

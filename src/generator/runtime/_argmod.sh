@@ -2,10 +2,10 @@
 # the full name, d the drive (there is none here), p the folder with a slash
 # at the end, n the name without its extension, x the extension, z the size in
 # bytes. Without modifiers other than ~, PATH loses its quotes only.
-# needs: _bs _unq
+# needs: _wp _unq
 _argmod() {
   _unq _am_m "$3"
-  _bs _am_m "$_am_m"
+  _wp _am_m "$_am_m"
   case $2 in
   *[fFdDpPnNxXsS]*)
     if [ -n "$_am_m" ]; then

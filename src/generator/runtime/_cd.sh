@@ -1,7 +1,7 @@
 # _cd PATH: cd and chdir: the whole text is one folder name, its quotes and
 # the blanks at its end aside, found in any case. Errorlevel 0, or cmd's
 # message and errorlevel 1.
-# needs: _nq _bs _ci
+# needs: _nq _wp _ci
 # shellcheck disable=SC2154
 _cd() {
   _nq _cdt "$1"
@@ -11,7 +11,7 @@ _cd() {
     *) break ;;
     esac
   done
-  _bs _cdt "$_cdt"
+  _wp _cdt "$_cdt"
   _ci _cdt "$_cdt"
   case $_cdt in
   '')

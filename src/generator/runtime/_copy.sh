@@ -11,7 +11,7 @@
 # are text unless /b says otherwise; a lone file is copied as bytes.
 # "nul" is an empty source or a destination that keeps nothing. Errorlevel 0,
 # or cmd's message, "        0 file(s) copied." and errorlevel 1.
-# needs: _bs _ci _wild _mask _ask _nl _sw
+# needs: _wp _ci _wild _mask _ask _nl _sw _guard
 # shellcheck disable=SC2154
 _copy() {
   _con=0
@@ -104,7 +104,7 @@ _copy() {
   if [ -z "$_codst" ]; then
     _codir=./
   else
-    _bs _cot "$_codst"
+    _wp _cot "$_codst"
     case $_cot in
     [nN][uU][lL] | [nN][uU][lL]:) _coto=/dev/null ;;
     [cC][oO][nN] | [cC][oO][nN]:) _coto=/dev/stdout ;;
@@ -145,7 +145,7 @@ _copy() {
   while [ "$_coi" -lt "$_con" ]; do
     _coi=$((_coi + 1))
     eval "_cop=\$_cos$_coi"
-    _bs _cob "$_cop"
+    _wp _cob "$_cop"
     _cow=0
     case $_cob in
     [nN][uU][lL] | [nN][uU][lL]:) _r=/dev/null$_nl ;;
@@ -183,6 +183,7 @@ _copy() {
 
   _coc=0
   _cofail=0
+  _corefused=0
   _coall=0
   _cofirst=1
   _coi=0
@@ -233,6 +234,10 @@ _copy() {
         # source that is the destination has been overwritten already.
         [ "$_cofirst" = 1 ] && _cofirst=2
         continue
+      fi
+      if ! _guard copy "$_cott"; then
+        _corefused=1
+        break 2
       fi
       if [ "$_cofirst" != 0 ] && [ -e "$_cott" ] && [ "$_coy" = 0 ] && [ "$_coall" = 0 ] &&
         [ "$_cott" != /dev/null ] && [ "$_cott" != /dev/stdout ]; then
@@ -292,7 +297,7 @@ _copy() {
     _coc=1
   fi
   printf '%9d file(s) copied.\n' "$_coc"
-  if [ "$_coc" = 0 ] && [ "$_cofail" = 1 ]; then
+  if [ "$_corefused" = 1 ] || { [ "$_coc" = 0 ] && [ "$_cofail" = 1 ]; }; then
     _el=1
     return 1
   fi

@@ -8,7 +8,7 @@
 # not hidden. Names that match nothing give "Could Not Find". The errorlevel is
 # 0 whatever happens, unless there is no name at all; a missing folder or a
 # file that cannot be deleted fails the command.
-# needs: _bs _ci _wild _walk _attr _ask _nl _sw
+# needs: _wp _ci _wild _walk _attr _ask _nl _sw _guard
 # shellcheck disable=SC2154
 _del() {
   _deq=0
@@ -61,12 +61,14 @@ _del() {
     case $_swp$_dew in
     /*) continue ;;
     esac
-    _bs _det "$_dew"
+    _wp _det "$_dew"
     _ci _det "$_det"
     # A folder stands for all of its files.
+    _dedir=0
     if [ -d "$_det" ] && [ ! -L "$_det" ]; then
       _ded=${_det%/}/
       _dek='*'
+      _dedir=1
     else
       case $_det in
       */*)
@@ -87,6 +89,15 @@ _del() {
     case $_ded in
     /*) _deb=$_ded ;;
     *) _deb=$PWD/${_ded#./} ;;
+    esac
+    # A folder named, or every file below one, is the folder's to guard.
+    case $_dedir$_des$_dek in
+    1* | 01\* | '01*.*')
+      if ! _guard del "${_ded:-.}"; then
+        _der=1
+        continue
+      fi
+      ;;
     esac
     case $_dek in
     '*' | '*.*')
@@ -112,6 +123,17 @@ _del() {
       _wild fh "$_ded$_dek"
     fi
     _dels=$_r
+    # Nothing of this name is deleted when the guard refuses one of its files.
+    _dek=$_dels
+    while [ -n "$_dek" ]; do
+      _dfi=${_dek%%"$_nl"*}
+      _dek=${_dek#*"$_nl"}
+      [ -d "$_dfi" ] || _guard del "$_dfi" || break
+    done
+    if [ -n "$_dek" ]; then
+      _der=1
+      continue
+    fi
     _deo=0
     while [ -n "$_dels" ]; do
       _dfi=${_dels%%"$_nl"*}

@@ -11,7 +11,7 @@
 # the script says so once on standard error (_dinote remembers that it did).
 # A name that matches nothing gives
 # "File Not Found"; errorlevel 0 when something was listed, otherwise 1.
-# needs: _bs _ci _wild _walk _attr _nl _sw
+# needs: _wp _ci _wild _walk _attr _nl _sw
 # shellcheck disable=SC2154
 _dir() {
   _dib=0
@@ -72,7 +72,7 @@ _dir() {
     case $_swp$_diw in
     /*) continue ;;
     esac
-    _bs _dit "$_diw"
+    _wp _dit "$_diw"
     _ci _dit "$_dit"
     # A folder stands for all of its names.
     if [ -d "$_dit" ]; then

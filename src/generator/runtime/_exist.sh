@@ -1,11 +1,11 @@
 # _exist PATH: "if exist": a file or folder of that name, in any case, or one
 # that its wildcards match, hidden or not, is there. "folder\nul" asks whether
 # the folder is there; an empty name is never there.
-# needs: _nq _bs _ci _wild
+# needs: _nq _wp _ci _wild
 # shellcheck disable=SC2154
 _exist() {
   _nq _ext "$1"
-  _bs _ext "$_ext"
+  _wp _ext "$_ext"
   case $_ext in
   '') return 1 ;;
   */[nN][uU][lL] | [nN][uU][lL])

@@ -6,7 +6,7 @@
 # matches; its count goes on that line ("---------- NAME: 2"). Exit status,
 # and errorlevel: 0 when a line was shown or counted, 1 when none was, 2 for
 # a file that is not there or a wrong command.
-# needs: _bs _wild _upper _nl _sw
+# needs: _wp _wild _upper _nl _sw
 # shellcheck disable=SC2154
 _find() {
   _fiv=
@@ -66,7 +66,7 @@ _find() {
       _fiq=1
       continue
     fi
-    _bs _fit "$_fiw"
+    _wp _fit "$_fiw"
     if ! _wild f "$_fit"; then
       _upper _fit "$_fiw"
       printf 'File not found - %s\n' "$_fit" >&2

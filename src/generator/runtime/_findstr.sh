@@ -10,7 +10,7 @@
 # With several files, wildcards or /s, each line starts with its file's name
 # ("NAME:text"). Exit status, and errorlevel: 0 when a line matched, 1 when
 # none did, 2 for a wrong command.
-# needs: _bs _wild _walk _nl _sw
+# needs: _wp _wild _walk _nl _sw
 # shellcheck disable=SC2154
 _findstr() {
   _fsb=
@@ -37,7 +37,7 @@ _findstr() {
       continue
       ;;
     /[gG]:*)
-      _bs _fst "${_fsw#???}"
+      _wp _fst "${_fsw#???}"
       if [ ! -f "$_fst" ]; then
         printf 'FINDSTR: Cannot open %s\n' "${_fsw#???}" >&2
         _el=2
@@ -51,7 +51,7 @@ _findstr() {
       continue
       ;;
     /[fF]:*)
-      _bs _fst "${_fsw#???}"
+      _wp _fst "${_fsw#???}"
       while IFS= read -r _fsl || [ -n "$_fsl" ]; do
         _fsl=${_fsl%"$(printf '\r')"}
         [ -n "$_fsl" ] && _fsfiles=$_fsfiles$_fsl$_nl
@@ -120,7 +120,7 @@ _findstr() {
   while [ -n "$_fsfiles" ]; do
     _fsw=${_fsfiles%%"$_nl"*}
     _fsfiles=${_fsfiles#*"$_nl"}
-    _bs _fst "$_fsw"
+    _wp _fst "$_fsw"
     _fsshow=${_fsw%"${_fsw##*[\\/]}"}
     if [ "$_fss" = 1 ]; then
       case $_fst in

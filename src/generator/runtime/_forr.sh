@@ -2,11 +2,11 @@
 # ROOT (the current folder when empty) and each folder below it, root first
 # and then depth first in cmd's order, every item is joined to the folder's
 # full name; an item with * or ? becomes the files that match it there.
-# needs: _bs _nl _forset _unq
+# needs: _wp _nl _forset _unq
 # shellcheck disable=SC2154 # _fw_t is set by _unq, through eval; _nl by _nl
 _forr() {
   _unq _fw_d "$1"
-  _bs _fw_d "${_fw_d:-.}"
+  _wp _fw_d "${_fw_d:-.}"
   shift
   _fw_d=$(cd -- "$_fw_d" 2>/dev/null && pwd) || {
     _r=

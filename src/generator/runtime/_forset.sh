@@ -3,8 +3,8 @@
 # the names of the files (or, for dirs, the folders) it matches, sorted as cmd
 # sorts them and written with the folder as the item writes it; any other item
 # stays as it is, quotes and all.
-# needs: _bs _nl
-# shellcheck disable=SC2154 # _fs_g is set by _bs, through eval; _nl by _nl
+# needs: _wp _nl
+# shellcheck disable=SC2154 # _fs_g is set by _wp, through eval; _nl by _nl
 _forset() {
   _fs_mode=$1
   shift
@@ -45,7 +45,7 @@ _forset() {
       *\"*) _fs_it=$(printf '%sx' "$_fs_it" | tr -d '"') _fs_it=${_fs_it%x} ;;
       esac
       _fs_pre=${_fs_it%"${_fs_it##*[\\/]}"}
-      _bs _fs_g "$_fs_it"
+      _wp _fs_g "$_fs_it"
       _fs_list=
       _fs_i=$IFS
       IFS=

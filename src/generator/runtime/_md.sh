@@ -2,7 +2,7 @@
 # are missing (names found in any case). A folder or file that is already
 # there, a name with a wildcard in it, or one that cannot be made gives cmd's
 # message; errorlevel 1 if any did, otherwise 0. "md nul" makes nothing.
-# needs: _bs _ci
+# needs: _wp _ci
 # shellcheck disable=SC2154
 _md() {
   if [ $# -eq 0 ]; then
@@ -12,7 +12,7 @@ _md() {
   fi
   _mkr=0
   for _mka in "$@"; do
-    _bs _mkt "$_mka"
+    _wp _mkt "$_mka"
     case $_mkt in
     [nN][uU][lL]) continue ;;
     esac

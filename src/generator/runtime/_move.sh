@@ -5,7 +5,7 @@
 # "dir(s)" for a folder). In a batch file it overwrites without asking, unless
 # /-y (or /-y in COPYCMD): then it asks "Overwrite NAME? (Yes/No/All): ".
 # Errorlevel 0, or cmd's message and errorlevel 1.
-# needs: _bs _ci _wild _ask _nl _sw
+# needs: _wp _ci _wild _ask _nl _sw _guard
 # shellcheck disable=SC2154
 _move() {
   _mvy=1
@@ -35,7 +35,7 @@ _move() {
     _el=1
     return 1
   fi
-  _bs _mvt "$_mvd"
+  _wp _mvt "$_mvd"
   _ci _mvt "$_mvt"
   _mvin=0
   if [ -d "$_mvt" ]; then
@@ -64,7 +64,7 @@ _move() {
     esac
     _mvi=$((_mvi + 1))
     [ "$_mvi" = "$_mvn" ] && break
-    _bs _mvs "$_mva"
+    _wp _mvs "$_mva"
     case ${_mvs##*/} in
     *[*?]*) _mvw=1 ;;
     esac
@@ -86,6 +86,16 @@ _move() {
     fi
     ;;
   esac
+  # Nothing moves when the guard refuses a source or where it would go.
+  _mvg=$_mvl
+  while [ -n "$_mvg" ]; do
+    _mvf=${_mvg%%"$_nl"*}
+    _mvg=${_mvg#*"$_nl"}
+    _mvo=$_mvt
+    [ "$_mvin" = 1 ] && _mvo=$_mvt${_mvf##*/}
+    _guard move "$_mvf" && _guard move "$_mvo" && continue
+    return 1
+  done
   _mvc=0
   _mvk='file'
   _mvall=0

@@ -1,6 +1,6 @@
 # _path VAR TEXT: sets VAR to the file a redirection names: quotes left out,
 # slashes for backslashes, and nul for the null device.
-# needs: _bs
+# needs: _wp
 _path() {
   _t=$2
   case $_t in
@@ -10,5 +10,5 @@ _path() {
   [nN][uU][lL] | [nN][uU][lL]:) _t=/dev/null ;;
   [cC][oO][nN] | [cC][oO][nN]:) _t=/dev/tty ;;
   esac
-  _bs "$1" "$_t"
+  _wp "$1" "$_t"
 }

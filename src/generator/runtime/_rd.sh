@@ -5,7 +5,7 @@
 # folder that is not there, 3 when the path above it is missing, 145 for one
 # that is not empty, 267 for a file. rd leaves the errorlevel alone, except
 # that "rd /s" on a folder that is not there sets it to 2.
-# needs: _bs _ci _ask _sw
+# needs: _wp _ci _ask _sw _guard
 # shellcheck disable=SC2154
 _rd() {
   _rms=0
@@ -45,8 +45,12 @@ _rd() {
     case $_swp$_rma in
     /*) continue ;;
     esac
-    _bs _rmt "$_rma"
+    _wp _rmt "$_rma"
     _ci _rmt "$_rmt"
+    if ! _guard rd "$_rmt"; then
+      _rmr=1
+      continue
+    fi
     if [ ! -e "$_rmt" ] && [ ! -L "$_rmt" ]; then
       case $_rmt in
       */*?) _rmp=${_rmt%/*} ;;

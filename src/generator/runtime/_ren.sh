@@ -3,7 +3,7 @@
 # in; NAME may hold wildcards that keep parts of each old name (see _mask),
 # but no folder. A new name that is taken, a missing source, or a NAME with a
 # folder give cmd's message and errorlevel 1; otherwise errorlevel 0.
-# needs: _bs _ci _wild _mask _nl
+# needs: _wp _ci _wild _mask _nl _guard
 # shellcheck disable=SC2154
 _ren() {
   if [ $# != 2 ]; then
@@ -18,13 +18,20 @@ _ren() {
     return 1
     ;;
   esac
-  _bs _rnt "$1"
+  _wp _rnt "$1"
   if ! _wild '' "$_rnt"; then
     printf 'The system cannot find the file specified.\n' >&2
     _el=1
     return 1
   fi
   _rnl=$_r
+  # Nothing is renamed when the guard refuses one of the files.
+  _rng=$_rnl
+  while [ -n "$_rng" ]; do
+    _rnf=${_rng%%"$_nl"*}
+    _rng=${_rng#*"$_nl"}
+    _guard ren "$_rnf" || return 1
+  done
   _rnr=0
   while [ -n "$_rnl" ]; do
     _rnf=${_rnl%%"$_nl"*}

@@ -14,7 +14,7 @@
 # copied, plus 2 when DESTINATION had extra files or folders, plus 8 when a
 # copy failed; 0 when there was nothing to do; 16 when SOURCE is missing or
 # the command is wrong.
-# needs: _bs _ci _wild _walk _nl _sw
+# needs: _wp _ci _wild _walk _nl _sw _guard
 # shellcheck disable=SC2154
 _robocopy() {
   _rcs=0
@@ -82,12 +82,19 @@ _robocopy() {
     _el=16
     return 16
   fi
-  _bs _rcsrc "$_rcsrc"
+  _wp _rcsrc "$_rcsrc"
   _ci _rcsrc "$_rcsrc"
   _rcsrc=${_rcsrc%/}
-  _bs _rcdst "$_rcdst"
+  _wp _rcdst "$_rcdst"
   _ci _rcdst "$_rcdst"
   _rcdst=${_rcdst%/}
+  # A refused destination is a fatal error, 16: errorlevels below 8 would
+  # tell the batch file that the copy went well.
+  if [ "$_rcl" = 0 ] && { ! _guard robocopy "${_rcdst:-/}" ||
+    { [ "$_rcmv" = 1 ] && ! _guard robocopy "${_rcsrc:-/}"; }; }; then
+    _el=16
+    return 16
+  fi
   if [ ! -d "${_rcsrc:-/}" ]; then
     printf 'ERROR 2 (0x00000002) Accessing Source Directory %s/\nThe system cannot find the file specified.\n' "$_rcsrc" >&2
     _el=16

@@ -2,6 +2,7 @@
 # PREFIX, in any case, sorted as cmd sorts them; errorlevel 1 when there is
 # none. Names show in upper case, as this script keeps them, and names that
 # sh cannot hold show as the batch file wrote them.
+# needs: _winenv
 _setshow() {
   _sh_o=$(env | awk -v p="$1" '
     BEGIN { p = toupper(p) }

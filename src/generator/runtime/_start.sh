@@ -6,7 +6,7 @@
 # opens with xdg-open. Window options (/min, /max, /b, priorities...) have no
 # counterpart and are skipped. A program that is nowhere gives cmd's message
 # and fails; otherwise the errorlevel stays as it was, unless /wait.
-# needs: _bs _ci _d0
+# needs: _wp _bs _ci _d0
 # shellcheck disable=SC2154
 _start() {
   _saw=0
@@ -26,7 +26,7 @@ _start() {
     [ $# -gt 0 ] && shift
   done
   [ $# -gt 0 ] || return 0
-  _bs _sap "$1"
+  _wp _sap "$1"
   shift
   # Arguments get slashes for backslashes, as for any other program.
   _san=$#
@@ -37,7 +37,7 @@ _start() {
     _san=$((_san - 1))
   done
   if [ -n "$_sad" ]; then
-    _bs _sad "$_sad"
+    _wp _sad "$_sad"
     _ci _sad "$_sad"
   fi
   _ci _saq "$_sap"

@@ -3,7 +3,7 @@
 # file's name comes first, between empty lines, on standard error as cmd
 # writes it. "nul" is empty. At a name that matches nothing, or a folder, it
 # stops with cmd's message and errorlevel 1; otherwise errorlevel 0.
-# needs: _bs _wild _nl
+# needs: _wp _wild _nl
 # shellcheck disable=SC2154
 _type() {
   if [ $# = 0 ]; then
@@ -19,7 +19,7 @@ _type() {
     esac
   done
   for _tya in "$@"; do
-    _bs _tyt "$_tya"
+    _wp _tyt "$_tya"
     case $_tyt in
     [nN][uU][lL] | [nN][uU][lL]:) continue ;;
     esac

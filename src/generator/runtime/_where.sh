@@ -7,7 +7,7 @@
 # and every folder below it instead. /q shows nothing, /f puts quotes around
 # the names. Exit status, and errorlevel: 0 when every PATTERN found a file,
 # 1 otherwise (with cmd's message), 2 for a wrong command.
-# needs: _bs _wild _walk _vn _nl
+# needs: _wp _wild _walk _vn _nl
 # shellcheck disable=SC2154
 _where() {
   _whq=0
@@ -86,7 +86,7 @@ _where() {
     esac
     _whfound=
     if [ -n "$_whr" ]; then
-      _bs _whd "$_whr"
+      _wp _whd "$_whr"
       _whn=$_whnames
       while [ -n "$_whn" ]; do
         _whx=${_whn%%"$_nl"*}
@@ -97,7 +97,7 @@ _where() {
       while [ -n "$_whdirs" ]; do
         _whd=${_whdirs%%"$_nl"*}
         _whdirs=${_whdirs#*"$_nl"}
-        _bs _whd "$_whd"
+        _wp _whd "$_whd"
         _whn=$_whnames
         while [ -n "$_whn" ]; do
           _whx=${_whn%%"$_nl"*}

@@ -12,7 +12,7 @@
 # read-only files, /c goes on after errors. Exit status, and errorlevel: 0,
 # 1 when there was no file to copy, 4 when SOURCE matches nothing or the
 # command is wrong, 5 when a copy failed.
-# needs: _bs _ci _wild _walk _ask _nl _sw
+# needs: _wp _ci _wild _walk _ask _nl _sw _guard
 # shellcheck disable=SC2154
 _xcopy() {
   _xcs=0
@@ -87,7 +87,7 @@ _xcopy() {
   fi
 
   # The folder to copy from, the names to take in it, and how to show them.
-  _bs _xct0 "$_xcsrc"
+  _wp _xct0 "$_xcsrc"
   _ci _xct0 "$_xct0"
   if [ -d "$_xct0" ]; then
     _xcroot=${_xct0%/}
@@ -130,7 +130,7 @@ _xcopy() {
   # Where the copies go: a folder (_xcdir), or one file (_xcto).
   _xcto=
   _xcdir=
-  _bs _xct1 "${_xcdst:-.}"
+  _wp _xct1 "${_xcdst:-.}"
   _ci _xct1 "$_xct1"
   if [ -d "$_xct1" ]; then
     _xcdir=${_xct1%/}
@@ -228,6 +228,10 @@ _xcopy() {
       esac
     done
     _xcbs=$_xcbs$_xcrl
+    if [ "$_xcl" = 0 ] && ! _guard xcopy "$_xco"; then
+      _xcrc=1
+      break
+    fi
     if [ -e "$_xco" ] && [ "$_xcy" = 0 ] && [ "$_xcall" = 0 ] && [ "$_xcl" = 0 ]; then
       if ! _ask "Overwrite $_xco (Yes/No/All)? " YNA; then
         [ -z "$_ak" ] && break
