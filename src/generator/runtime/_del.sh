@@ -81,6 +81,16 @@ _del() {
         ;;
       esac
     fi
+    # The folder is guarded when all of it would go (named itself, or every
+    # file below it), and when it is the root, whatever the mask.
+    case $_dedir$_des$_dek:$_ded in
+    1* | 01\*:* | '01*.*':* | *:/)
+      if ! _guard del "${_ded:-.}"; then
+        _der=1
+        continue
+      fi
+      ;;
+    esac
     if [ -n "$_ded" ] && [ ! -d "$_ded" ]; then
       printf 'The system cannot find the path specified.\n' >&2
       _der=1
@@ -89,15 +99,6 @@ _del() {
     case $_ded in
     /*) _deb=$_ded ;;
     *) _deb=$PWD/${_ded#./} ;;
-    esac
-    # A folder named, or every file below one, is the folder's to guard.
-    case $_dedir$_des$_dek in
-    1* | 01\* | '01*.*')
-      if ! _guard del "${_ded:-.}"; then
-        _der=1
-        continue
-      fi
-      ;;
     esac
     case $_dek in
     '*' | '*.*')
@@ -125,12 +126,14 @@ _del() {
     _dels=$_r
     # Nothing of this name is deleted when the guard refuses one of its files.
     _dek=$_dels
+    _deg=0
     while [ -n "$_dek" ]; do
       _dfi=${_dek%%"$_nl"*}
       _dek=${_dek#*"$_nl"}
-      [ -d "$_dfi" ] || _guard del "$_dfi" || break
+      [ -d "$_dfi" ] || _guard del "$_dfi" || _deg=1
+      [ "$_deg" = 1 ] && break
     done
-    if [ -n "$_dek" ]; then
+    if [ "$_deg" = 1 ]; then
       _der=1
       continue
     fi

@@ -4,7 +4,8 @@
 # it, the home folder itself, anything in the system's own folders, or the
 # folder of a drive itself. The batch file was written for a system where such
 # a path meant a drive of its own; here it is the system. The path is made
-# absolute and its "." and ".." are resolved first. A script converted with
+# absolute and its "." and ".." are resolved first. The null device and the
+# terminal may be copied to. A script converted with
 # --no-preserve-root lets everything through.
 # shellcheck disable=SC2154 # _me, _drives and _dlist are set by the script
 _guard() {
@@ -33,7 +34,14 @@ _guard() {
   _gdr=
   case $_gdp in
   /) _gdr='the root of the system' ;;
-  /dev/null | /dev/tty | /dev/stdout | /dev/stderr | /var/tmp/*) ;;
+  /var/tmp/*) ;;
+  /dev/null | /dev/tty | /dev/stdout | /dev/stderr)
+    # Written to, as nul and con are; never removed or moved.
+    case $1 in
+    copy | xcopy) ;;
+    *) _gdr='a system folder' ;;
+    esac
+    ;;
   /usr/* | /etc/* | /bin/* | /boot/* | /sbin/* | /lib/* | /lib[0-9x]*/* | /proc/* | /sys/* | /dev/* | /var/*)
     _gdr='a system folder'
     ;;
