@@ -152,6 +152,17 @@ TEST_F(CliTest, OptionsAreLeadingDoubleDashWords) {
        "",
        "morvex: --bogus: unknown option (morvex --help lists the options)\n",
        ""},
+      {{"--drives=/w", "r.bat"},
+       2,
+       "",
+       "morvex: --runnable: missing: the drive mapping and the guard are options of the "
+       "runnable mode (morvex --help lists the options)\n",
+       ""},
+      {{"--runnable", "--drive=C:", "r.bat"},
+       2,
+       "",
+       "morvex: --drive=C:: the folder must be absolute (morvex --help lists the options)\n",
+       ""},
       {{"--runnable", "--help"}, 0, "Usage: morvex", "", ""},
       // Without a leading "--" the words name the file, as they always did.
       {{"-x.bat"}, 0, "", "", "-x.sh"},

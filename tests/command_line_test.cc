@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace morvex {
 namespace {
 
@@ -45,6 +49,56 @@ TEST(ParseCommandLineTest, LeadingDoubleDashWordsAreOptions) {
     EXPECT_EQ(c.action, command.action);
     EXPECT_EQ(c.runnable, command.runnable);
     EXPECT_EQ(c.name, command.name);
+  }
+}
+
+TEST(ParseCommandLineTest, DriveMappingAndGuardOptions) {
+  using C = CommandLine;
+  using Folders = std::vector<std::pair<char, std::string>>;
+  const struct {
+    const char* arguments;
+    C::Action action;
+    const char* name;  // the name, or the bad option
+    std::string drives;
+    Folders folders;
+    bool preserve_root;
+  } cases[] = {
+      {"--runnable x.bat", C::kConvert, "x.bat", "/mnt", {}, true},
+      {"--runnable --drives=/srv/win x.bat", C::kConvert, "x.bat", "/srv/win", {}, true},
+      {"--drives=/w --runnable x.bat", C::kConvert, "x.bat", "/w", {}, true},
+      {"--runnable --drive=C:/ --drive=d:/data/d x.bat",
+       C::kConvert,
+       "x.bat",
+       "/mnt",
+       {{'c', "/"}, {'d', "/data/d"}},
+       true},
+      // A letter given again takes the later folder.
+      {"--runnable --drive=e:/a --drive=E:/b x", C::kConvert, "x", "/mnt", {{'e', "/b"}}, true},
+      {"--runnable --no-preserve-root x.bat", C::kConvert, "x.bat", "/mnt", {}, false},
+      // Folders are absolute, drives are letters.
+      {"--runnable --drives=mnt x.bat", C::kBadOption, "--drives=mnt", "mnt", {}, true},
+      {"--runnable --drives= x.bat", C::kBadOption, "--drives=", "", {}, true},
+      {"--runnable --drive=C: x.bat", C::kBadOption, "--drive=C:", "/mnt", {}, true},
+      {"--runnable --drive=C:x x.bat", C::kBadOption, "--drive=C:x", "/mnt", {}, true},
+      {"--runnable --drive=1:/x x.bat", C::kBadOption, "--drive=1:/x", "/mnt", {}, true},
+      {"--runnable --drive=/x x.bat", C::kBadOption, "--drive=/x", "/mnt", {}, true},
+      {"--runnable --drive x.bat", C::kBadOption, "--drive", "/mnt", {}, true},
+      // They belong to the runnable mode.
+      {"--no-preserve-root x.bat", C::kBadOption, "--runnable", "/mnt", {}, false},
+      {"--drives=/w --help", C::kShowHelp, "", "/w", {}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CommandLine command = ParseCommandLine(c.arguments);
+    EXPECT_EQ(c.action, command.action);
+    EXPECT_EQ(c.name, command.name);
+    if (c.action == C::kBadOption) {
+      EXPECT_FALSE(command.problem.empty());
+      continue;
+    }
+    EXPECT_EQ(c.drives, command.runnable_options.drives);
+    EXPECT_EQ(c.folders, command.runnable_options.drive_folders);
+    EXPECT_EQ(c.preserve_root, command.runnable_options.preserve_root);
   }
 }
 

@@ -29,13 +29,20 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-// A path that names a drive, "C:\x", "c:/x" or "D:", or the root of the
-// current drive, "\x", but not a network path, "\\server\share".
+// A path that names a drive, "C:\x", "c:/x", "D:" or "c:x", or the root of
+// the current drive, "\x", but not a network path, "\\server\share".
 bool IsWindowsPath(std::string_view path) {
   if (path.size() >= 2 && (path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z' && path[1] == ':') {
-    return path.size() == 2 || path[2] == '\\' || path[2] == '/';
+    return true;
   }
   return path.size() >= 1 && path[0] == '\\' && (path.size() == 1 || path[1] != '\\');
+}
+
+// A program's word that names a drive with its root or alone, "C:\x",
+// "c:/x" or "D:": a program reads "c:x" as anything else.
+bool IsDriveWord(std::string_view word) {
+  return IsWindowsPath(word) && word[0] != '\\' &&
+         (word.size() == 2 || word[2] == '\\' || word[2] == '/');
 }
 
 // Builds one word of a command out of quoted literal runs and expansions.
@@ -275,7 +282,7 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
     if (!word.started()) return;
     // A program's word that names a drive goes through the drive mapping.
     const std::optional<std::string_view> known = word.Known();
-    if (style == WordStyle::kProgram && known && IsWindowsPath(*known)) {
+    if (style == WordStyle::kProgram && known && IsDriveWord(*known)) {
       out_.Use("_wp");
       const std::string temporary = Temporary();
       prelude->push_back("_wp " + temporary + " " + word.Take());

@@ -26,6 +26,15 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     literal = name.LiteralPart();
     literal.erase(std::remove(literal.begin(), literal.end(), '"'), literal.end());
   }
+  // A drive's name alone changes to that drive, at its root here.
+  if (literal.size() == 2 && literal[1] == ':' && (literal[0] | 0x20) >= 'a' &&
+      (literal[0] | 0x20) <= 'z' && command.simple.arguments.empty()) {
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.out().Use("_cd");
+    g.WritePrelude(prelude);
+    g.out().Line("_cd " + ShellQuote(literal) + redirections);
+    return;
+  }
   const std::string lower = Lower(literal);
   const bool batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
   const bool windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
