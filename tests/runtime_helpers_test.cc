@@ -183,7 +183,9 @@ TEST_F(RuntimeHelpersTest, ComparisonsAreNumericOnlyForNumbers) {
 
 TEST_F(RuntimeHelpersTest, PathSeparatorsAndExitStatuses) {
   Check({
-      {{"_setpath"}, "_setpath '/usr/bin;C:\\tools;;'; echo \"$PATH\"", "/usr/bin:C:/tools::\n"},
+      {{"_setpath"},
+       "_drives=/mnt; _setpath '/usr/bin;\"C:\\Program Files\\x\\\";;tools\\;'; echo \"$PATH\"",
+       "/usr/bin:/mnt/c/Program Files/x/:tools/\n"},
       {{"_bs"}, "_bs r 'a\\b\\\\c'; echo \"$r\"", "a/b//c\n"},
       {{"_unq"}, "_unq r '\"a b\"'; echo \"[$r]\"; _unq r '\"a'; echo \"[$r]\"", "[a b]\n[a]\n"},
       {{"_exit"},

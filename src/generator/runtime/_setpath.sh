@@ -1,20 +1,28 @@
 # _setpath VALUE: sets PATH, whose folders cmd separates with ";" and sh with
-# ":". An empty value removes it.
-# needs: _bs
+# ":". Each folder loses its quotes and goes through the drive mapping
+# ("C:\tools" is /mnt/c/tools), and an empty one is left out; an empty
+# value removes PATH.
+# needs: _wp
 _setpath() {
-  _bs _sp_t "$1"
+  _sp_t=$1\;
   _sp_r=
-  while :; do
-    case $_sp_t in
-    *\;*)
-      _sp_r=$_sp_r${_sp_t%%;*}:
-      _sp_t=${_sp_t#*;}
-      ;;
-    *) break ;;
-    esac
+  while [ -n "$_sp_t" ]; do
+    _sp_e=${_sp_t%%;*}
+    _sp_t=${_sp_t#*;}
+    while :; do
+      case $_sp_e in
+      *\"*) _sp_e=${_sp_e%%\"*}${_sp_e#*\"} ;;
+      *) break ;;
+      esac
+    done
+    # An empty folder is nothing to cmd, and the current folder to sh.
+    [ -n "$_sp_e" ] || continue
+    _wp _sp_e "$_sp_e"
+    _sp_r=$_sp_r$_sp_e:
   done
-  if [ -n "$_sp_r$_sp_t" ]; then
-    export PATH="$_sp_r$_sp_t"
+  _sp_r=${_sp_r%:}
+  if [ -n "$_sp_r" ]; then
+    export PATH="$_sp_r"
   else
     unset PATH
   fi
