@@ -105,8 +105,8 @@ std::string DynamicValue(std::string_view upper_name,
   if (upper_name == "USERPROFILE") return "${USERPROFILE-$HOME}";
   if (upper_name == "TEMP") return "${TEMP-${TMPDIR:-/tmp}}";
   if (upper_name == "TMP") return "${TMP-${TMPDIR:-/tmp}}";
-  if (upper_name == "USERNAME") return "${USERNAME-$(id -un)}";
-  if (upper_name == "COMPUTERNAME") return "${COMPUTERNAME-$(uname -n)}";
+  if (upper_name == "USERNAME") return "${USERNAME-$(command -p id -un)}";
+  if (upper_name == "COMPUTERNAME") return "${COMPUTERNAME-$(command -p uname -n)}";
   static constexpr std::pair<std::string_view, std::string_view> kComputed[] = {
       {"RANDOM", "_random"}, {"DATE", "_date"}, {"TIME", "_time"}};
   for (const auto& [name, helper] : kComputed) {

@@ -3,6 +3,11 @@
 // standard output and the files it left. The test converts the program with
 // `morvex --runnable`, runs the script under dash in a fresh folder, and
 // compares. The cases are found when the test runs, one test each.
+//
+// MORVEX_SHELL, when set, is the command line of another shell to run the
+// scripts with (`bash --posix`, `busybox sh`, `zsh --emulate sh`): its words,
+// then the script's name and its arguments. Syntax is still checked with
+// `dash -n` and shellcheck.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -68,6 +73,37 @@ std::optional<fs::path> FindProgram(std::string_view program) {
     if (colon == std::string_view::npos) return std::nullopt;
     rest.remove_prefix(colon + 1);
   }
+}
+
+// The command line of the shell that runs the scripts: MORVEX_SHELL split at
+// blanks, or dash. Its first word is looked up in PATH unless it holds a "/".
+// Empty when that program cannot be found.
+std::vector<std::string> ScriptShell() {
+  const char* setting = std::getenv("MORVEX_SHELL");
+  std::string_view rest = setting != nullptr ? setting : "";
+  std::vector<std::string> words;
+  while (true) {
+    const size_t start = rest.find_first_not_of(" \t");
+    if (start == std::string_view::npos) break;
+    rest.remove_prefix(start);
+    const size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+    words.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end);
+  }
+  if (words.empty()) words.emplace_back("dash");
+  if (words.front().find('/') == std::string::npos) {
+    const std::optional<fs::path> program = FindProgram(words.front());
+    if (!program) return {};
+    words.front() = program->string();
+  }
+  return words;
+}
+
+// The shell's command line as the user wrote it, its program by name alone.
+std::string ShellLabel(const std::vector<std::string>& shell) {
+  std::string label = fs::path(shell.front()).filename().string();
+  for (size_t i = 1; i < shell.size(); ++i) label += " " + shell[i];
+  return label;
 }
 
 struct Command {
@@ -228,9 +264,12 @@ class BehaviourCase : public testing::Test {
     ConvertEveryBatchFile();
     if (HasFatalFailure() || HasNonfatalFailure()) return;
 
-    const std::optional<fs::path> dash = FindProgram("dash");
-    ASSERT_TRUE(dash) << "dash is not installed";
-    Command script{{dash->string(), "main.sh"}, folder_};
+    std::vector<std::string> shell = ScriptShell();
+    ASSERT_FALSE(shell.empty())
+        << "the shell to run the scripts with (MORVEX_SHELL, or dash) is not installed";
+    const std::string label = ShellLabel(shell);
+    shell.emplace_back("main.sh");
+    Command script{std::move(shell), folder_};
     if (fs::exists(source_ / "args")) {
       for (const std::string& arg : ReadLines(source_ / "args")) script.argv.push_back(arg);
     }
@@ -241,13 +280,13 @@ class BehaviourCase : public testing::Test {
     script.time_limit = kScriptTimeLimit;
     const Outcome outcome = RunCommand(script);
     ASSERT_FALSE(outcome.timed_out)
-        << "main.sh ran longer than " << kScriptTimeLimit.count() << " seconds";
+        << "main.sh ran longer than " << kScriptTimeLimit.count() << " seconds under " << label;
 
     const std::string expected = ExpectedRun(source_ / "expected");
     const std::string actual = DescribeRun(outcome.status, ReadFile(script.output), folder_);
     if (expected != actual) {
-      ADD_FAILURE() << "the script's run differs from cmd's:\n"
-                    << Difference(expected, actual) << "what main.sh wrote on stderr:\n"
+      ADD_FAILURE() << "the script's run under " << label << " differs from cmd's:\n"
+                    << Difference(expected, actual, label) << "what main.sh wrote on stderr:\n"
                     << ReadFile(script.errors);
     }
   }
@@ -293,13 +332,14 @@ class BehaviourCase : public testing::Test {
   }
 
   // A unified diff of two recordings, made by diff(1).
-  std::string Difference(const std::string& expected, const std::string& actual) {
+  std::string Difference(const std::string& expected, const std::string& actual,
+                         const std::string& shell) {
     WriteFile(scratch_ / "expected", expected);
     WriteFile(scratch_ / "actual", actual);
     const std::optional<fs::path> diff = FindProgram("diff");
     if (!diff) return "expected:\n" + expected + "actual:\n" + actual;
-    Command command{{diff->string(), "-u", "--label", "expected (cmd)", "--label", "actual (dash)",
-                     "expected", "actual"},
+    Command command{{diff->string(), "-u", "--label", "expected (cmd)", "--label",
+                     "actual (" + shell + ")", "expected", "actual"},
                     scratch_};
     command.output = scratch_ / "difference";
     command.errors = command.output;

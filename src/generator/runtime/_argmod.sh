@@ -47,7 +47,7 @@ _argmod() {
     ;;
   *[zZ]*)
     _am_r=
-    [ -f "$_am_m" ] && _am_r=$(wc -c <"$_am_m") && _am_r=$((_am_r))
+    [ -f "$_am_m" ] && _am_r=$(command -p wc -c <"$_am_m") && _am_r=$((_am_r))
     ;;
   *) _am_r=$_am_m ;;
   esac

@@ -134,18 +134,18 @@ _choice() {
     return "$_el"
   fi
   if [ -t 0 ]; then
-    _chtty=$(stty -g)
+    _chtty=$(command -p stty -g)
     if [ -n "$_cht" ]; then
-      stty -icanon -echo min 0 time 10
+      command -p stty -icanon -echo min 0 time 10
     else
-      stty -icanon -echo min 1 time 0
+      command -p stty -icanon -echo min 1 time 0
     fi
   fi
   _chleft=${_cht:-0}
   _chkey=
   while :; do
     # The x keeps a line end that is read.
-    _chk=$(dd bs=1 count=1 2>/dev/null && echo x)
+    _chk=$(command -p dd bs=1 count=1 2>/dev/null && echo x)
     _chk=${_chk%x}
     if [ -z "$_chk" ]; then
       if [ -n "$_chtty" ] && [ -n "$_cht" ] && [ "$_chleft" -gt 1 ]; then
@@ -169,7 +169,7 @@ _choice() {
     esac
     [ -n "$_chtty" ] && printf '\a'
   done
-  [ -n "$_chtty" ] && stty "$_chtty"
+  [ -n "$_chtty" ] && command -p stty "$_chtty"
   printf '%s\n' "$_chkey"
   if [ -z "$_chkey" ]; then
     _el=1

@@ -16,7 +16,7 @@ _cmp() {
     fi
     if [ "$_cmp_a" = "$_cmp_b" ]; then
       _cmp_c=0
-    elif [ "$(printf '%s\n%s\n' "$_cmp_a" "$_cmp_b" | LC_ALL=C sort | head -n 1)" = "$_cmp_a" ]; then
+    elif [ "$(printf '%s\n%s\n' "$_cmp_a" "$_cmp_b" | LC_ALL=C command -p sort | command -p head -n 1)" = "$_cmp_a" ]; then
       _cmp_c=-1
     else
       _cmp_c=1

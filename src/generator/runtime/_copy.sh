@@ -273,11 +273,11 @@ _copy() {
           _cotext <"$_cof" >>"$_cott"
         fi
       elif [ "$_coop" = '>>' ]; then
-        cat <"$_cof" >>"$_cott"
+        command -p cat <"$_cof" >>"$_cott"
       elif [ "$_cott" = /dev/stdout ] || [ "$_cof" = /dev/stdin ]; then
-        cat <"$_cof" >"$_cott"
+        command -p cat <"$_cof" >"$_cott"
       else
-        cp -p -- "$_cof" "$_cott" 2>/dev/null
+        command -p cp -p -- "$_cof" "$_cott" 2>/dev/null
       fi
       _cors=$?
       if [ "$_cors" != 0 ]; then
@@ -306,5 +306,5 @@ _copy() {
 
 # _cotext: a file read as text, up to its first Ctrl-Z.
 _cotext() {
-  awk 'BEGIN { RS = "\032" } { printf "%s", $0; exit }'
+  command -p awk 'BEGIN { RS = "\032" } { printf "%s", $0; exit }'
 }

@@ -162,7 +162,7 @@ _del() {
         _der=1
         continue
       fi
-      if rm -f -- "$_dfi" 2>/dev/null && [ ! -e "$_dfi" ]; then
+      if command -p rm -f -- "$_dfi" 2>/dev/null && [ ! -e "$_dfi" ]; then
         [ "$_des" = 1 ] && printf 'Deleted file - %s\n' "$_deb"
       else
         printf 'Access is denied.\n' >&2

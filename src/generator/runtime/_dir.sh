@@ -128,7 +128,7 @@ _dir() {
       # shellcheck disable=SC2086
       set -- $_dil2
       IFS=$_dii
-      ls -ld -- "$@"
+      command -p ls -ld -- "$@"
       continue
     fi
     while [ -n "$_dil2" ]; do
@@ -149,7 +149,7 @@ _dir() {
       fi
     done
     if [ "$_dil" = 1 ]; then
-      printf '%s' "$_dilo" | tr 'ABCDEFGHIJKLMNOPQRSTUVWXYZ' 'abcdefghijklmnopqrstuvwxyz'
+      printf '%s' "$_dilo" | command -p tr 'ABCDEFGHIJKLMNOPQRSTUVWXYZ' 'abcdefghijklmnopqrstuvwxyz'
       _dilo=
     fi
   done
@@ -179,13 +179,13 @@ _diorder() {
     else
       _dik2=$_dik2'1'$_nl
       case $_dio in
-      *[sS]*) _disz=$_disz$(wc -c <"$_die")$_nl ;;
+      *[sS]*) _disz=$_disz$(command -p wc -c <"$_die")$_nl ;;
       esac
     fi
   done
   _dilt=
   case $_dio in
-  *[dD]*) _dilt=$(ls -1dt -- "$@") ;;
+  *[dD]*) _dilt=$(command -p ls -1dt -- "$@") ;;
   esac
   _dikeys=
   _dis2=$_dio
@@ -222,5 +222,5 @@ _diorder() {
       e = ""
       if (match(n, /\.[^.]*$/)) e = substr(n, RSTART + 1)
       printf "%s\t%s\t%s\t%d\t%d\t%s\n", g[NR], e, n, size[NR], age[$0], $0
-    }' | LC_ALL=C sort -f -t '	' $_dikeys | cut -f6-)$_nl
+    }' | LC_ALL=C command -p sort -f -t '	' $_dikeys | command -p cut -f6-)$_nl
 }

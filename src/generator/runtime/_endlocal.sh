@@ -5,7 +5,7 @@
 _endlocal() {
   eval "_b=\${_cb${_depth:-0}:-0}"
   [ "${_sd:-0}" -gt "$_b" ] || return 0
-  for _n in $(export -p | sed -n 's/^export \([A-Za-z_][A-Za-z0-9_]*\).*/\1/p'); do
+  for _n in $(export -p | command -p sed -n 's/^export \([A-Za-z_][A-Za-z0-9_]*\).*/\1/p'); do
     unset "$_n"
   done
   eval "eval \"\$_sv$_sd\"; cd -- \"\$_sf$_sd\"; _dx=\$_sx$_sd"

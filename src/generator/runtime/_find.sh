@@ -91,7 +91,7 @@ _find() {
 
 # _figrep HEADER: find's search of its input, with HEADER first unless empty.
 _figrep() {
-  _fih=$1 _fis=$_fis _fiv=$_fiv _fic=$_fic _fin=$_fin _fii=$_fii LC_ALL=C awk '
+  _fih=$1 _fis=$_fis _fiv=$_fiv _fic=$_fic _fin=$_fin _fii=$_fii LC_ALL=C command -p awk '
     BEGIN {
       s = ENVIRON["_fis"]; h = ENVIRON["_fih"]
       v = ENVIRON["_fiv"] != ""; c = ENVIRON["_fic"] != ""

@@ -168,7 +168,7 @@ _findstr() {
 # before each line it shows.
 _fsgrep() {
   _fsh=$1 _fsp=$_fsp _fsmode=$_fsmode _fsb=$_fsb _fse=$_fse _fsx=$_fsx _fsi=$_fsi \
-    _fsv=$_fsv _fsn=$_fsn _fsm=$_fsm _fso=$_fso LC_ALL=C awk '
+    _fsv=$_fsv _fsn=$_fsn _fsm=$_fsm _fso=$_fso LC_ALL=C command -p awk '
     # A findstr expression as an awk one. Characters that are special in
     # awk but not in findstr stand for themselves.
     function ere(s,    r, c, k, t) {

@@ -14,7 +14,7 @@ _forr() {
   }
   # Folders sort as cmd walks them: a folder's own folders come before the
   # next name beside it, whatever its characters.
-  _fw_dirs=$(find "$_fw_d" -type d 2>/dev/null | tr '/' '\001' | LC_ALL=C sort -f | tr '\001' '/')
+  _fw_dirs=$(command -p find "$_fw_d" -type d 2>/dev/null | command -p tr '/' '\001' | LC_ALL=C command -p sort -f | command -p tr '\001' '/')
   _fw_out=
   _fw_i=$IFS
   IFS=$_nl

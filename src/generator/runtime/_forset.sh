@@ -42,7 +42,7 @@ _forset() {
         ;;
       esac
       case $_fs_it in
-      *\"*) _fs_it=$(printf '%sx' "$_fs_it" | tr -d '"') _fs_it=${_fs_it%x} ;;
+      *\"*) _fs_it=$(printf '%sx' "$_fs_it" | command -p tr -d '"') _fs_it=${_fs_it%x} ;;
       esac
       _fs_pre=${_fs_it%"${_fs_it##*[\\/]}"}
       _wp _fs_g "$_fs_it"
@@ -60,7 +60,7 @@ _forset() {
       done
       set -f
       IFS=$_fs_i
-      [ -n "$_fs_list" ] && _r=$_r$(printf '%s' "$_fs_list" | LC_ALL=C sort -f)$_nl
+      [ -n "$_fs_list" ] && _r=$_r$(printf '%s' "$_fs_list" | LC_ALL=C command -p sort -f)$_nl
     done
   done
 }

@@ -14,7 +14,7 @@ _fread() {
       eval "$_fr_v="
       return 1
     fi
-    _fr_t=$_fr_t$(tr -d '\r' <"$_fr_p")$_nl
+    _fr_t=$_fr_t$(command -p tr -d '\r' <"$_fr_p")$_nl
   done
   eval "$_fr_v=\$_fr_t"
 }

@@ -34,7 +34,7 @@ _md() {
       continue
       ;;
     esac
-    if ! mkdir -p -- "$_mkt" 2>/dev/null; then
+    if ! command -p mkdir -p -- "$_mkt" 2>/dev/null; then
       # The nearest folder above that is there says why.
       _mkp=$_mkt
       while :; do

@@ -152,7 +152,7 @@ _move() {
         [ "$_ak" = A ] && _mvall=1
       fi
     fi
-    if mv -f -- "$_mvf" "$_mvo" 2>/dev/null; then
+    if command -p mv -f -- "$_mvf" "$_mvo" 2>/dev/null; then
       _mvc=$((_mvc + 1))
     else
       printf 'Access is denied.\n' >&2

@@ -4,7 +4,7 @@
 _path() {
   _t=$2
   case $_t in
-  *\"*) _t=$(printf '%sx' "$_t" | tr -d '"') _t=${_t%x} ;;
+  *\"*) _t=$(printf '%sx' "$_t" | command -p tr -d '"') _t=${_t%x} ;;
   esac
   case $_t in
   [nN][uU][lL] | [nN][uU][lL]:) _t=/dev/null ;;

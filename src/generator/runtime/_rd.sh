@@ -69,14 +69,14 @@ _rd() {
       _rmr=267
     elif [ "$_rms" = 1 ]; then
       if [ "$_rmq" = 1 ] || _ask "$_rma, Are you sure (Y/N)? " YN; then
-        rm -rf -- "$_rmt" 2>/dev/null
+        command -p rm -rf -- "$_rmt" 2>/dev/null
         if [ -e "$_rmt" ]; then
           printf 'Access is denied.\n' >&2
           _rmr=5
         fi
       fi
-    elif ! rmdir -- "$_rmt" 2>/dev/null; then
-      if [ -n "$(ls -A -- "$_rmt" 2>/dev/null)" ]; then
+    elif ! command -p rmdir -- "$_rmt" 2>/dev/null; then
+      if [ -n "$(command -p ls -A -- "$_rmt" 2>/dev/null)" ]; then
         printf 'The directory is not empty.\n' >&2
         _rmr=145
       else

@@ -53,7 +53,7 @@ _ren() {
       _rnr=1
       continue
     fi
-    if ! mv -- "$_rnf" "$_rnd$_rnn" 2>/dev/null; then
+    if ! command -p mv -- "$_rnf" "$_rnd$_rnn" 2>/dev/null; then
       printf 'Access is denied.\n' >&2
       _rnr=1
     fi

@@ -111,10 +111,10 @@ _robocopy() {
       _rcl2=${_rcl2#*"$_nl"}
       _rcrel=${_rcf#"$_rcsrc"/}
       _rcskip "$_rcrel" d && continue
-      [ "$_rcl" = 1 ] || mkdir -p -- "$_rcdst/$_rcrel"
+      [ "$_rcl" = 1 ] || command -p mkdir -p -- "$_rcdst/$_rcrel"
     done
   fi
-  [ "$_rcl" = 1 ] || mkdir -p -- "${_rcdst:-/}"
+  [ "$_rcl" = 1 ] || command -p mkdir -p -- "${_rcdst:-/}"
 
   # What DESTINATION has and SOURCE lacks, before anything is copied or
   # moved.
@@ -130,7 +130,7 @@ _robocopy() {
         _rcskip "$_rcrel" d && continue
         _rcrc=$((_rcrc | 2))
         [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA Dir' "$_rcrel"
-        [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -rf -- "$_rcf"
+        [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && command -p rm -rf -- "$_rcf"
       done
     fi
     _rcall=
@@ -153,7 +153,7 @@ _robocopy() {
       _rcskip "$_rcrel" f && continue
       _rcrc=$((_rcrc | 2))
       [ "$_rcnf" = 1 ] || printf '\t  %-12s\t\t%s\n' '*EXTRA File' "$_rcrel"
-      [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && rm -f -- "$_rcf"
+      [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && command -p rm -f -- "$_rcf"
     done
   fi
 
@@ -198,9 +198,9 @@ _robocopy() {
     case $_rcrel in
     */*) mkdir -p -- "$_rcdst/${_rcrel%/*}" ;;
     esac
-    if cp -p -- "$_rcf" "$_rco" 2>/dev/null; then
+    if command -p cp -p -- "$_rcf" "$_rco" 2>/dev/null; then
       _rcrc=$((_rcrc | 1))
-      [ "$_rcmv" = 1 ] && rm -f -- "$_rcf"
+      [ "$_rcmv" = 1 ] && command -p rm -f -- "$_rcf"
     else
       printf 'ERROR: could not copy %s\n' "$_rcf" >&2
       _rcrc=$((_rcrc | 8))
@@ -208,11 +208,11 @@ _robocopy() {
   done
   if [ "$_rcmd" = 1 ] && [ "$_rcl" = 0 ] && _walk dh "${_rcsrc:-/}" '*'; then
     # /move takes the emptied folders away too, the deepest first.
-    _rcl2=$(printf '%s' "$_r" | sort -r)
+    _rcl2=$(printf '%s' "$_r" | command -p sort -r)
     _rcii=$IFS
     IFS=$_nl
     for _rcf in $_rcl2; do
-      rmdir -- "$_rcf" 2>/dev/null
+      command -p rmdir -- "$_rcf" 2>/dev/null
     done
     IFS=$_rcii
   fi

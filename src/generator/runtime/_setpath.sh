@@ -27,3 +27,8 @@ _setpath() {
     unset PATH
   fi
 }
+# mksh finds printf in PATH: the script's own printf must outlive the PATH
+# that the batch file sets.
+case ${KSH_VERSION-} in
+*MIRBSD*) printf() { command -p printf "$@"; } ;;
+esac

@@ -4,7 +4,7 @@
 # sh cannot hold show as the batch file wrote them.
 # needs: _winenv
 _setshow() {
-  _sh_o=$(env | awk -v p="$1" '
+  _sh_o=$(command -p env | command -p awk -v p="$1" '
     BEGIN { p = toupper(p) }
     {
       eq = index($0, "=")
@@ -24,7 +24,7 @@ _setshow() {
         name = decoded
       }
       if (toupper(substr(name, 1, length(p))) == p) print name substr($0, eq)
-    }' | LC_ALL=C sort -f)
+    }' | LC_ALL=C command -p sort -f)
   if [ -n "$_sh_o" ]; then
     printf '%s\n' "$_sh_o"
     return 0

@@ -35,26 +35,26 @@ _timeout() {
   fi
   _tok='press a key to continue ...'
   [ "$_ton" = 1 ] && _tok='press CTRL+C to quit ...'
-  _totty=$(stty -g)
-  stty -icanon -echo min 0 time 10
+  _totty=$(command -p stty -g)
+  command -p stty -icanon -echo min 0 time 10
   if [ "$_tos" = -1 ]; then
     printf '\nPress any key to continue ...'
-    stty min 1 time 0
-    dd bs=1 count=1 >/dev/null 2>&1
+    command -p stty min 1 time 0
+    command -p dd bs=1 count=1 >/dev/null 2>&1
   else
     printf '\n'
     while [ "$_tos" -gt 0 ]; do
       printf '\rWaiting for %2d seconds, %s' "$_tos" "$_tok"
       if [ "$_ton" = 1 ]; then
-        sleep 1
-      elif [ -n "$(dd bs=1 count=1 2>/dev/null)" ]; then
+        command -p sleep 1
+      elif [ -n "$(command -p dd bs=1 count=1 2>/dev/null)" ]; then
         break
       fi
       _tos=$((_tos - 1))
     done
     printf '\rWaiting for %2d seconds, %s' "$_tos" "$_tok"
   fi
-  stty "$_totty"
+  command -p stty "$_totty"
   printf '\n'
   _el=0
 }

@@ -49,7 +49,7 @@ _type() {
           printf '\n%s\n\n\n' "$_tya" >&2
         fi
       fi
-      cat -- "$_tyf"
+      command -p cat -- "$_tyf"
     done
   done
   _el=0

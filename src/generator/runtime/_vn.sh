@@ -2,7 +2,7 @@
 # the converter names them: upper case, or spelt out after an "x" when sh
 # cannot hold the name as it is.
 _vn() {
-  _vn_t=$(printf '%s.' "$1" | tr 'abcdefghijklmnopqrstuvwxyz' 'ABCDEFGHIJKLMNOPQRSTUVWXYZ')
+  _vn_t=$(printf '%s.' "$1" | command -p tr 'abcdefghijklmnopqrstuvwxyz' 'ABCDEFGHIJKLMNOPQRSTUVWXYZ')
   _vn_t=${_vn_t%.}
   case $_vn_t in
   '' | [0-9]* | _ | *[!A-Z0-9_]* | CDPATH | ENV | FCEDIT | HISTSIZE | IFS | LINENO | MAIL | \

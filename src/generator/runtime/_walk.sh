@@ -22,8 +22,8 @@ _walk() {
   *f*) set -- "$@" ! -type d ;;
   *d*) set -- "$@" -type d ;;
   esac
-  _r=$(find "$@" ! -name . -name "$_wkq" -print 2>/dev/null |
-    awk '{
+  _r=$(command -p find "$@" ! -name . -name "$_wkq" -print 2>/dev/null |
+    command -p awk '{
       p = $0
       sub(/\/\.\//, "/", p)
       n = p
@@ -31,7 +31,7 @@ _walk() {
       d = substr(p, 1, length(p) - length(n) - 1)
       gsub(/\//, "\002", d)
       print d "\001" n "\t" p
-    }' | LC_ALL=C sort -f -t '	' -k1,1 | cut -f2-)
+    }' | LC_ALL=C command -p sort -f -t '	' -k1,1 | command -p cut -f2-)
   [ -n "$_r" ] || return 1
   _r=$_r$_nl
 }

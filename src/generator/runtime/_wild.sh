@@ -91,7 +91,7 @@ _wild() {
   set -f
   IFS=$_wii
   if [ "$_wic" -gt 1 ]; then
-    _r=$(printf '%s' "$_wil" | LC_ALL=C sort -f)$_nl
+    _r=$(printf '%s' "$_wil" | LC_ALL=C command -p sort -f)$_nl
   else
     _r=$_wil
   fi

@@ -21,7 +21,7 @@ _winenv() {
   : "${COMSPEC=$_wec/Windows/system32/cmd.exe}"
   : "${SYSTEMDRIVE=C:}"
   : "${HOMEDRIVE=C:}"
-  : "${HOMEPATH=\\Users\\${USERNAME-$(id -un)}}"
+  : "${HOMEPATH=\\Users\\${USERNAME-$(command -p id -un)}}"
   : "${PUBLIC=$_wec/Users/Public}"
   : "${PATHEXT=.COM;.EXE;.BAT;.CMD;.VBS;.VBE;.JS;.JSE;.WSF;.WSH;.MSC}"
   export APPDATA LOCALAPPDATA PROGRAMDATA ALLUSERSPROFILE PROGRAMFILES \

@@ -189,13 +189,13 @@ _xcopy() {
   if [ "$_xcl" = 0 ] && [ -n "$_xcdir" ] && [ "$_xce" = 1 ]; then
     _xcm=d
     [ "$_xch" = 1 ] && _xcm=dh
-    mkdir -p -- "$_xcdir"
+    command -p mkdir -p -- "$_xcdir"
     if _walk "$_xcm" "$_xcroot" '*'; then
       _xcl2=$_r
       while [ -n "$_xcl2" ]; do
         _xcf1=${_xcl2%%"$_nl"*}
         _xcl2=${_xcl2#*"$_nl"}
-        mkdir -p -- "$_xcdir/${_xcf1#"$_xcroot"/}"
+        command -p mkdir -p -- "$_xcdir/${_xcf1#"$_xcroot"/}"
       done
     fi
   fi
@@ -248,8 +248,8 @@ _xcopy() {
       case $_xco in
       */*) mkdir -p -- "${_xco%/*}" 2>/dev/null ;;
       esac
-      [ "$_xcr" = 1 ] && [ -e "$_xco" ] && [ ! -w "$_xco" ] && rm -f -- "$_xco"
-      if ! cp -p -- "$_xcf1" "$_xco" 2>/dev/null; then
+      [ "$_xcr" = 1 ] && [ -e "$_xco" ] && [ ! -w "$_xco" ] && command -p rm -f -- "$_xco"
+      if ! command -p cp -p -- "$_xcf1" "$_xco" 2>/dev/null; then
         printf 'Access denied\n' >&2
         _xcrc=5
         [ "$_xcc" = 1 ] || break
