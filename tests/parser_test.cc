@@ -24,6 +24,8 @@ std::string Outline(const Text& text) {
       case Piece::Kind::kVariable:
       case Piece::Kind::kDelayedVariable: {
         out += piece.kind == Piece::Kind::kVariable ? "{%" : "{!";
+        // Read only if delayed expansion is on when the command runs.
+        if (piece.if_not_delayed() != nullptr) out += "?";
         if (!piece.inner().empty()) {
           Text inner;
           for (const Piece& part : piece.inner()) inner.Append(part);
@@ -283,13 +285,54 @@ TEST(ParserTest, PercentForms) {
 }
 
 TEST(ParserTest, DelayedExpansionAfterSetlocal) {
-  EXPECT_EQ("echo[ !x!]\n", Parse("echo !x!"));
   EXPECT_EQ("setlocal[ enabledelayedexpansion]\necho[ {!x} {!y:~1} a]\n",
             Parse("setlocal enabledelayedexpansion\necho !x! !y:~1! a^!"));
   EXPECT_EQ("setlocal[ EnableDelayedExpansion]\necho[ {!(item{%i})}]\n",
             Parse("setlocal EnableDelayedExpansion\necho !item%i%!"));
-  EXPECT_EQ("setlocal[ enabledelayedexpansion]\nendlocal[]\necho[ !x!]\n",
-            Parse("setlocal enabledelayedexpansion\nendlocal\necho !x!"));
+  EXPECT_EQ("setlocal[ disabledelayedexpansion]\necho[ !x!]\n",
+            Parse("setlocal disabledelayedexpansion\necho !x!"));
+}
+
+// Where the file may be entered, or after a part of a statement that only
+// some runs reach, only the run knows whether delayed expansion is on: each
+// pair of marks, and a mark alone, is then read only if it is.
+TEST(ParserTest, DelayedExpansionTheRunDecides) {
+  const std::string on = "setlocal enabledelayedexpansion\n";
+  const std::string off = "setlocal disabledelayedexpansion\n";
+  const struct {
+    std::string batch;
+    std::string last;  // the outline of the last statement
+  } cases[] = {
+      // The file's start: another file may call it with delayed expansion on.
+      {"echo !x! done!", "echo[ {!?x} done{!?}]"},
+      {"echo a^!b! ^^!", "echo[ a{!?b} ^{!?}]"},
+      {on + "endlocal\necho !x!", "echo[ {!?x}]"},
+      // A label: a goto or a call may come from anywhere.
+      {on + ":sub\necho !x!", "echo[ {!?x}]"},
+      {off + ":sub\nsetlocal enabledelayedexpansion\necho !x!", "echo[ {!x}]"},
+      // An endlocal that only some runs reach.
+      {on + "if a==b endlocal\necho !x!", "echo[ {!?x}]"},
+      {on + "echo a || endlocal\necho !x!", "echo[ {!?x}]"},
+      {on + "for %%i in (a) do endlocal\necho !x!", "echo[ {!?x}]"},
+      {on + "if a==b (echo) else (endlocal)\necho !x!", "echo[ {!?x}]"},
+      // ... unless it jumps away, or every branch leaves the same state.
+      {on + "if a==b endlocal & exit /b 1\necho !x!", "echo[ {!x}]"},
+      {on + "if a==b (endlocal\ngoto :eof\n)\necho !x!", "echo[ {!x}]"},
+      {on + "if a==b (echo) else (endlocal & goto x)\necho !x!", "echo[ {!x}]"},
+      {on + "if a==b (setlocal) else (setlocal)\nendlocal\necho !x!", "echo[ {!x}]"},
+      // Within the part, its own setlocal holds.
+      {off + "if a==b setlocal enabledelayedexpansion & echo !x!",
+       "if <a> == <b> {setlocal[ enabledelayedexpansion ] & echo[ {!x}]}"},
+      // An endlocal past the setlocals known here may end one before a label.
+      {on + ":sub\nsetlocal disabledelayedexpansion\nendlocal\nendlocal\necho !x!", "echo[ {!?x}]"},
+      {"setlocal enabledelayedexpansion %x%\necho !x!", "echo[ {!?x}]"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.batch);
+    const std::string outline = Parse(c.batch);
+    const size_t last = outline.rfind('\n', outline.size() - 2);
+    EXPECT_EQ(c.last + "\n", outline.substr(last == std::string::npos ? 0 : last + 1));
+  }
 }
 
 TEST(ParserTest, LabelsAndRemarks) {

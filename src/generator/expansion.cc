@@ -176,8 +176,9 @@ std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool con
     value = ExpansionValue(piece, prelude);
   }
   // With delayed expansion on, cmd reads "!" in what an expansion put into
-  // the text too: "wow!" loses its mark.
-  if (current_command_ != nullptr && current_command_->delayed &&
+  // the text too: "wow!" loses its mark. Where only the run knows whether it
+  // is on, a value is taken as it is.
+  if (current_command_ != nullptr && current_command_->delayed == batch::Delayed::kOn &&
       piece.kind != Piece::Kind::kDelayedVariable) {
     out_.Use("_dx");
     const std::string temporary = Temporary();
@@ -203,6 +204,20 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       return DoubleQuoted(piece.text);
     case Piece::Kind::kVariable:
     case Piece::Kind::kDelayedVariable: {
+      if (const std::vector<Piece>* otherwise = piece.if_not_delayed()) {
+        // Read only if delayed expansion is on when the command runs.
+        Piece variable = piece;
+        variable.mutable_details().if_delayed = false;
+        const bool nothing = piece.text.empty() && piece.inner().empty();
+        const std::string on = nothing ? "" : ExpansionValue(variable, prelude);
+        Text off;
+        for (const Piece& part : *otherwise) off.Append(part);
+        const std::string off_value = Value(off, prelude);
+        const std::string temporary = Temporary();
+        prelude->push_back("if [ \"${_dx:-0}\" = 1 ]; then " + temporary + "=\"" + on +
+                           "\"; else " + temporary + "=" + off_value + "; fi");
+        return "${" + temporary + "}";
+      }
       if (!piece.inner().empty()) {
         Text inner;
         for (const Piece& part : piece.inner()) inner.Append(part);
@@ -243,7 +258,8 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
           out_.Use("_d0");
           return "${_d0}";
         }
-        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"$0\"");
+        out_.Use("_sf");
+        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"${_sf}\"");
       }
       const std::string argument = "${" + std::to_string(piece.index) + "}";
       if (piece.modifiers().empty()) return argument;

@@ -321,6 +321,64 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   }
 }
 
+// Delayed expansion decided when the script runs.
+
+namespace {
+
+// Whether a text holds a !name! that is read only if delayed expansion is on.
+bool HasDelayedChoice(const batch::Text& text) {
+  for (const batch::Piece& piece : text.pieces()) {
+    if (piece.if_not_delayed() != nullptr) return true;
+  }
+  return false;
+}
+
+// The text as it reads with delayed expansion on, or off.
+batch::Text DelayedReading(const batch::Text& text, bool on) {
+  batch::Text reading;
+  for (const batch::Piece& piece : text.pieces()) {
+    const std::vector<batch::Piece>* otherwise = piece.if_not_delayed();
+    if (otherwise == nullptr) {
+      reading.Append(piece);
+    } else if (!on) {
+      for (const batch::Piece& part : *otherwise) reading.Append(part);
+    } else if (!piece.text.empty() || !piece.inner().empty()) {
+      batch::Piece variable = piece;
+      variable.mutable_details().if_delayed = false;
+      reading.Append(variable);
+    }
+  }
+  return reading;
+}
+
+}  // namespace
+
+bool Generator::HasDelayedChoice(const Command& command) {
+  if (morvex::HasDelayedChoice(command.simple.name) ||
+      morvex::HasDelayedChoice(command.simple.arguments)) {
+    return true;
+  }
+  for (const batch::Redirection& redirection : command.redirections) {
+    if (morvex::HasDelayedChoice(redirection.target)) return true;
+  }
+  return false;
+}
+
+Command Generator::DelayedReading(const Command& command, bool on) {
+  Command reading;
+  reading.kind = command.kind;
+  reading.line = command.line;
+  reading.delayed = on ? batch::Delayed::kOn : batch::Delayed::kOff;
+  reading.simple = command.simple;
+  reading.simple.name = morvex::DelayedReading(command.simple.name, on);
+  reading.simple.arguments = morvex::DelayedReading(command.simple.arguments, on);
+  reading.redirections = command.redirections;
+  for (batch::Redirection& redirection : reading.redirections) {
+    redirection.target = morvex::DelayedReading(redirection.target, on);
+  }
+  return reading;
+}
+
 // Commands.
 
 void Generator::Emit(const Command& command) {
@@ -329,7 +387,15 @@ void Generator::Emit(const Command& command) {
   const int temporaries = std::exchange(temporaries_, 0);
   switch (command.kind) {
     case Command::Kind::kSimple:
-      if (command.simple.word.empty()) {
+      if (command.delayed == batch::Delayed::kUnknown && HasDelayedChoice(command)) {
+        // Only the run knows whether delayed expansion reads its marks: the
+        // script holds both readings and takes one.
+        out_.Line("if [ \"${_dx:-0}\" = 1 ]; then");
+        EmitIndented([&] { Emit(DelayedReading(command, true)); });
+        out_.Line("else");
+        EmitIndented([&] { Emit(DelayedReading(command, false)); });
+        out_.Line("fi");
+      } else if (command.simple.word.empty()) {
         TranslateProgram(*this, command);
       } else if (CommandRule rule = FindCommandRule(command.simple.word)) {
         rule(*this, command);

@@ -136,6 +136,10 @@ class Generator {
   const std::set<std::string>& LabelLines();
   std::string LabelLookup(const std::string& name);
   std::string Settings(const std::set<std::string_view>& helpers) const;
+  // A simple command whose delayed expansion only the run decides, and its
+  // readings with it on and off.
+  static bool HasDelayedChoice(const batch::Command& command);
+  static batch::Command DelayedReading(const batch::Command& command, bool on);
 
   const std::vector<std::string_view>* lines_;  // the batch file's, or a command line's
   bool comments_ = true;  // off while a command line given as text is translated

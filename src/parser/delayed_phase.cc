@@ -68,8 +68,23 @@ Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) 
 
 }  // namespace
 
-Text ApplyDelayedPhase(const Text& text) {
+Text ApplyDelayedPhase(const Text& text, bool certain) {
   if (!HasDelayedMark(text)) return text;
+  // What units [begin, end) stand for when delayed expansion turns out off.
+  auto if_delayed = [&](Piece variable, const std::vector<Unit>& units, size_t begin, size_t end) {
+    Text written;
+    for (size_t i = begin; i < end; ++i) {
+      if (units[i].piece != nullptr) {
+        written.Append(*units[i].piece);
+      } else {
+        written.Append(units[i].c);
+      }
+    }
+    PieceDetails& details = variable.mutable_details();
+    details.if_delayed = true;
+    details.otherwise = written.pieces();
+    return variable;
+  };
   const std::vector<Unit> units = Units(text);
   Text result;
   size_t i = 0;
@@ -80,7 +95,7 @@ Text ApplyDelayedPhase(const Text& text) {
       ++i;
       continue;
     }
-    if (unit.c == '^') {
+    if (unit.c == '^' && certain) {
       if (i + 1 < units.size()) {
         if (units[i + 1].piece != nullptr) {
           result.Append(*units[i + 1].piece);
@@ -101,10 +116,23 @@ Text ApplyDelayedPhase(const Text& text) {
       ++close;
     }
     if (close == units.size()) {
-      ++i;  // a mark without a partner is dropped
+      // A mark without a partner is dropped.
+      if (!certain) {
+        Piece dropped;
+        dropped.kind = Piece::Kind::kDelayedVariable;
+        result.Append(if_delayed(dropped, units, i, i + 1));
+      }
+      ++i;
       continue;
     }
-    if (close > i + 1) result.Append(DelayedVariable(units, i + 1, close));
+    if (close > i + 1) {
+      Piece variable = DelayedVariable(units, i + 1, close);
+      result.Append(certain ? variable : if_delayed(variable, units, i, close + 1));
+    } else if (!certain) {
+      Piece nothing;  // "!!" is nothing
+      nothing.kind = Piece::Kind::kDelayedVariable;
+      result.Append(if_delayed(nothing, units, i, close + 1));
+    }
     i = close + 1;
   }
   return result;

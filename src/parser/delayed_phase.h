@@ -14,7 +14,12 @@ namespace morvex::batch {
 /// marks with a name between them becomes the variable, and a mark without a
 /// partner is dropped. What expansions put into the text is not seen here;
 /// the generator has it read again when the command runs.
-Text ApplyDelayedPhase(const Text& text);
+///
+/// Where only the run knows whether delayed expansion is on (`certain` is
+/// false), each pair of marks, and each mark without a partner, becomes a
+/// variable read only if it is on, which otherwise stands for itself; carets
+/// are then left as they are.
+Text ApplyDelayedPhase(const Text& text, bool certain = true);
 
 /// True when `text` holds a "!" that delayed expansion would read.
 bool HasDelayedMark(const Text& text);

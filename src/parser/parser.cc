@@ -233,6 +233,8 @@ class Parser::Impl {
   void Recover(Statement* statement, const SyntaxError& error);
   void ApplyDelayed(Command* command);
   void TrackSetlocal(const Command& command);
+  static bool EndsInJump(const Sequence& sequence);
+  static bool EndsInJump(const Command& command);
 
   const std::vector<std::string_view>& lines_;
   size_t next_line_ = 0;     // the next physical line to read
@@ -244,10 +246,21 @@ class Parser::Impl {
   PercentProblem percent_problem_;
   std::vector<char> loop_variables_;        // the variables of the loops being read
   std::vector<char> outer_loop_variables_;  // those of loops around the whole text
-  // Delayed expansion, as setlocal turns it on and off in the order of the
-  // file, and the states that each open setlocal will give back.
-  bool delayed_ = false;
-  std::vector<bool> delayed_scopes_;
+  // Delayed expansion as the commands being read will find it: what
+  // setlocal and endlocal make of it, unknown where the file may be entered
+  // (its start, a label) or after a part of a statement that only some runs
+  // reach; and the states that each open setlocal will give back.
+  struct DelayedState {
+    Delayed value = Delayed::kUnknown;
+    std::vector<Delayed> scopes;
+    bool scopes_known = true;  // false: setlocals opened before this point may be open too
+    bool operator==(const DelayedState&) const = default;
+  };
+  static DelayedState Join(const DelayedState& a, const DelayedState& b);
+  // After a part that only some runs reach: the state after it is the one
+  // `before` it, or the one it leaves unless it `jumps` away.
+  void JoinPart(const DelayedState& before, bool jumps);
+  DelayedState delayed_;
   int depth_ = 0;        // blocks, conditions and loops being read, for the limit
   int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
   int statement_line_ = 0;
@@ -270,6 +283,8 @@ bool Parser::Impl::Next(Statement* statement) {
       } else {
         statement->kind = Statement::Kind::kLabel;
         statement->label = LabelName(after_colon);
+        // A goto or a call may land here from anywhere.
+        delayed_ = DelayedState{Delayed::kUnknown, {}, false};
       }
       return true;
     }
@@ -575,7 +590,10 @@ AndOr Parser::Impl::ParseAndOr(CommandPtr first) {
       if (!LoadLogicalLine()) Fail("The syntax of the command is incorrect.");
       SkipSeparators();
     }
+    const DelayedState before = delayed_;
     list.pipelines.push_back(ParsePipeline(nullptr));
+    const Pipeline& part = list.pipelines.back();
+    JoinPart(before, part.commands.size() == 1 && EndsInJump(*part.commands[0]));
   }
   return list;
 }
@@ -694,11 +712,12 @@ CommandPtr Parser::Impl::ParseCommand() {
 
 // With delayed expansion on, each text of the command gets its !VAR! forms.
 void Parser::Impl::ApplyDelayed(Command* command) {
-  command->delayed = delayed_;
-  if (!delayed_) return;
+  command->delayed = delayed_.value;
+  if (delayed_.value == Delayed::kOff) return;
   // Most texts hold no mark and are left as they are, without a copy.
-  auto apply = [](Text* text) {
-    if (HasDelayedMark(*text)) *text = ApplyDelayedPhase(*text);
+  const bool certain = delayed_.value == Delayed::kOn;
+  auto apply = [certain](Text* text) {
+    if (HasDelayedMark(*text)) *text = ApplyDelayedPhase(*text, certain);
   };
   for (Redirection& redirection : command->redirections) apply(&redirection.target);
   switch (command->kind) {
@@ -724,18 +743,60 @@ void Parser::Impl::ApplyDelayed(Command* command) {
 // until its endlocal.
 void Parser::Impl::TrackSetlocal(const Command& command) {
   if (command.simple.word == "endlocal") {
-    if (!delayed_scopes_.empty()) {
-      delayed_ = delayed_scopes_.back();
-      delayed_scopes_.pop_back();
+    if (!delayed_.scopes.empty()) {
+      delayed_.value = delayed_.scopes.back();
+      delayed_.scopes.pop_back();
+    } else if (!delayed_.scopes_known) {
+      delayed_.value = Delayed::kUnknown;
     }
     return;
   }
   if (command.simple.word != "setlocal") return;
-  delayed_scopes_.push_back(delayed_);
+  delayed_.scopes.push_back(delayed_.value);
+  if (!command.simple.arguments.IsLiteral()) {
+    delayed_.value = Delayed::kUnknown;
+    return;
+  }
   std::string options = command.simple.arguments.LiteralPart();
   std::transform(options.begin(), options.end(), options.begin(), Lower);
-  if (options.find("enabledelayedexpansion") != std::string::npos) delayed_ = true;
-  if (options.find("disabledelayedexpansion") != std::string::npos) delayed_ = false;
+  if (options.find("enabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOn;
+  if (options.find("disabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOff;
+}
+
+Parser::Impl::DelayedState Parser::Impl::Join(const DelayedState& a, const DelayedState& b) {
+  DelayedState joined = a;
+  if (a.value != b.value) joined.value = Delayed::kUnknown;
+  if (a.scopes != b.scopes || a.scopes_known != b.scopes_known) {
+    joined.scopes.clear();
+    joined.scopes_known = false;
+  }
+  return joined;
+}
+
+void Parser::Impl::JoinPart(const DelayedState& before, bool jumps) {
+  delayed_ = jumps ? before : Join(before, delayed_);
+}
+
+// True when the last thing a sequence or command does is a goto or an exit,
+// so that nothing after it follows on from it.
+bool Parser::Impl::EndsInJump(const Sequence& sequence) {
+  if (sequence.items.empty()) return false;
+  const AndOr& list = sequence.items.back();
+  return list.pipelines.size() == 1 && list.pipelines[0].commands.size() == 1 &&
+         EndsInJump(*list.pipelines[0].commands[0]);
+}
+
+bool Parser::Impl::EndsInJump(const Command& command) {
+  const Command* last = &command;
+  // Blocks nest as deep as the input: walk down them without recursion.
+  while (last->kind == Command::Kind::kBlock) {
+    if (last->block->lines.empty() || last->block->lines.back().items.empty()) return false;
+    const AndOr& list = last->block->lines.back().items.back();
+    if (list.pipelines.size() != 1 || list.pipelines[0].commands.size() != 1) return false;
+    last = list.pipelines[0].commands[0].get();
+  }
+  return last->kind == Command::Kind::kSimple &&
+         (last->simple.word == "goto" || last->simple.word == "exit");
 }
 
 // The text after the command word, up to the next operator, with the
@@ -912,6 +973,9 @@ void Parser::Impl::ParseIf(Command* command) {
   ApplyDelayed(command);
   SkipSeparators();
   if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
+  // Each branch starts from the state before the condition; after the if,
+  // the state is one that a branch which does not jump away leaves.
+  const DelayedState before = delayed_;
   if (Special('(')) {
     CommandPtr block = ParseBlock();
     const size_t saved = pos_;
@@ -920,14 +984,29 @@ void Parser::Impl::ParseIf(Command* command) {
       statement.then_branch.items.emplace_back();
       statement.then_branch.items.back().pipelines.emplace_back();
       statement.then_branch.items.back().pipelines.back().commands.push_back(std::move(block));
+      const DelayedState after_then = delayed_;
+      delayed_ = before;
       statement.else_branch = ParseBody();
-    } else {
-      pos_ = saved;
-      statement.then_branch = ParseSequence(std::move(block));
+      const bool then_jumps = EndsInJump(statement.then_branch);
+      const bool else_jumps = EndsInJump(*statement.else_branch);
+      if (then_jumps && else_jumps) {
+        delayed_ = before;
+      } else if (then_jumps) {
+        // the else branch's state stands
+      } else if (else_jumps) {
+        delayed_ = after_then;
+      } else {
+        delayed_ = Join(after_then, delayed_);
+      }
+      LeaveNesting();
+      return;
     }
+    pos_ = saved;
+    statement.then_branch = ParseSequence(std::move(block));
   } else {
     statement.then_branch = ParseBody();
   }
+  JoinPart(before, EndsInJump(statement.then_branch));
   LeaveNesting();
 }
 
@@ -1067,7 +1146,10 @@ void Parser::Impl::ParseFor(Command* command) {
     if (letter > 0xFF) break;
     loop_variables_.push_back(static_cast<char>(letter));
   }
+  // The body may run any number of times.
+  const DelayedState before = delayed_;
   loop.body = ParseBody();
+  JoinPart(before, EndsInJump(loop.body));
   loop_variables_.resize(outer);
   LeaveNesting();
 }

@@ -19,6 +19,10 @@ const std::vector<Piece>& Piece::inner() const {
   return details_ ? details_->inner : NoDetails().inner;
 }
 
+const std::vector<Piece>* Piece::if_not_delayed() const {
+  return details_ && details_->if_delayed ? &details_->otherwise : nullptr;
+}
+
 PieceDetails& Piece::mutable_details() {
   if (!details_) {
     details_ = std::make_shared<PieceDetails>();
@@ -30,7 +34,9 @@ PieceDetails& Piece::mutable_details() {
 
 bool Piece::operator==(const Piece& other) const {
   return kind == other.kind && index == other.index && text == other.text &&
-         modifiers() == other.modifiers() && edit() == other.edit() && inner() == other.inner();
+         modifiers() == other.modifiers() && edit() == other.edit() && inner() == other.inner() &&
+         (if_not_delayed() == nullptr) == (other.if_not_delayed() == nullptr) &&
+         (if_not_delayed() == nullptr || *if_not_delayed() == *other.if_not_delayed());
 }
 
 void Text::Append(std::string_view literal) {

@@ -63,6 +63,9 @@ struct Piece {
   /// A !name! whose name comes in part from an expansion ("!item%i%!"): what
   /// lies between the marks, edit and all, to be read when the command runs.
   const std::vector<Piece>& inner() const;
+  /// For a !name! read only if delayed expansion is on when the command runs:
+  /// what it stands for otherwise, marks and all. Null for the others.
+  const std::vector<Piece>* if_not_delayed() const;
   /// The details, for filling in; a piece's copies keep theirs.
   PieceDetails& mutable_details();
 
@@ -76,6 +79,12 @@ struct PieceDetails {
   std::string modifiers;
   VariableEdit edit;
   std::vector<Piece> inner;
+  /// A !name! read where delayed expansion may be on or off: it is the
+  /// variable only when delayed expansion is on as the command runs, and the
+  /// pieces of `otherwise`, marks and all, when it is off. An empty name
+  /// stands for a mark without a partner, which delayed expansion drops.
+  bool if_delayed = false;
+  std::vector<Piece> otherwise;
 };
 
 /// A run of pieces; adjacent literal bytes always share one piece.
@@ -181,11 +190,16 @@ struct Unreadable {
   std::string reason;  // what is wrong with it, for the note
 };
 
+/// Whether delayed expansion is on for a command: known from the batch file
+/// alone, or only when the command runs (after a label, in a file that another
+/// one calls, after a setlocal or endlocal that only some runs reach).
+enum class Delayed : uint8_t { kOff, kOn, kUnknown };
+
 struct Command {
   enum class Kind { kSimple, kBlock, kIf, kFor, kUnreadable };
   Kind kind = Kind::kSimple;
-  int line = 0;          // the physical line, from 0, where the command starts
-  bool delayed = false;  // delayed expansion was on when cmd read it
+  int line = 0;  // the physical line, from 0, where the command starts
+  Delayed delayed = Delayed::kOff;
   std::vector<Redirection> redirections;
   SimpleCommand simple;  // the others are held apart, as most commands are simple
   std::unique_ptr<Block> block;

@@ -83,6 +83,11 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   g.out().Use("_run");
   g.WritePrelude(prelude);
   g.out().Line("_run " + program + arguments + redirections);
+  if (!called && literal.empty()) {
+    // A name known only now may be a batch file's, which then takes this
+    // one's place.
+    g.out().Line("[ -z \"$_rb\" ] || return");
+  }
 }
 
 }  // namespace morvex

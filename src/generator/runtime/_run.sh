@@ -1,19 +1,20 @@
 # _run PROGRAM ARGUMENT...: runs a program as cmd does. A name without a
 # folder is looked for in the current folder first, then in PATH. A batch file
 # found there (NAME.bat or NAME.cmd, or NAME itself when it ends so) runs as
-# the script converted from it, NAME.sh beside it. The exit status becomes the
-# errorlevel. A program that is nowhere to be found gives cmd's message and
-# errorlevel 9009.
+# the script converted from it, NAME.sh beside it, which may be there alone;
+# _rb is then 1. The exit status becomes the errorlevel. A program that is
+# nowhere to be found gives cmd's message and errorlevel 9009.
 # needs: _runbat
 _run() {
   _p=$1
+  _rb=
   _b=
   case $_p in
   *.[bB][aA][tT] | *.[cC][mM][dD]) _b=${_p%.*} ;;
   esac
   case $_p in
   */*)
-    if [ -n "$_b" ] && [ -f "$_p" ]; then
+    if [ -n "$_b" ] && { [ -f "$_p" ] || [ -f "$_b.sh" ]; }; then
       shift
       _runbat "$_b.sh" "$@"
       return
@@ -34,7 +35,7 @@ _run() {
       IFS=$_i
       _dir=${_dir:-.}
       if [ -n "$_b" ]; then
-        if [ -f "$_dir/$_p" ]; then
+        if [ -f "$_dir/$_p" ] || [ -f "$_dir/$_b.sh" ]; then
           shift
           _runbat "$_dir/$_b.sh" "$@"
           return

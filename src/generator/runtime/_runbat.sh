@@ -1,7 +1,8 @@
 # _runbat SCRIPT ARGUMENT...: runs the script converted from another batch
 # file in this shell, as cmd runs a batch file in the same process: the
 # variables it sets and its errorlevel stay when it ends, and a setlocal it
-# leaves open ends with it. The call succeeds when the errorlevel is 0.
+# leaves open ends with it. Its %0 is the name _run was given. Sets _rb to 1;
+# the call succeeds when the errorlevel is 0.
 # shellcheck disable=SC2154 # _cb is set through eval
 _runbat() {
   if [ ! -f "$1" ]; then
@@ -11,7 +12,8 @@ _runbat() {
   fi
   _depth=$((${_depth:-0} + 1))
   eval "_ra$_depth=\${_a0-} _rd$_depth=\${_d0-} _rm$_depth=\$_me _rf$_depth=\$_fn" \
-    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0}"
+    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0} _rp$_depth=\${_sf-}"
+  _rw=$_p
   _self=$1
   _sourced=1
   _fn=
@@ -19,17 +21,18 @@ _runbat() {
   . "$1"
   _sourced=
   _self=
-  _a0=$1
+  _a0=$_rw
   shift
   if [ -n "$_fn" ]; then
     _pc=_start
     "$_fn" "$@"
   fi
   eval "_a0=\$_ra$_depth _d0=\$_rd$_depth _me=\$_rm$_depth _fn=\$_rf$_depth" \
-    "_star=\$_rs$_depth _cb=\$_cb$_depth"
+    "_star=\$_rs$_depth _cb=\$_cb$_depth _sf=\$_rp$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
     _endlocal || break
   done
   _depth=$((_depth - 1))
+  _rb=1
   return $((_el != 0))
 }
