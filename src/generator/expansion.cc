@@ -258,8 +258,8 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
           out_.Use("_d0");
           return "${_d0}";
         }
-        out_.Use("_sf");
-        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"${_sf}\"");
+        out_.Use("_bf");
+        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"${_bf}\"");
       }
       const std::string argument = "${" + std::to_string(piece.index) + "}";
       if (piece.modifiers().empty()) return argument;

@@ -12,7 +12,7 @@ _runbat() {
   fi
   _depth=$((${_depth:-0} + 1))
   eval "_ra$_depth=\${_a0-} _rd$_depth=\${_d0-} _rm$_depth=\$_me _rf$_depth=\$_fn" \
-    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0} _rp$_depth=\${_sf-}"
+    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0} _rp$_depth=\${_bf-}"
   _rw=$_p
   _self=$1
   _sourced=1
@@ -28,7 +28,7 @@ _runbat() {
     "$_fn" "$@"
   fi
   eval "_a0=\$_ra$_depth _d0=\$_rd$_depth _me=\$_rm$_depth _fn=\$_rf$_depth" \
-    "_star=\$_rs$_depth _cb=\$_cb$_depth _sf=\$_rp$_depth"
+    "_star=\$_rs$_depth _cb=\$_cb$_depth _bf=\$_rp$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
     _endlocal || break
   done

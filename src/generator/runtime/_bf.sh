@@ -1,0 +1,7 @@
+# _bf: the batch file's own path, which %~f0, %~nx0 and the other modifiers
+# of %0 read: the script's, with .bat for .sh. A script run by another one's
+# call finds its own path in _self.
+_bf=${_self:-$0}
+case $_bf in
+*.sh) _bf=${_bf%.sh}.bat ;;
+esac

@@ -1,7 +1,0 @@
-# _sf: the batch file's own path, which %~f0, %~nx0 and the other modifiers
-# of %0 read: the script's, with .bat for .sh. A script run by another one's
-# call finds its own path in _self.
-_sf=${_self:-$0}
-case $_sf in
-*.sh) _sf=${_sf%.sh}.bat ;;
-esac
