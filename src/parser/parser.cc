@@ -523,7 +523,11 @@ bool Parser::Impl::TakeLoopVariable(Text* text) {
 bool Parser::Impl::ConsumeWord(std::string_view lower_word) {
   if (in_quotes_) return false;
   for (size_t i = 0; i < lower_word.size(); ++i) {
-    const Cell cell = CellAt(i);
+    // An escaped letter is still the letter: a caret that ends a line
+    // escapes the first one of the next ("... ^" then "do ...").
+    Cell cell = CellAt(i);
+    const Cell plain = cell & ~kEscaped;
+    if (plain < 0x100 && ((plain | 0x20) >= 'a' && (plain | 0x20) <= 'z')) cell = plain;
     if (cell >= 0x100 || Lower(static_cast<char>(cell)) != lower_word[i]) return false;
   }
   const Cell after = CellAt(lower_word.size());

@@ -3,7 +3,8 @@
 # found there (NAME.bat or NAME.cmd, or NAME itself when it ends so) runs as
 # the script converted from it, NAME.sh beside it, which may be there alone;
 # _rb is then 1. The exit status becomes the errorlevel. A program that is
-# nowhere to be found gives cmd's message and errorlevel 9009.
+# nowhere to be found gives cmd's message and errorlevel 9009, and fails with
+# status 127 (for the errorlevel of a pipeline that it ends).
 # needs: _runbat
 _run() {
   _p=$1
@@ -64,5 +65,5 @@ _run() {
   fi
   printf "'%s' is not recognized as an internal or external command,\noperable program or batch file.\n" "$1" >&2
   _el=9009
-  return 1
+  return 127
 }
