@@ -1,0 +1,1 @@
+@echo helper %1 !v!

@@ -1,0 +1,5 @@
+@echo off
+echo x | missingprogram_xyz 2>nul
+echo %errorlevel%
+missingprogram_xyz 2>nul
+echo %errorlevel%
