@@ -284,6 +284,18 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
   return "";
 }
 
+bool HasUnquotedExpansion(const Text& text) {
+  bool quoted = false;
+  for (const Piece& piece : text.pieces()) {
+    if (piece.kind == Piece::Kind::kLiteral) {
+      quoted = (std::count(piece.text.begin(), piece.text.end(), '"') % 2 == 1) != quoted;
+    } else if (!quoted) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Prelude* prelude) {
   std::vector<std::string> words;
   WordBuilder word;

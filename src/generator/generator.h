@@ -175,6 +175,9 @@ std::string DynamicValue(std::string_view upper_name,
                          const std::function<std::string(const std::string&)>& compute);
 /// True for the variables Windows always sets and that have a stand-in here.
 bool AlwaysDefined(std::string_view upper_name);
+/// True when `text` holds an expansion outside quotes, whose value may hold
+/// blanks or quotes that cut the words anew when the command runs.
+bool HasUnquotedExpansion(const batch::Text& text);
 /// True for the sh names of the variables that name Windows' own folders
 /// ("WINDIR", "xPROGRAMFILES_28X86_29"), which the script defines when they
 /// are not set.

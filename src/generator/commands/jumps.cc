@@ -140,8 +140,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
                      text.pieces()[0].text[0] == ':';
   if (label) {
     auto [word, rest] = SplitFirstWord(text);
-    const std::string arguments = CallArguments(g, rest, &prelude);
     if (!word.IsLiteral()) {
+      const std::string arguments = CallArguments(g, rest, &prelude);
       const std::string value = g.Value(word, &prelude);
       const std::string redirections = g.Redirections(command, &prelude);
       g.WritePrelude(prelude);
@@ -152,6 +152,18 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     const std::string name = batch::LabelName(written);
     // %0 is the label as the call writes it.
     const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
+    if (HasUnquotedExpansion(rest)) {
+      // The values may hold blanks and quotes: the words are cut as the
+      // call runs.
+      const std::string line = g.Value(rest, &prelude);
+      const std::string redirections = g.Redirections(command, &prelude);
+      g.out().Use("_cargs");
+      g.WritePrelude(prelude);
+      g.out().Line("_cl=" + line);
+      g.out().Line(g.CallLabel(name, zero) + redirections);
+      return;
+    }
+    const std::string arguments = CallArguments(g, rest, &prelude);
     const std::string redirections = g.Redirections(command, &prelude);
     g.WritePrelude(prelude);
     g.out().Line(g.CallLabel(name, zero + arguments) + redirections);

@@ -44,9 +44,34 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     CallHelperWithWords(g, command, tool, command.simple.arguments);
     return;
   }
+  const Text& text = command.simple.arguments;
+  if (literal.empty() && name.pieces().size() == 1) {
+    // The whole command comes from a value ("%CMD%"), which cmd reads when
+    // it runs: its name may be a built-in's, or nothing at all.
+    Text line = name;
+    line.Append(text);
+    prelude.push_back("_rl=" + g.Value(line, &prelude));
+    const std::string redirections = g.Redirections(command, &prelude);
+    g.out().Use("_cargs");
+    g.out().Use("_argv");
+    g.out().Use("_runb");
+    g.WritePrelude(prelude);
+    g.out().Line("_runb " + ScriptWriter::LineNumberHole() + redirections);
+    if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
+    return;
+  }
+  // Values that may hold blanks or quotes leave the words to be cut when the
+  // command runs, as cmd cuts them: for a batch file, quotes kept.
   std::string arguments;
-  for (const std::string& word : g.Words(command.simple.arguments, WordStyle::kProgram, &prelude)) {
-    arguments += " " + word;
+  if (HasUnquotedExpansion(text)) {
+    g.out().Use("_cargs");
+    g.out().Use("_argv");
+    prelude.push_back("_rl=" + g.Value(text, &prelude));
+  } else {
+    for (const std::string& word :
+         g.Words(text, batch_file ? WordStyle::kCall : WordStyle::kProgram, &prelude)) {
+      arguments += " " + word;
+    }
   }
   const std::string redirections = g.Redirections(command, &prelude);
 
@@ -72,7 +97,6 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     // A Windows program's name without its ".exe" is the name of its
     // counterpart here.
     if (windows_program) literal.resize(literal.size() - 4);
-
     const std::vector<std::string> words = g.Words(Text(literal), WordStyle::kProgram, &prelude);
     program = words.empty() ? "''" : words[0];
   } else {

@@ -5,26 +5,32 @@
 # _rb is then 1. The exit status becomes the errorlevel. A program that is
 # nowhere to be found gives cmd's message and errorlevel 9009, and fails with
 # status 127 (for the errorlevel of a pipeline that it ends).
-# needs: _runbat
+#
+# When _rl is set, it holds the arguments as a command line instead, cut when
+# the program is known: as cmd hands them to a batch file, quotes kept, or as
+# a Windows program reads them (the script that sets it holds _cargs and
+# _argv).
+# needs: _runbat _nl
+# shellcheck disable=SC2154 # _r is set by _cargs and _argv
 _run() {
   _p=$1
   _rb=
+  _rlx=${_rl+1}
+  _rlt=${_rl-}
+  unset _rl
   _b=
+  _rs=
   case $_p in
   *.[bB][aA][tT] | *.[cC][mM][dD]) _b=${_p%.*} ;;
   esac
   case $_p in
   */*)
     if [ -n "$_b" ] && { [ -f "$_p" ] || [ -f "$_b.sh" ]; }; then
-      shift
-      _runbat "$_b.sh" "$@"
-      return
+      _rs=$_b.sh
     fi
     for _x in bat cmd BAT CMD; do
-      if [ -z "$_b" ] && [ -f "$_p.$_x" ]; then
-        shift
-        _runbat "$_p.sh" "$@"
-        return
+      if [ -z "$_b" ] && [ -z "$_rs" ] && [ -f "$_p.$_x" ]; then
+        _rs=$_p.sh
       fi
     done
     ;;
@@ -37,33 +43,46 @@ _run() {
       _dir=${_dir:-.}
       if [ -n "$_b" ]; then
         if [ -f "$_dir/$_p" ] || [ -f "$_dir/$_b.sh" ]; then
-          shift
-          _runbat "$_dir/$_b.sh" "$@"
-          return
+          _rs=$_dir/$_b.sh
+          break
         fi
         continue
       fi
       for _x in bat cmd BAT CMD; do
-        if [ -f "$_dir/$_p.$_x" ]; then
-          shift
-          _runbat "$_dir/$_p.sh" "$@"
-          return
-        fi
+        [ -f "$_dir/$_p.$_x" ] && _rs=$_dir/$_p.sh && break
       done
+      [ -n "$_rs" ] && break
       if [ -f "$_dir/$_p" ] && [ -x "$_dir/$_p" ]; then
-        [ "$_dir" = . ] && shift && set -- "./$_p" "$@"
+        [ "$_dir" = . ] && _p=./$_p
         break
       fi
     done
     IFS=$_i
     ;;
   esac
-  if [ -z "$_b" ] && command -v "$1" >/dev/null 2>&1; then
-    "$@"
+  shift
+  if [ -n "$_rlx" ]; then
+    if [ -n "$_rs" ]; then
+      _cargs "$_rlt"
+    else
+      _argv "$_rlt"
+    fi
+    set --
+    while [ -n "$_r" ]; do
+      set -- "$@" "${_r%%"$_nl"*}"
+      _r=${_r#*"$_nl"}
+    done
+  fi
+  if [ -n "$_rs" ]; then
+    _runbat "$_rs" "$@"
+    return
+  fi
+  if [ -z "$_b" ] && command -v "$_p" >/dev/null 2>&1; then
+    "$_p" "$@"
     _el=$?
     return "$_el"
   fi
-  printf "'%s' is not recognized as an internal or external command,\noperable program or batch file.\n" "$1" >&2
+  printf "'%s' is not recognized as an internal or external command,\noperable program or batch file.\n" "$_p" >&2
   _el=9009
   return 127
 }
