@@ -232,18 +232,30 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
         base = "${" + variable + "}";
       }
       using Kind = batch::VariableEdit::Kind;
-      if (piece.edit().kind == Kind::kSubstring) {
-        return computed(
-            "_substr",
-            "\"" + base + "\" " + ShellQuote(piece.edit().first) +
-                (piece.edit().has_length ? " " + ShellQuote(piece.edit().second) : std::string()));
+      const batch::VariableEdit& edit = piece.edit();
+      std::string edited;
+      if (edit.kind == Kind::kSubstring) {
+        edited = computed("_substr",
+                          "\"" + base + "\" " + ShellQuote(edit.first) +
+                              (edit.has_length ? " " + ShellQuote(edit.second) : std::string()));
+      } else if (edit.kind == Kind::kReplace) {
+        edited = computed("_replace", "\"" + base + "\" " + ShellQuote(edit.first) + " " +
+                                          ShellQuote(edit.second) + (edit.star ? " '*'" : ""));
+      } else {
+        return base;
       }
-      if (piece.edit().kind == Kind::kReplace) {
-        return computed("_replace", "\"" + base + "\" " + ShellQuote(piece.edit().first) + " " +
-                                        ShellQuote(piece.edit().second) +
-                                        (piece.edit().star ? " '*'" : ""));
+      const std::string variable = ShellVariableName(piece.text);
+      if (piece.kind == Piece::Kind::kVariable && base == "${" + variable + "}") {
+        // cmd drops "%name:" of a variable that is not defined and reads on
+        // after the colon: "%undef:~0,2%" gives "~0,2".
+        const std::string written =
+            edit.kind == Kind::kSubstring
+                ? "~" + edit.first + (edit.has_length ? "," + edit.second : "")
+                : (edit.star ? "*" : "") + edit.first + "=" + edit.second;
+        prelude->push_back("[ -n \"${" + variable + "+1}\" ] || " +
+                           edited.substr(2, edited.size() - 3) + "=" + ShellQuote(written));
       }
-      return base;
+      return edited;
     }
     case Piece::Kind::kArgument: {
       if (piece.index == 0) {
@@ -257,6 +269,11 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
         if (lower == "~dp") {
           out_.Use("_d0");
           return "${_d0}";
+        }
+        if (lower == "~") {
+          // %0 without its quotes: the label of a call, or what shift moved there.
+          out_.Use("_a0");
+          return computed("_unq", "\"${_a0}\"");
         }
         out_.Use("_bf");
         return computed("_argmod", ShellQuote(piece.modifiers()) + " \"${_bf}\"");

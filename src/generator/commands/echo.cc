@@ -38,6 +38,20 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
         return;
       }
     }
+    // Text that comes from values alone may turn out blank ("echo %unset%"),
+    // or "on" or "off": only the run tells.
+    bool written = false;
+    for (const Piece& piece : trimmed.pieces()) {
+      written = written || (piece.kind == Piece::Kind::kLiteral &&
+                            piece.text.find_first_not_of(" \t") != std::string::npos);
+    }
+    if (!written) {
+      const std::string value = g.Value(text, &prelude);
+      g.out().Use("_echo");
+      g.WritePrelude(prelude);
+      g.out().Line("_echo " + value + redirections);
+      return;
+    }
   }
   const std::string value = g.Value(text, &prelude);
   g.WritePrelude(prelude);

@@ -61,9 +61,17 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     return;
   }
   // Values that may hold blanks or quotes leave the words to be cut when the
-  // command runs, as cmd cuts them: for a batch file, quotes kept.
+  // command runs, as cmd cuts them: for a batch file, quotes kept. A
+  // program's words change with any value, even one in quotes: a backslash
+  // that ends it escapes the quote after it.
   std::string arguments;
-  if (HasUnquotedExpansion(text)) {
+  // %* stands for the script's own arguments, already cut.
+  const bool only_all_arguments =
+      std::all_of(text.pieces().begin(), text.pieces().end(), [](const batch::Piece& piece) {
+        return piece.kind == batch::Piece::Kind::kLiteral ||
+               piece.kind == batch::Piece::Kind::kAllArguments;
+      });
+  if (!only_all_arguments && (batch_file ? HasUnquotedExpansion(text) : !text.IsLiteral())) {
     g.out().Use("_cargs");
     g.out().Use("_argv");
     prelude.push_back("_rl=" + g.Value(text, &prelude));
