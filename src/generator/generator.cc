@@ -343,9 +343,16 @@ batch::Text DelayedReading(const batch::Text& text, bool on) {
     } else if (!on) {
       for (const batch::Piece& part : *otherwise) reading.Append(part);
     } else if (!piece.text.empty() || !piece.inner().empty()) {
-      batch::Piece variable = piece;
-      variable.mutable_details().if_delayed = false;
-      reading.Append(variable);
+      // A piece of its own, without the reading it no longer needs.
+      batch::Piece variable;
+      variable.kind = piece.kind;
+      variable.text = piece.text;
+      if (piece.edit().kind != batch::VariableEdit::Kind::kNone || !piece.inner().empty()) {
+        batch::PieceDetails& details = variable.mutable_details();
+        details.edit = piece.edit();
+        details.inner = piece.inner();
+      }
+      reading.Append(std::move(variable));
     }
   }
   return reading;

@@ -87,10 +87,25 @@ Text ApplyDelayedPhase(const Text& text, bool certain) {
   };
   const std::vector<Unit> units = Units(text);
   Text result;
+  // Marks that vanish when delayed expansion is on ("!!", a mark without a
+  // partner) and stand for themselves when it is off: a run of them is one
+  // piece, so that a line of marks stays small.
+  std::string vanishing;
+  auto flush = [&] {
+    if (vanishing.empty()) return;
+    Piece marks;
+    marks.kind = Piece::Kind::kDelayedVariable;
+    PieceDetails& details = marks.mutable_details();
+    details.if_delayed = true;
+    details.otherwise.push_back(Piece::Literal(std::move(vanishing)));
+    vanishing.clear();
+    result.Append(std::move(marks));
+  };
   size_t i = 0;
   while (i < units.size()) {
     const Unit& unit = units[i];
     if (unit.piece != nullptr) {
+      flush();
       result.Append(*unit.piece);
       ++i;
       continue;
@@ -107,6 +122,7 @@ Text ApplyDelayedPhase(const Text& text, bool certain) {
       continue;
     }
     if (unit.c != '!') {
+      flush();
       result.Append(unit.c);
       ++i;
       continue;
@@ -117,24 +133,20 @@ Text ApplyDelayedPhase(const Text& text, bool certain) {
     }
     if (close == units.size()) {
       // A mark without a partner is dropped.
-      if (!certain) {
-        Piece dropped;
-        dropped.kind = Piece::Kind::kDelayedVariable;
-        result.Append(if_delayed(dropped, units, i, i + 1));
-      }
+      if (!certain) vanishing += '!';
       ++i;
       continue;
     }
     if (close > i + 1) {
+      flush();
       Piece variable = DelayedVariable(units, i + 1, close);
       result.Append(certain ? variable : if_delayed(variable, units, i, close + 1));
     } else if (!certain) {
-      Piece nothing;  // "!!" is nothing
-      nothing.kind = Piece::Kind::kDelayedVariable;
-      result.Append(if_delayed(nothing, units, i, close + 1));
+      vanishing += "!!";  // "!!" is nothing
     }
     i = close + 1;
   }
+  flush();
   return result;
 }
 
