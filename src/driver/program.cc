@@ -199,9 +199,15 @@ Status ConvertBatchFile(const std::string& name, ScriptKind kind, const Runnable
   const std::string script_name = OutputName(name);
   ScriptFile script;
   if (Status status = script.Create(script_name, input); !status.ok()) return status;
+  RunnableOptions runnable = options;
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot + 1 < name.size() &&
+      name.find_first_of("\\/", dot) == std::string::npos) {
+    runnable.extension = name.substr(dot + 1);
+  }
   const Status written = kind == ScriptKind::kDraft
                              ? WriteDraft(input, script)
-                             : WriteRunnable(input, script, script_name, options);
+                             : WriteRunnable(input, script, script_name, runnable);
   if (!written.ok()) return written;
   return script.Commit();
 }

@@ -47,34 +47,6 @@ bool ReadWhenLineIsRead(const Piece& piece) {
   return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
 }
 
-// Calls `visit` on every command of a sequence, and on those inside them.
-void ForEachCommand(const Sequence& sequence, const std::function<void(const Command&)>& visit) {
-  for (const batch::AndOr& list : sequence.items) {
-    for (const batch::Pipeline& pipeline : list.pipelines) {
-      for (const batch::CommandPtr& command : pipeline.commands) {
-        visit(*command);
-        switch (command->kind) {
-          case Command::Kind::kBlock:
-            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
-            break;
-          case Command::Kind::kIf:
-            ForEachCommand(command->if_command->then_branch, visit);
-            if (command->if_command->else_branch) {
-              ForEachCommand(*command->if_command->else_branch, visit);
-            }
-            break;
-          case Command::Kind::kFor:
-            ForEachCommand(command->for_command->body, visit);
-            break;
-          case Command::Kind::kSimple:
-          case Command::Kind::kUnreadable:
-            break;
-        }
-      }
-    }
-  }
-}
-
 // Calls `visit` on every text of a command and of the commands inside it.
 void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit);
 
@@ -135,6 +107,35 @@ bool IsSingleCommand(const Sequence& sequence) {
 
 }  // namespace
 
+// Calls `visit` on every command of a sequence, and on those inside them.
+void ForEachCommand(const batch::Sequence& sequence,
+                    const std::function<void(const Command&)>& visit) {
+  for (const batch::AndOr& list : sequence.items) {
+    for (const batch::Pipeline& pipeline : list.pipelines) {
+      for (const batch::CommandPtr& command : pipeline.commands) {
+        visit(*command);
+        switch (command->kind) {
+          case Command::Kind::kBlock:
+            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
+            break;
+          case Command::Kind::kIf:
+            ForEachCommand(command->if_command->then_branch, visit);
+            if (command->if_command->else_branch) {
+              ForEachCommand(*command->if_command->else_branch, visit);
+            }
+            break;
+          case Command::Kind::kFor:
+            ForEachCommand(command->for_command->body, visit);
+            break;
+          case Command::Kind::kSimple:
+          case Command::Kind::kUnreadable:
+            break;
+        }
+      }
+    }
+  }
+}
+
 std::string PieceKey(const Piece& piece) {
   std::string key(1, static_cast<char>('0' + static_cast<int>(piece.kind)));
   key += std::to_string(piece.index);
@@ -177,7 +178,14 @@ void Generator::Statement(const batch::Statement& statement) {
   Comments(statement.first_line);
   snapshot_.clear();
   Snapshot(statement);
-  Emit(statement.body);
+  const std::string shape = ShapeChecks(statement.body);
+  if (shape.empty()) {
+    Emit(statement.body);
+  } else {
+    out_.Line("if " + shape + "; then");
+    EmitIndented([&] { Emit(statement.body); });
+    out_.Line("fi");
+  }
   Comments(statement.last_line);
   out_.Seal();
 }
@@ -391,7 +399,9 @@ Command Generator::DelayedReading(const Command& command, bool on) {
 void Generator::Emit(const Command& command) {
   Comments(command.line);
   const Command* outer = std::exchange(current_command_, &command);
-  const int temporaries = std::exchange(temporaries_, 0);
+  // A loop's bound stays in its temporary while its body runs: the commands
+  // inside take the next ones, and the ones after it take the same again.
+  const int temporaries = temporaries_;
   switch (command.kind) {
     case Command::Kind::kSimple:
       if (command.delayed == batch::Delayed::kUnknown && HasDelayedChoice(command)) {
@@ -499,8 +509,9 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
         test = "[ \"$_el\" -ge " + number + " ]";
       } else {
         out_.Use("_ni");
-        prelude->push_back("_ni _e0 " + Value(condition.left, prelude));
-        test = "[ \"$_el\" -ge \"$_e0\" ]";
+        const std::string level = Temporary();
+        prelude->push_back("_ni " + level + " " + Value(condition.left, prelude));
+        test = "[ \"$_el\" -ge \"$" + level + "\" ]";
       }
       break;
     }
@@ -520,8 +531,9 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       break;
     case Kind::kCmdExtVersion:
       out_.Use("_ni");
-      prelude->push_back("_ni _e0 " + Value(condition.left, prelude));
-      test = "[ 2 -ge \"$_e0\" ]";
+      const std::string version = Temporary();
+      prelude->push_back("_ni " + version + " " + Value(condition.left, prelude));
+      test = "[ 2 -ge \"$" + version + "\" ]";
       break;
   }
   return condition.negated ? "! " + test : test;
@@ -753,6 +765,9 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   head += "_me=" + ShellQuote(script_name_) + "\n";
   head += "_el=${_el:-0}\n";
   const std::set<std::string_view> helpers = HelpersNeeded(out_.used());
+  if (helpers.count("_bf") > 0 || helpers.count("_a0") > 0) {
+    head += "_bx=" + ShellQuote("." + options_.extension) + "\n";
+  }
   head += Settings(helpers);
   head += HelperDefinitions(out_.used());
   if (helpers.count("_winenv") > 0) head += "_winenv\n";
@@ -768,7 +783,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   const std::string body_name = name;
   if (dynamic_jumps_) head += "\n" + LabelLookup(body_name + "_lab");
   head += "\n" + body_name + "() {\n";
-  if (out_.Uses("_star")) head += "  _star=$*\n";
+  // %* is the call's line as written when _call hands it over (_ct).
+  if (out_.Uses("_star")) head += "  _star=${_ct-$*}\n  unset _ct\n";
   if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
 
   const std::vector<ScriptWriter::HoleFiller> fillers = {

@@ -44,6 +44,7 @@ class Generator {
   // What the command translations use.
 
   ScriptWriter& out() { return out_; }
+  const RunnableOptions& options() const { return options_; }
 
   /// One sh word whose value is the text's value, computing what needs
   /// computing into `prelude`.
@@ -105,6 +106,7 @@ class Generator {
  private:
   void Comments(int through_line);
   void Snapshot(const batch::Statement& statement);
+  std::string ShapeChecks(const batch::Sequence& body);
   std::string PieceValue(const batch::Piece& piece, Prelude* prelude, bool convert_slashes);
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
@@ -178,6 +180,9 @@ bool AlwaysDefined(std::string_view upper_name);
 /// True when `text` holds an expansion outside quotes, whose value may hold
 /// blanks or quotes that cut the words anew when the command runs.
 bool HasUnquotedExpansion(const batch::Text& text);
+/// Calls `visit` on every command of a sequence, and on those inside them.
+void ForEachCommand(const batch::Sequence& sequence,
+                    const std::function<void(const batch::Command&)>& visit);
 /// True for the sh names of the variables that name Windows' own folders
 /// ("WINDIR", "xPROGRAMFILES_28X86_29"), which the script defines when they
 /// are not set.

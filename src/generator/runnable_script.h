@@ -24,6 +24,10 @@ struct RunnableOptions {
   /// system (the root, what is directly in it, the home folder, the system's
   /// folders, a drive's folder).
   bool preserve_root = true;
+  /// The batch file's extension as its name writes it ("bat", "CMD"): %0
+  /// names the file with it, and in a .cmd file a set that succeeds clears
+  /// the errorlevel.
+  std::string extension = "bat";
 };
 
 /// Converts the bytes of a whole batch file into a script for dash.

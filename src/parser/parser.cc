@@ -634,6 +634,15 @@ CommandPtr Parser::Impl::ParseCommand() {
     Advance();
     SkipSeparators();
   }
+  // A command that starts with a colon is a label: cmd ignores it, with the
+  // rest of its line and its redirections ("&:: remark", "<# : header").
+  if (Special(':')) {
+    pos_ = cells_.size();
+    command->redirections.clear();
+    command->simple.word = "rem";
+    command->simple.quiet = true;
+    return command;
+  }
   // Where a command should start and no block is open, a ")" standing alone
   // makes the rest of the line a remark.
   if (command->redirections.empty() && open_blocks_ == 0 && Special(')')) {
@@ -964,7 +973,10 @@ void Parser::Impl::ParseTrailingRedirections(Command* command) {
 // When it starts with a block, what follows the block goes on in the body.
 Sequence Parser::Impl::ParseBody() {
   SkipSeparators();
-  if (AtLineEnd() || AtOperator()) Fail("The syntax of the command is incorrect.");
+  // The command may start with its redirections: "if 1==1 >nul echo x".
+  if (AtLineEnd() || (AtOperator() && !Special('<') && !Special('>'))) {
+    Fail("The syntax of the command is incorrect.");
+  }
   return ParseSequence(nullptr);
 }
 
@@ -1036,7 +1048,11 @@ Condition Parser::Impl::ParseCondition() {
   }
   const size_t after_first = pos_;
   SkipBlanksAndCommas();
-  const bool comparison = Special('=') && SpecialAt(1, '=');
+  // "errorlevel==1" is the old way to write "errorlevel 1": the equal signs
+  // only separate the number from the word.
+  std::string first_word = first.IsLiteral() ? first.LiteralPart() : std::string();
+  std::transform(first_word.begin(), first_word.end(), first_word.begin(), Lower);
+  const bool comparison = Special('=') && SpecialAt(1, '=') && first_word != "errorlevel";
   pos_ = after_first;
   if (!comparison && first.IsLiteral()) {
     std::string keyword = first.LiteralPart();

@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -206,8 +207,15 @@ std::string DescribeText(std::string_view text) {
   return lines;
 }
 
+// A batch file's extension, in any case: ".bat" or ".cmd".
+bool IsBatchFile(const fs::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".bat" || extension == ".cmd";
+}
+
 bool IsProgramFile(const fs::path& path) {
-  return path.extension() == ".bat" || path.extension() == ".sh";
+  return IsBatchFile(path) || path.extension() == ".sh";
 }
 
 // The recording of one run: its exit status, its standard output, and every
@@ -303,7 +311,7 @@ class BehaviourCase : public testing::Test {
   void ConvertEveryBatchFile() {
     std::vector<fs::path> batches;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder_)) {
-      if (entry.path().extension() == ".bat") batches.push_back(entry.path());
+      if (IsBatchFile(entry.path())) batches.push_back(entry.path());
     }
     std::sort(batches.begin(), batches.end());
     const std::optional<fs::path> dash = FindProgram("dash");

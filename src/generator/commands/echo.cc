@@ -21,6 +21,12 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
   const bool after_separator = arguments.empty() || first == ' ' || first == '\t' || first == ',' ||
                                first == ';' || first == '=';
   const Text text = TextAfterFirstCharacter(arguments);
+  if (text.empty() && (first == ',' || first == ';' || first == '=')) {
+    // "echo," "echo;" and "echo=" alone are blank-line forms too.
+    g.WritePrelude(prelude);
+    g.out().Line("echo" + redirections);
+    return;
+  }
   if (after_separator) {
     const Text trimmed = TrimBlanks(text);
     if (trimmed.empty()) {

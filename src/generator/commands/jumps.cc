@@ -87,16 +87,18 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
       g.WritePrelude(prelude);
       g.out().Line("_echostate" + redirections);
     } else {
-      prelude.push_back("_pct _e0 " + g.Value(text, &prelude) + " \"$@\"");
+      const std::string line = g.Temporary();
+      prelude.push_back("_pct " + line + " " + g.Value(text, &prelude) + " \"$@\"");
       g.WritePrelude(prelude);
-      g.out().Line("printf '%s\\n' \"$_e0\"" + redirections);
+      g.out().Line("printf '%s\\n' \"$" + line + "\"" + redirections);
     }
   } else {
     const Text text = SkipBlanks(TextAfterFirstCharacter(rest));
     g.out().Use("_setline");
-    prelude.push_back("_pct _e0 " + g.Value(text, &prelude) + " \"$@\"");
+    const std::string line = g.Temporary();
+    prelude.push_back("_pct " + line + " " + g.Value(text, &prelude) + " \"$@\"");
     g.WritePrelude(prelude);
-    g.out().Line("_setline \"$_e0\"" + redirections);
+    g.out().Line("_setline \"$" + line + "\"" + redirections);
   }
   g.out().Line("_el=0");
 }
@@ -148,13 +150,18 @@ void TranslateCall(Generator& g, const batch::Command& command) {
       g.out().Lines(g.DynamicJump(value, true, arguments, g.SourceText(command)) + redirections);
       return;
     }
-    const std::string written = word.LiteralPart().substr(1);
+    // "call ::name" calls :name: the colons before the name are one.
+    std::string written = word.LiteralPart();
+    written.erase(0, written.find_first_not_of(':'));
     const std::string name = batch::LabelName(written);
     // %0 is the label as the call writes it.
     const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
-    if (HasUnquotedExpansion(rest)) {
+    if (HasUnquotedExpansion(rest) ||
+        rest.LiteralPart().find_first_of(",;=\t") != std::string::npos ||
+        rest.LiteralPart().find("  ") != std::string::npos) {
       // The values may hold blanks and quotes: the words are cut as the
-      // call runs.
+      // call runs. So are words between separators other than one space,
+      // which %* keeps as written.
       const std::string line = g.Value(rest, &prelude);
       const std::string redirections = g.Redirections(command, &prelude);
       g.out().Use("_cargs");

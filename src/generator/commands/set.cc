@@ -118,6 +118,11 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
   }
 }
 
+// In a .cmd file, a set or path that succeeds clears the errorlevel.
+void ClearErrorlevelInCmdFile(Generator& g) {
+  if (Lower(g.options().extension) == "cmd") g.out().Line("_el=0");
+}
+
 }  // namespace
 
 void TranslateSet(Generator& g, const batch::Command& command) {
@@ -165,6 +170,7 @@ void TranslateSet(Generator& g, const batch::Command& command) {
     return;
   }
   Assign(g, command, name, value, &prelude);
+  ClearErrorlevelInCmdFile(g);
 }
 
 void TranslatePath(Generator& g, const batch::Command& command) {
@@ -183,6 +189,7 @@ void TranslatePath(Generator& g, const batch::Command& command) {
     return;
   }
   Assign(g, command, Text("PATH"), text, &prelude);
+  ClearErrorlevelInCmdFile(g);
 }
 
 }  // namespace morvex

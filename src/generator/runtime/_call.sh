@@ -4,9 +4,10 @@
 # succeeds when the errorlevel is 0.
 # shellcheck disable=SC2154 # _cb is set through eval; _fn, _el and _nl by the script, _r by _cargs
 _call() {
+  unset _ct
   if [ -n "${_cl+1}" ]; then
     # The arguments as a command line, cut as cmd cuts them (the script that
-    # sets _cl holds _cargs).
+    # sets _cl holds _cargs), which keeps the line for %* in _ct.
     _cargs "$_cl"
     unset _cl
     set -- "$1" "$2"

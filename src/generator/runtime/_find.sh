@@ -20,21 +20,20 @@ _find() {
     _sw "$_fiw"
     case $_swp$_fiw in
     /*)
-      if [ "$_fiq" = 0 ]; then
-        case $_fiw in
-        /[vV]) _fiv=1 ;;
-        /[cC]) _fic=1 ;;
-        /[nN]) _fin=1 ;;
-        /[iI]) _fii=1 ;;
-        /[oO][fF][fF] | /[oO][fF][fF][lL][iI][nN][eE]) ;;
-        *)
-          printf 'FIND: Parameter format not correct\n' >&2
-          _el=2
-          return 2
-          ;;
-        esac
-        continue
-      fi
+      # Switches may come after the string and the files too.
+      case $_fiw in
+      /[vV]) _fiv=1 ;;
+      /[cC]) _fic=1 ;;
+      /[nN]) _fin=1 ;;
+      /[iI]) _fii=1 ;;
+      /[oO][fF][fF] | /[oO][fF][fF][lL][iI][nN][eE]) ;;
+      *)
+        printf 'FIND: Parameter format not correct\n' >&2
+        _el=2
+        return 2
+        ;;
+      esac
+      continue
       ;;
     esac
     if [ "$_fiq" = 0 ]; then
@@ -60,7 +59,7 @@ _find() {
   for _fiw in "$@"; do
     _sw "$_fiw"
     case $_swp$_fiw in
-    /*) [ "$_fiq" = 0 ] && continue ;;
+    /*) continue ;;
     esac
     if [ "$_fiq" = 0 ]; then
       _fiq=1

@@ -53,7 +53,7 @@ _run() {
       done
       [ -n "$_rs" ] && break
       if [ -f "$_dir/$_p" ] && [ -x "$_dir/$_p" ]; then
-        [ "$_dir" = . ] && _p=./$_p
+        _p=$_dir/$_p
         break
       fi
     done
@@ -61,6 +61,7 @@ _run() {
     ;;
   esac
   shift
+  unset _ct
   if [ -n "$_rlx" ]; then
     if [ -n "$_rs" ]; then
       _cargs "$_rlt"
@@ -77,7 +78,9 @@ _run() {
     _runbat "$_rs" "$@"
     return
   fi
-  if [ -z "$_b" ] && command -v "$_p" >/dev/null 2>&1; then
+  # Only a file is run: a name the shell alone knows (a keyword such as
+  # else, a built-in, one of these functions) is not a program.
+  if [ -z "$_b" ] && [ -f "$_p" ] && [ -x "$_p" ]; then
     "$_p" "$@"
     _el=$?
     return "$_el"

@@ -1,0 +1,3 @@
+@echo off
+call sub.BAT
+exit /b 0

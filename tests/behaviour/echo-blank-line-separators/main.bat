@@ -1,0 +1,6 @@
+@echo off
+echo=
+echo,
+echo;
+echo=x
+echo end

@@ -1,0 +1,5 @@
+@echo off
+find "b" data.txt /I
+echo errorlevel %errorlevel%
+find "B" /v data.txt /C
+echo errorlevel %errorlevel%

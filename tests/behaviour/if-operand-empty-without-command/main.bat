@@ -1,0 +1,4 @@
+@echo off
+echo before
+if not exist %unset% md %unset%
+echo not reached
