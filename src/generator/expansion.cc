@@ -97,7 +97,8 @@ class WordBuilder {
 std::string DynamicValue(std::string_view upper_name,
                          const std::function<std::string(const std::string&)>& compute) {
   // A variable the batch file sets wins over the value cmd makes up, so each
-  // is read through its own name first.
+  // is read through its own name first (which for the names a shell owns is
+  // not the name itself: the batch file's USERNAME is xUSERNAME).
   if (upper_name == "ERRORLEVEL") return "${ERRORLEVEL-$_el}";
   if (upper_name == "CD") return "${CD-$PWD}";
   if (upper_name == "CMDEXTVERSION") return "${CMDEXTVERSION-2}";
@@ -105,14 +106,14 @@ std::string DynamicValue(std::string_view upper_name,
   if (upper_name == "USERPROFILE") return "${USERPROFILE-$HOME}";
   if (upper_name == "TEMP") return "${TEMP-${TMPDIR:-/tmp}}";
   if (upper_name == "TMP") return "${TMP-${TMPDIR:-/tmp}}";
-  if (upper_name == "USERNAME") return "${USERNAME-$(command -p id -un)}";
+  if (upper_name == "USERNAME") return "${xUSERNAME-${USERNAME-$(command -p id -un)}}";
   if (upper_name == "COMPUTERNAME") return "${COMPUTERNAME-$(command -p uname -n)}";
   static constexpr std::pair<std::string_view, std::string_view> kComputed[] = {
       {"RANDOM", "_random"}, {"DATE", "_date"}, {"TIME", "_time"}};
   for (const auto& [name, helper] : kComputed) {
     if (upper_name != name) continue;
     std::string value = compute(std::string(helper));  // "${_eN}"
-    return "${" + std::string(name) + "-$" + value.substr(2);
+    return "${" + ShellVariableName(name) + "-$" + value.substr(2);
   }
   return "";
 }

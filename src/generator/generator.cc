@@ -297,6 +297,8 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   }
   // Each side of a pipe runs in a shell of its own, as each runs in a cmd of
   // its own; the errorlevel afterwards is the last program's exit status.
+  // The last side is put in a subshell of its own: some shells (ksh) run it
+  // in the script's, where a set would stay.
   std::vector<std::string> parts;
   bool all_single = true;
   for (const batch::CommandPtr& command : pipeline.commands) {
@@ -310,17 +312,18 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   }
   if (all_single) {
     std::string line;
-    for (const std::string& part : parts) line += (line.empty() ? "" : " | ") + Trimmed(part);
-    out_.Line(line);
+    for (size_t i = 0; i + 1 < parts.size(); ++i) line += Trimmed(parts[i]) + " | ";
+    out_.Line(line + "(" + Trimmed(parts.back()) + ")");
   } else {
     for (size_t i = 0; i < parts.size(); ++i) {
-      out_.Line(i == 0 ? "{" : "} | {");
+      const bool last = i + 1 == parts.size();
+      out_.Line(i == 0 ? "{" : last ? "} | (" : "} | {");
       out_.Indent();
       out_.Lines(parts[i]);
       if (!HasCommand(parts[i])) out_.Line(":");
       out_.Dedent();
     }
-    out_.Line("}");
+    out_.Line(")");
   }
   const Command& last = *pipeline.commands.back();
   if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {

@@ -5,11 +5,37 @@
 namespace morvex {
 namespace {
 
-// Variables that the shell itself sets or obeys: a batch file that sets one of
-// them must not change how the script runs.
+// Variables that the shell itself sets or obeys, in POSIX or in one of the
+// shells a script may run under (bash, busybox sh, ksh, mksh, yash, zsh): a
+// batch file that sets one of them must not change how the script runs, and
+// must read back what it set.
 constexpr std::string_view kShellOwned[] = {
-    "CDPATH", "ENV",    "FCEDIT", "HISTSIZE", "IFS", "LINENO", "MAIL", "MAILCHECK", "MAILPATH",
-    "OLDPWD", "OPTARG", "OPTIND", "PPID",     "PS1", "PS2",    "PS4",  "PWD",
+    "ARGC",         "BASHOPTS",
+    "BASHPID",      "BASH_ARGV0",
+    "BASH_COMPAT",  "BASH_ENV",
+    "CDPATH",       "COMMAND_NOT_FOUND_HANDLER",
+    "ECHO_STYLE",   "EGID",
+    "ENV",          "EPOCHREALTIME",
+    "EPOCHSECONDS", "ERRNO",
+    "EUID",         "FCEDIT",
+    "FPATH",        "FUNCNAME",
+    "GID",          "GLOBIGNORE",
+    "GROUPS",       "HISTCMD",
+    "HISTFILE",     "HISTSIZE",
+    "IFS",          "KSHEGID",
+    "KSHGID",       "KSHUID",
+    "LINENO",       "MAIL",
+    "MAILCHECK",    "MAILPATH",
+    "OLDPWD",       "OPTARG",
+    "OPTIND",       "PGRP",
+    "PIPESTATUS",   "POSIXLY_CORRECT",
+    "PPID",         "PS1",
+    "PS2",          "PS4",
+    "PWD",          "RANDOM",
+    "SECONDS",      "SHELLOPTS",
+    "SRANDOM",      "TMOUT",
+    "TTYIDLE",      "UID",
+    "USERNAME",     "USER_ID",
 };
 
 bool IsUpperOrDigit(char c) {
