@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "generator/commands/commands.h"
 #include "generator/generator.h"
 #include "generator/sh_quote.h"
 #include "generator/shell_names.h"
@@ -140,9 +141,10 @@ bool WindowsFolderVariable(std::string_view shell_name) {
   return std::find(std::begin(kNames), std::end(kNames), shell_name) != std::end(kNames);
 }
 
-bool AlwaysDefined(std::string_view upper_name) {
-  return upper_name == "OS" || upper_name == "USERPROFILE" || upper_name == "TEMP" ||
-         upper_name == "TMP" || upper_name == "USERNAME" || upper_name == "COMPUTERNAME";
+bool AlwaysDefined(std::string_view name) {
+  const std::string lower = Lower(name);
+  return lower == "os" || lower == "userprofile" || lower == "temp" || lower == "tmp" ||
+         lower == "username" || lower == "computername";
 }
 
 std::string Generator::Value(const Text& text, Prelude* prelude) {

@@ -526,7 +526,7 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       if (condition.left.IsLiteral()) {
         const std::string name = ShellVariableName(condition.left.LiteralPart());
         if (WindowsFolderVariable(name)) out_.Use("_winenv");
-        test = AlwaysDefined(name) ? "true" : "[ -n \"${" + name + "+set}\" ]";
+        test = AlwaysDefined(condition.left.LiteralPart()) ? "true" : "[ -n \"${" + name + "+set}\" ]";
       } else {
         out_.Use("_defined");
         test = "_defined " + Value(condition.left, prelude);

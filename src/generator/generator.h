@@ -175,8 +175,9 @@ class Generator {
 /// result. Empty for an ordinary variable.
 std::string DynamicValue(std::string_view upper_name,
                          const std::function<std::string(const std::string&)>& compute);
-/// True for the variables Windows always sets and that have a stand-in here.
-bool AlwaysDefined(std::string_view upper_name);
+/// True for the variables Windows always sets and that have a stand-in here;
+/// `name` as the batch file writes it, in any case.
+bool AlwaysDefined(std::string_view name);
 /// True when `text` holds an expansion outside quotes, whose value may hold
 /// blanks or quotes that cut the words anew when the command runs.
 bool HasUnquotedExpansion(const batch::Text& text);
