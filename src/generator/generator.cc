@@ -177,8 +177,18 @@ void Generator::Statement(const batch::Statement& statement) {
   statement_line_ = statement.first_line;
   Comments(statement.first_line);
   snapshot_.clear();
-  Snapshot(statement);
-  const std::string shape = ShapeChecks(statement.body);
+  checked_operands_.clear();
+  // A call inside the statement runs other statements, which take values of
+  // their own: then this one's names must be its own. Otherwise all share a
+  // few names, which keeps long scripts small for the tools that read them.
+  bool calls = false;
+  ForEachCommand(statement.body, [&](const Command& command) {
+    calls = calls || (command.kind == Command::Kind::kSimple &&
+                      (command.simple.word.empty() || command.simple.word == "call"));
+  });
+  const std::string own = calls ? std::to_string(statement_line_ + 1) + "_" : "";
+  Snapshot(statement, "_s" + own);
+  const std::string shape = ShapeChecks(statement.body, "_o" + own);
   if (shape.empty()) {
     Emit(statement.body);
   } else {
@@ -204,17 +214,8 @@ void Generator::Comments(int through_line) {
 // before any of it runs. When something in the statement could change them
 // first (a set, a call, an endlocal, a loop's next round), their values are
 // taken here.
-void Generator::Snapshot(const batch::Statement& statement) {
+void Generator::Snapshot(const batch::Statement& statement, std::string_view prefix) {
   if (IsSingleCommand(statement.body)) return;
-  // A call inside the statement runs other statements, which take values of
-  // their own: then this one's names must be its own. Otherwise all share a
-  // few names, which keeps long scripts small for the tools that read them.
-  bool calls = false;
-  ForEachCommand(statement.body, [&](const Command& command) {
-    calls = calls || (command.kind == Command::Kind::kSimple &&
-                      (command.simple.word.empty() || command.simple.word == "call"));
-  });
-  const std::string prefix = calls ? "_s" + std::to_string(statement_line_ + 1) + "_" : "_s";
   int count = 0;
   Prelude prelude;
   ForEachText(statement.body, [&](const Text& text) {
@@ -222,7 +223,7 @@ void Generator::Snapshot(const batch::Statement& statement) {
       if (!ReadWhenLineIsRead(piece)) continue;
       const std::string key = PieceKey(piece);
       if (snapshot_.count(key) > 0) continue;
-      const std::string name = prefix + std::to_string(++count);
+      const std::string name = std::string(prefix) + std::to_string(++count);
       prelude.push_back(name + "=" + ExpansionValue(piece, &prelude));
       snapshot_[key] = name;
     }
@@ -486,8 +487,8 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
   std::string test;
   switch (condition.kind) {
     case Kind::kCompare: {
-      const std::string left = Value(condition.left, prelude);
-      const std::string right = Value(condition.right, prelude);
+      const std::string left = OperandValue(condition.left, prelude);
+      const std::string right = OperandValue(condition.right, prelude);
       if (condition.compare == batch::Condition::Compare::kEqualText) {
         if (condition.ignore_case) {
           out_.Use("_ieq");
@@ -513,23 +514,24 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       } else {
         out_.Use("_ni");
         const std::string level = Temporary();
-        prelude->push_back("_ni " + level + " " + Value(condition.left, prelude));
+        prelude->push_back("_ni " + level + " " + OperandValue(condition.left, prelude));
         test = "[ \"$_el\" -ge \"$" + level + "\" ]";
       }
       break;
     }
     case Kind::kExist:
       out_.Use("_exist");
-      test = "_exist " + Value(condition.left, prelude);
+      test = "_exist " + OperandValue(condition.left, prelude);
       break;
     case Kind::kDefined:
       if (condition.left.IsLiteral()) {
         const std::string name = ShellVariableName(condition.left.LiteralPart());
         if (WindowsFolderVariable(name)) out_.Use("_winenv");
-        test = AlwaysDefined(condition.left.LiteralPart()) ? "true" : "[ -n \"${" + name + "+set}\" ]";
+        test =
+            AlwaysDefined(condition.left.LiteralPart()) ? "true" : "[ -n \"${" + name + "+set}\" ]";
       } else {
         out_.Use("_defined");
-        test = "_defined " + Value(condition.left, prelude);
+        test = "_defined " + OperandValue(condition.left, prelude);
       }
       break;
     case Kind::kCmdExtVersion:

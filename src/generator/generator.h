@@ -105,8 +105,9 @@ class Generator {
 
  private:
   void Comments(int through_line);
-  void Snapshot(const batch::Statement& statement);
-  std::string ShapeChecks(const batch::Sequence& body);
+  void Snapshot(const batch::Statement& statement, std::string_view prefix);
+  std::string ShapeChecks(const batch::Sequence& body, std::string_view prefix);
+  std::string OperandValue(const batch::Text& operand, Prelude* prelude);
   std::string PieceValue(const batch::Piece& piece, Prelude* prelude, bool convert_slashes);
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
@@ -159,6 +160,9 @@ class Generator {
 
   // The values of the statement's percent expansions, taken when it is read.
   std::map<std::string, std::string> snapshot_;
+  // The if operands of the statement that were read and checked when it was
+  // read: the variable that holds each one's word.
+  std::map<const batch::Text*, std::string> checked_operands_;
 
   // Labels: the statement index of each label statement by name, in file
   // order, and where the gotos and calls go.

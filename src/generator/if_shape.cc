@@ -62,9 +62,8 @@ std::optional<Text> RestOfCommand(const batch::Sequence& branch) {
 
 }  // namespace
 
-std::string Generator::ShapeChecks(const batch::Sequence& body) {
+std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view prefix) {
   std::string checks;
-  Prelude prelude;
   ForEachCommand(body, [&](const Command& command) {
     if (command.kind != Command::Kind::kIf) return;
     const batch::Condition& condition = command.if_command->condition;
@@ -72,11 +71,24 @@ std::string Generator::ShapeChecks(const batch::Sequence& body) {
       if (!HasUnquotedExpansion(operand) || !KnownWhenRead(operand) || AlwaysOneWord(operand)) {
         return;
       }
+      Prelude prelude;
+      const std::string name = std::string(prefix) + std::to_string(checked_operands_.size() + 1);
+      prelude.push_back(name + "=" + Value(operand, &prelude));
+      std::string call = "_shape " + std::string(how) + " " + name + " " +
+                         ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command));
+      if (how == "short") call += " " + Value(rest, &prelude);
+      // Only a value that holds a separator or a quote, or none at all, needs
+      // a closer look.
+      const std::string test =
+          "case $" + name + " in '' | *[[:blank:],\\;=\\\"]*) " + call + " ;; esac";
       out_.Use("_shape");
-      checks += std::string(checks.empty() ? "" : " && ") + "_shape " + std::string(how) + " " +
-                Value(operand, &prelude) + " " + ScriptWriter::LineNumberHole() + " " +
-                ShellQuote(SourceText(command));
-      if (how == "short") checks += " " + Value(rest, &prelude);
+      checked_operands_[&operand] = name;
+      if (how == "stop") {
+        prelude.push_back(test);
+      } else {
+        checks += (checks.empty() ? "" : " && ") + test;
+      }
+      WritePrelude(prelude);
     };
     // The first operand of a comparison: without it, or cut in two, cmd
     // finds no operator where it needs one.
@@ -88,8 +100,13 @@ std::string Generator::ShapeChecks(const batch::Sequence& body) {
     check(compare ? condition.right : condition.left, rest ? "short" : "run",
           rest.value_or(Text()));
   });
-  WritePrelude(prelude);
   return checks;
+}
+
+std::string Generator::OperandValue(const Text& operand, Prelude* prelude) {
+  const auto checked = checked_operands_.find(&operand);
+  if (checked == checked_operands_.end()) return Value(operand, prelude);
+  return "\"$" + checked->second + "\"";
 }
 
 }  // namespace morvex
