@@ -102,5 +102,42 @@ TEST(ParseCommandLineTest, DriveMappingAndGuardOptions) {
   }
 }
 
+TEST(ParseCommandLineTest, AllowedPrograms) {
+  using C = CommandLine;
+  const struct {
+    const char* arguments;
+    C::Action action;
+    const char* name;  // the name, or the bad option
+    std::vector<std::string> allowed;
+  } cases[] = {
+      {"--runnable x.bat", C::kConvert, "x.bat", {}},
+      {"--runnable --allow-program=reg x.bat", C::kConvert, "x.bat", {"reg"}},
+      // Names in any case, with .exe, several at once or one option each.
+      {"--runnable --allow-program=REG.EXE,wmic --allow-program=Sort x",
+       C::kConvert,
+       "x",
+       {"REG.EXE", "wmic", "Sort"}},
+      // Only Windows' own programs, which the script would translate or stop.
+      {"--runnable --allow-program=notepad x.bat", C::kBadOption, "--allow-program=notepad", {}},
+      {"--runnable --allow-program=reg,,wmic x.bat",
+       C::kBadOption,
+       "--allow-program=reg,,wmic",
+       {}},
+      {"--runnable --allow-program= x.bat", C::kBadOption, "--allow-program=", {}},
+      {"--allow-program=reg x.bat", C::kBadOption, "--runnable", {"reg"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CommandLine command = ParseCommandLine(c.arguments);
+    EXPECT_EQ(c.action, command.action);
+    EXPECT_EQ(c.name, command.name);
+    if (c.action == C::kBadOption) {
+      EXPECT_FALSE(command.problem.empty());
+      continue;
+    }
+    EXPECT_EQ(c.allowed, command.runnable_options.allowed_programs);
+  }
+}
+
 }  // namespace
 }  // namespace morvex

@@ -32,6 +32,7 @@ const std::string_view kHelpText =
     "                      overwrite the root, what is directly in it, the home\n"
     "                      folder, the system's folders and a drive's folder, which\n"
     "                      they refuse by default\n"
+    "  --allow-program=NAME,...  run Windows' NAME (reg, sort...) by its name as is\n"
     "\n"
     "Exit status: 0 when the script was written, 1 when it was not (one line on\n"
     "standard error says why), 2 when no name or an unknown option was given.\n";
@@ -54,6 +55,20 @@ bool ParseRunnableOption(std::string_view option, CommandLine* result) {
   };
   if (option == "--no-preserve-root") {
     options.preserve_root = false;
+  } else if (option.substr(0, 16) == "--allow-program=") {
+    // Names, separated by commas, of Windows' own programs to run by their names.
+    std::string_view names = option.substr(16);
+    if (names.empty()) bad("the value must name a program (--allow-program=reg)");
+    while (!names.empty()) {
+      const std::string_view name = names.substr(0, names.find(','));
+      names.remove_prefix(std::min(names.size(), name.size() + 1));
+      if (!IsWindowsProgram(name)) {
+        bad("not one of Windows' programs that the script translates or stops: " +
+            std::string(name));
+        break;
+      }
+      options.allowed_programs.emplace_back(name);
+    }
   } else if (option.substr(0, 9) == "--drives=") {
     options.drives = option.substr(9);
     if (options.drives.empty() || options.drives[0] != '/') bad("the folder must be absolute");

@@ -70,6 +70,11 @@ class Generator {
   /// Translates a command line given as text, as "cmd /c" would run it: the
   /// command whose output a for /f loop reads.
   void EmitCommandLine(const batch::Text& text);
+  /// Takes the values of the percent expansions (%VAR%, %1) of `text` now,
+  /// into `prelude`, as cmd puts them in when it reads the statement: for a
+  /// text that is read again as a command line (cmd /c), whose commands
+  /// must not see what the ones before them change.
+  void KeepPercentValues(const batch::Text& text, Prelude* prelude);
 
   /// Translates a sequence, and-or list, pipeline or command inside the
   /// current statement.
@@ -196,6 +201,21 @@ bool WindowsFolderVariable(std::string_view shell_name);
 /// A key that tells expansions apart, for a statement's table of the values
 /// it takes when cmd reads it.
 std::string PieceKey(const batch::Piece& piece);
+
+inline void Generator::KeepPercentValues(const batch::Text& text, Prelude* prelude) {
+  for (const batch::Piece& piece : text.pieces()) {
+    if (piece.kind != batch::Piece::Kind::kVariable &&
+        piece.kind != batch::Piece::Kind::kArgument) {
+      continue;
+    }
+    const std::string key = PieceKey(piece);
+    if (snapshot_.count(key) > 0) continue;
+    const std::string name =
+        "_cp" + std::to_string(statement_line_ + 1) + "_" + std::to_string(snapshot_.size() + 1);
+    prelude->push_back(name + "=" + ExpansionValue(piece, prelude));
+    snapshot_[key] = name;
+  }
+}
 
 /// A built-in command's translation. Each lives in the file named after the
 /// commands it translates, under commands/.

@@ -28,7 +28,14 @@ struct RunnableOptions {
   /// names the file with it, and in a .cmd file a set that succeeds clears
   /// the errorlevel.
   std::string extension = "bat";
+  /// Windows' own programs that run by their names, as programs that are
+  /// not Windows' own do, instead of being translated or stopped.
+  std::vector<std::string> allowed_programs;
 };
+
+/// True for the names (in any case, with or without ".exe") of Windows' own
+/// programs, which the script translates or stops unless they are allowed.
+bool IsWindowsProgram(std::string_view name);
 
 /// Converts the bytes of a whole batch file into a script for dash.
 /// `script_name` is the script's file name without its folder ("build.sh"); the

@@ -26,6 +26,10 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command,
 void TranslateGoto(Generator& g, const batch::Command& command);
 void TranslateCall(Generator& g, const batch::Command& command);
 void TranslateExit(Generator& g, const batch::Command& command);
+/// The errorlevel an exit command sets, as an sh value, or empty when it
+/// names none; `batch_only` tells whether it is "exit /b".
+std::string ExitCode(Generator& g, const batch::Command& command, bool* batch_only,
+                     Prelude* prelude);
 void TranslateShift(Generator& g, const batch::Command& command);
 // scopes.cc
 void TranslateSetlocal(Generator& g, const batch::Command& command);
@@ -45,9 +49,31 @@ void TranslateType(Generator& g, const batch::Command& command);
 // tools.cc
 void TranslateDir(Generator& g, const batch::Command& command);
 void TranslateStart(Generator& g, const batch::Command& command);
-/// The runtime helper that stands in for a Windows tool ("xcopy" gives
-/// "_xcopy"), or empty when the name is no such tool.
-std::string_view ToolHelper(std::string_view lower_name);
+// windows_programs.cc: what a script does with each of Windows' own programs.
+struct WindowsProgram {
+  enum class Kind {
+    kHelper,            // a runtime helper does what the program does
+    kWithoutArguments,  // the same, but only without arguments; otherwise a stop
+    kCmd,               // cmd /c and cmd /k: the rest runs as a statement in a child
+    kPowershell,        // runs as pwsh where pwsh is found, and stops otherwise
+    kAsIs,              // its Windows build reads the same options as the program here
+    kStopped,           // no counterpart here: stops with errorlevel 9009
+  };
+  std::string_view name;  // lower case, without ".exe"
+  Kind kind;
+  std::string_view helper;  // for kHelper, kWithoutArguments and kPowershell
+};
+/// The entry for a program's name without a folder ("PING.EXE", "sort"), or
+/// nullptr for a program that runs by its name.
+const WindowsProgram* FindWindowsProgram(std::string_view name);
+/// The same, but nullptr also for a program the options say to run anyway.
+const WindowsProgram* FindWindowsProgram(std::string_view name, const RunnableOptions& options);
+/// The names of the stopped programs (or, when `stopped` is false, of those
+/// translated), in order, separated by spaces: the runtime's _wprog holds the
+/// same lists.
+std::string WindowsProgramNames(bool stopped);
+/// program.cc: cmd /c and cmd /k.
+void TranslateCmd(Generator& g, const batch::Command& command, const batch::Text& arguments);
 // console.cc
 void TranslateCls(Generator& g, const batch::Command& command);
 void TranslatePause(Generator& g, const batch::Command& command);

@@ -226,14 +226,15 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   }
 }
 
-void TranslateExit(Generator& g, const batch::Command& command) {
+std::string ExitCode(Generator& g, const batch::Command& command, bool* batch_only,
+                     Prelude* prelude) {
   Text text = TrimBlanks(ArgumentsAfterWord(command));
-  bool batch_only = false;
+  *batch_only = false;
   if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
     const std::string& first = text.pieces()[0].text;
     if (first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == 'b' &&
         (first.size() == 2 || IsSeparator(first[2]))) {
-      batch_only = true;
+      *batch_only = true;
       Text rest;
       rest.Append(std::string_view(first).substr(2));
       for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
@@ -242,9 +243,14 @@ void TranslateExit(Generator& g, const batch::Command& command) {
   }
   // Only the first word is the exit code.
   text = SplitFirstWord(text).first;
+  return text.empty() ? std::string() : Number(g, text, prelude);
+}
+
+void TranslateExit(Generator& g, const batch::Command& command) {
+  bool batch_only = false;
   Prelude prelude;
-  if (!text.empty()) {
-    const std::string code = Number(g, text, &prelude);
+  const std::string code = ExitCode(g, command, &batch_only, &prelude);
+  if (!code.empty()) {
     g.WritePrelude(prelude);
     g.out().Line("_el=" + code);
   }

@@ -2,12 +2,17 @@
 // converted from them.
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "generator/commands/commands.h"
 #include "generator/sh_quote.h"
+#include "parser/parser.h"
 
 namespace morvex {
 
+using batch::Piece;
 using batch::Text;
 
 namespace {
@@ -16,11 +21,77 @@ bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+// The name of the Windows program a command's name runs, for the table of
+// Windows' own programs: the name itself when it has no folder, its last
+// part when its folder is one where Windows keeps its programs
+// (%SystemRoot%\System32\ping.exe), "cmd" for %ComSpec%, and empty
+// otherwise: a program in another folder (tools\sort.exe) is not Windows'.
+std::string WindowsProgramName(const Text& quoted_name) {
+  // Quotes alone around an expansion ("%ComSpec%") are not part of the name.
+  std::vector<Piece> pieces = quoted_name.pieces();
+  auto quote = [](const Piece& piece) {
+    return piece.kind == Piece::Kind::kLiteral && piece.text == "\"";
+  };
+  if (pieces.size() > 1 && quote(pieces.front())) pieces.erase(pieces.begin());
+  if (pieces.size() > 1 && quote(pieces.back())) pieces.pop_back();
+  if (pieces.empty()) return "";
+  const Piece& last = pieces.back();
+  if (pieces.size() == 1 && last.kind == Piece::Kind::kVariable && Lower(last.text) == "comspec" &&
+      last.edit().kind == batch::VariableEdit::Kind::kNone) {
+    return "cmd";
+  }
+  if (last.kind != Piece::Kind::kLiteral) return "";
+  std::string tail = last.text;
+  tail.erase(std::remove(tail.begin(), tail.end(), '"'), tail.end());
+  const size_t slash = tail.find_last_of("\\/");
+  if (slash == std::string::npos) return pieces.size() == 1 ? tail : "";
+  const std::string folder = tail.substr(0, slash);
+  const size_t before = folder.find_last_of("\\/");
+  if (before == std::string::npos && pieces.size() > 1) return "";
+  const std::string last_folder =
+      Lower(before == std::string::npos ? folder : folder.substr(before + 1));
+  if (last_folder == "system32" || last_folder == "syswow64" || last_folder == "sysnative" ||
+      last_folder == "v1.0") {
+    return tail.substr(slash + 1);
+  }
+  return "";
+}
+
+// attrib sets read-only as the file's write bits; the other attributes have
+// no counterpart here.
+void AttribNote(Generator& g, const Text& arguments) {
+  const std::string text = Lower(arguments.LiteralPart());
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if ((text[i] == '+' || text[i] == '-') &&
+        std::string_view("ahsi").find(text[i + 1]) != std::string_view::npos) {
+      g.Note(
+          "attrib: only read-only has a counterpart here (the file's write bits); the "
+          "archive, hidden, system and index attributes are left alone");
+      return;
+    }
+  }
+}
+
+// A Windows program with no counterpart here: cmd's errorlevel for a program
+// it cannot find, whatever program of that name there is here.
+void StopProgram(Generator& g, const batch::Command& command, std::string_view name) {
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  g.Note("not translated: " + std::string(name) +
+         " is a Windows program with no counterpart here (--allow-program=" + std::string(name) +
+         " runs it by its name)");
+  g.out().Use("_ntp");
+  g.WritePrelude(prelude);
+  g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " + ShellQuote(g.SourceText(command)) +
+               redirections);
+}
+
 }  // namespace
 
 void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
   Prelude prelude;
   const Text& name = command.simple.name;
+  bool powershell = false;
   std::string literal;
   if (name.IsLiteral()) {
     literal = name.LiteralPart();
@@ -37,12 +108,42 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   }
   const std::string lower = Lower(literal);
   const bool batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
-  const bool windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
-  const std::string_view tool =
-      ToolHelper(windows_program ? lower.substr(0, lower.size() - 4) : lower);
-  if (!tool.empty()) {
-    CallHelperWithWords(g, command, tool, command.simple.arguments);
-    return;
+  bool windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
+  const std::string own_name = WindowsProgramName(name);
+  if (const WindowsProgram* program =
+          own_name.empty() ? nullptr : FindWindowsProgram(own_name, g.options())) {
+    switch (program->kind) {
+      case WindowsProgram::Kind::kHelper:
+        if (program->name == "attrib") AttribNote(g, command.simple.arguments);
+        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        return;
+      case WindowsProgram::Kind::kWithoutArguments:
+        if (!TrimBlanks(command.simple.arguments).empty()) {
+          g.NotTranslated(command, std::string(program->name) +
+                                       " with arguments: Windows' accounts, groups and "
+                                       "privileges have no counterpart here");
+          return;
+        }
+        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        return;
+      case WindowsProgram::Kind::kCmd:
+        TranslateCmd(g, command, command.simple.arguments);
+        return;
+      case WindowsProgram::Kind::kStopped:
+        StopProgram(g, command, program->name);
+        return;
+      case WindowsProgram::Kind::kPowershell:
+      case WindowsProgram::Kind::kAsIs:
+        // Run by the name here, wherever Windows keeps it.
+        literal = own_name;
+        windows_program = EndsWith(Lower(literal), ".exe") || EndsWith(Lower(literal), ".com");
+        if (program->kind == WindowsProgram::Kind::kPowershell) {
+          literal = "pwsh";
+          windows_program = false;
+          powershell = true;
+        }
+        break;
+    }
   }
   const Text& text = command.simple.arguments;
   if (literal.empty() && name.pieces().size() == 1) {
@@ -56,6 +157,14 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     g.out().Use("_argv");
     g.out().Use("_runb");
     g.WritePrelude(prelude);
+    if (!g.options().allowed_programs.empty()) {
+      // Windows' own programs that the options say to run by their names.
+      std::string allowed;
+      for (const std::string& program : g.options().allowed_programs) {
+        allowed += (allowed.empty() ? "" : " ") + Lower(program);
+      }
+      g.out().Line("_wpa=" + ShellQuote(allowed));
+    }
     g.out().Line("_runb " + ScriptWriter::LineNumberHole() + redirections);
     if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
     return;
@@ -114,12 +223,274 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   }
   g.out().Use("_run");
   g.WritePrelude(prelude);
+  if (powershell) {
+    // pwsh reads powershell's options; without it, powershell has no
+    // counterpart here.
+    g.Note("runs pwsh when it is found here, and stops as a Windows program otherwise");
+    g.out().Use("_pwsh");
+    g.out().Use("_ntp");
+    g.out().Line("if _pwsh; then");
+    g.out().Indent();
+    g.out().Line("_run \"$_pw\"" + arguments + redirections);
+    g.out().Dedent();
+    g.out().Line("else");
+    g.out().Indent();
+    g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " +
+                 ShellQuote(g.SourceText(command)) + redirections);
+    g.out().Dedent();
+    g.out().Line("fi");
+    return;
+  }
   g.out().Line("_run " + program + arguments + redirections);
   if (!called && literal.empty()) {
     // A name known only now may be a batch file's, which then takes this
     // one's place.
     g.out().Line("[ -z \"$_rb\" ] || return");
   }
+}
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// What cmd's own switches say, and the command after /c or /k.
+struct CmdLine {
+  bool found = false;         // /c or /k
+  bool keep = false;          // /k
+  bool strip_quotes = false;  // /s
+  char delayed = 0;           // '1' for /v:on, '0' for /v:off
+  bool readable = true;       // false when a switch comes from a value
+  Text rest;
+};
+
+CmdLine ReadCmdLine(const Text& arguments) {
+  CmdLine line;
+  bool in_rest = false;
+  for (const Piece& piece : arguments.pieces()) {
+    if (in_rest) {
+      line.rest.Append(piece);
+      continue;
+    }
+    if (piece.kind != Piece::Kind::kLiteral) {
+      line.readable = false;
+      return line;
+    }
+    const std::string& text = piece.text;
+    size_t i = 0;
+    while (i < text.size() && !in_rest) {
+      if (IsBlank(text[i]) || text[i] == ',' || text[i] == ';' || text[i] == '=') {
+        ++i;
+        continue;
+      }
+      if (text[i] != '/') {
+        // Text that is no switch: cmd would wait for commands at its prompt.
+        return line;
+      }
+      size_t end = i + 1;
+      while (end < text.size() && !IsBlank(text[end]) && text[end] != '/') ++end;
+      const std::string word = Lower(std::string_view(text).substr(i + 1, end - i - 1));
+      const char letter = word.empty() ? '\0' : word[0];
+      if (letter == 'c' || letter == 'k') {
+        line.found = true;
+        line.keep = letter == 'k';
+        // The command starts right after the letter, blanks skipped.
+        size_t start = i + 2;
+        while (start < text.size() && IsBlank(text[start])) ++start;
+        line.rest.Append(std::string_view(text).substr(start));
+        in_rest = true;
+        break;
+      }
+      if (word == "s") line.strip_quotes = true;
+      if (word == "v:on") line.delayed = '1';
+      if (word == "v:off") line.delayed = '0';
+      i = end;
+    }
+  }
+  // Blanks before the command in a later piece.
+  if (in_rest) line.rest = SkipBlanks(line.rest);
+  return line;
+}
+
+// cmd's rule for a command that starts with a quote: the quotes stay when
+// there are just two, around a name with a blank and none of &<>()@^|, that
+// names a program (here: ends in .exe, .com, .bat or .cmd); otherwise the
+// first quote and the last one are taken away.
+Text CmdQuotes(const Text& rest, bool strip) {
+  const std::vector<Piece>& pieces = rest.pieces();
+  if (pieces.empty() || pieces[0].kind != Piece::Kind::kLiteral || pieces[0].text.empty() ||
+      pieces[0].text[0] != '"') {
+    return rest;
+  }
+  if (!strip && rest.IsLiteral()) {
+    const std::string text = rest.LiteralPart();
+    const size_t second = text.find('"', 1);
+    const std::string inside =
+        Lower(text.substr(1, second == std::string::npos ? std::string::npos : second - 1));
+    const bool two = second != std::string::npos && text.find('"', second + 1) == std::string::npos;
+    const bool program = EndsWith(inside, ".exe") || EndsWith(inside, ".com") ||
+                         EndsWith(inside, ".bat") || EndsWith(inside, ".cmd");
+    if (two && program && inside.find_first_of("&<>()@^|") == std::string::npos &&
+        inside.find_first_of(" \t") != std::string::npos) {
+      return rest;
+    }
+  }
+  size_t last_piece = pieces.size();
+  size_t last_at = 0;
+  for (size_t p = 0; p < pieces.size(); ++p) {
+    if (pieces[p].kind != Piece::Kind::kLiteral) continue;
+    const size_t at = pieces[p].text.rfind('"');
+    if (at != std::string::npos && !(p == 0 && at == 0)) {
+      last_piece = p;
+      last_at = at;
+    }
+  }
+  Text result;
+  for (size_t p = 0; p < pieces.size(); ++p) {
+    if (pieces[p].kind != Piece::Kind::kLiteral) {
+      result.Append(pieces[p]);
+      continue;
+    }
+    std::string text = pieces[p].text;
+    if (p == last_piece) text.erase(last_at, 1);
+    if (p == 0) text.erase(0, 1);
+    result.Append(text);
+  }
+  return result;
+}
+
+// True when a command of the sequence jumps to a label, which a command line
+// has none of.
+bool Jumps(const batch::Sequence& sequence) {
+  for (const batch::AndOr& list : sequence.items) {
+    for (const batch::Pipeline& pipeline : list.pipelines) {
+      for (const batch::CommandPtr& command : pipeline.commands) {
+        switch (command->kind) {
+          case batch::Command::Kind::kSimple: {
+            if (command->simple.word == "goto") return true;
+            if (command->simple.word == "call") {
+              const std::string text = command->simple.arguments.LiteralPart();
+              const size_t first = text.find_first_not_of(" \t,;=");
+              if (first != std::string::npos && text[first] == ':') return true;
+            }
+            break;
+          }
+          case batch::Command::Kind::kBlock:
+            for (const batch::Sequence& line : command->block->lines) {
+              if (Jumps(line)) return true;
+            }
+            break;
+          case batch::Command::Kind::kIf:
+            if (Jumps(command->if_command->then_branch)) return true;
+            if (command->if_command->else_branch && Jumps(*command->if_command->else_branch)) {
+              return true;
+            }
+            break;
+          case batch::Command::Kind::kFor:
+            if (Jumps(command->for_command->body)) return true;
+            break;
+          case batch::Command::Kind::kUnreadable:
+            break;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+// The one command of a sequence, or nullptr.
+const batch::Command* OnlyCommand(const batch::Sequence& sequence) {
+  if (sequence.items.size() != 1 || sequence.items[0].pipelines.size() != 1 ||
+      sequence.items[0].pipelines[0].commands.size() != 1) {
+    return nullptr;
+  }
+  return sequence.items[0].pipelines[0].commands[0].get();
+}
+
+bool HasDelayedChoice(const Text& text) {
+  for (const Piece& piece : text.pieces()) {
+    if (piece.if_not_delayed() != nullptr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// cmd /c and cmd /k run the rest of the line as a statement in a new cmd,
+// which has its own variables and ends with the errorlevel it leaves. The
+// rest is read again here as cmd reads it: its values were put in by the cmd
+// that runs this one, so they are taken when the child runs, which is at
+// once.
+void TranslateCmd(Generator& g, const batch::Command& command, const Text& arguments) {
+  const CmdLine line = ReadCmdLine(arguments);
+  if (!line.readable) {
+    g.NotTranslated(command, "cmd with switches known only when it runs");
+    return;
+  }
+  if (!line.found) {
+    g.NotTranslated(command, "cmd without /c or /k reads commands from its input");
+    return;
+  }
+  const Text rest = CmdQuotes(line.rest, line.strip_quotes);
+  const std::string source = batch::SourceForm(rest);
+  const std::vector<std::string_view> lines = batch::SplitLines(source);
+  std::vector<batch::Statement> statements;
+  {
+    batch::Parser parser(lines, g.loop_letters());
+    batch::Statement statement;
+    while (parser.Next(&statement)) {
+      if (statement.kind == batch::Statement::Kind::kCommands) {
+        statements.push_back(std::move(statement));
+      }
+      statement = batch::Statement();
+    }
+  }
+  for (const batch::Statement& statement : statements) {
+    if (Jumps(statement.body)) {
+      g.NotTranslated(command,
+                      "cmd /c with a goto or call to a label, which cmd refuses "
+                      "outside a batch file");
+      return;
+    }
+  }
+  if (line.keep) {
+    g.Note("cmd /k: the new cmd would then wait for commands at its prompt; here it ends");
+  }
+  Prelude prelude;
+  const std::string redirections = g.Redirections(command, &prelude);
+  // "cmd /c exit N" only sets the errorlevel, all 32 bits of it.
+  const batch::Command* only = statements.size() == 1 ? OnlyCommand(statements[0].body) : nullptr;
+  if (statements.empty() || (only != nullptr && only->kind == batch::Command::Kind::kSimple &&
+                             only->simple.word == "exit" && only->redirections.empty() &&
+                             redirections.empty() && !HasDelayedChoice(only->simple.arguments))) {
+    bool batch_only = false;
+    const std::string code =
+        statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, &prelude);
+    g.WritePrelude(prelude);
+    g.out().Line("_el=" + (code.empty() ? std::string("0") : code));
+    return;
+  }
+  // The child is a function in a subshell, so that exit /b ends it; its
+  // exit status, the errorlevel's low byte, is the errorlevel it leaves.
+  g.KeepPercentValues(rest, &prelude);
+  g.WritePrelude(prelude);
+  g.out().Line("(");
+  g.out().Indent();
+  if (line.delayed != 0) g.out().Line(std::string("_dx=") + line.delayed);
+  g.out().Line("_cc() {");
+  g.out().Indent();
+  const size_t start = g.out().text().size();
+  g.EmitCommandLine(rest);
+  if (!ScriptWriter::HasCommand(g.out().text().substr(start))) g.out().Line(":");
+  g.out().Dedent();
+  g.out().Line("}");
+  g.out().Line("_cc \"$@\"");
+  g.out().Use("_exit");
+  g.out().Line("_exit");
+  g.out().Dedent();
+  g.out().Line(")" + redirections);
+  g.out().Line("_el=$?");
 }
 
 }  // namespace morvex

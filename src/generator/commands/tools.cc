@@ -1,6 +1,5 @@
-// The Windows tools that batch files call most. Each has a runtime helper that
-// does what the tool does, since the programs of the same name here, where
-// there are any, do something else (find searches folders, not text).
+// dir and start. The Windows tools that batch files call (xcopy, find...)
+// are in the table of Windows' own programs, windows_programs.cc.
 
 #include <cstddef>
 #include <string>
@@ -11,18 +10,6 @@
 #include "generator/commands/commands.h"
 
 namespace morvex {
-
-std::string_view ToolHelper(std::string_view lower_name) {
-  static constexpr std::pair<std::string_view, std::string_view> kTools[] = {
-      {"choice", "_choice"},     {"find", "_find"},       {"findstr", "_findstr"},
-      {"robocopy", "_robocopy"}, {"timeout", "_timeout"}, {"where", "_where"},
-      {"xcopy", "_xcopy"},
-  };
-  for (const auto& [tool, helper] : kTools) {
-    if (tool == lower_name) return helper;
-  }
-  return {};
-}
 
 void TranslateDir(Generator& g, const batch::Command& command) {
   CallHelperWithWords(g, command, "_dir", command.simple.arguments);

@@ -6,30 +6,40 @@
 _gt() {
   case $2 in
   '' | *[' 	"()!~*/%+<>&^|=,:-']*) return 1 ;;
+  [!0-9]*) ;;
+  ?????????????*) return 1 ;;
   0[xX]*)
-    case ${2#??} in
+    # Up to 32 bits: eight digits after the leading zeros.
+    _gt_d=${2#??}
+    case $_gt_d in
     '' | *[!0-9a-fA-F]*) return 1 ;;
+    esac
+    _gt_d=${_gt_d#"${_gt_d%%[!0]*}"}
+    case $_gt_d in
+    ?????????*) return 1 ;;
     esac
     ;;
   0*)
+    # Up to 32 bits: 37777777777, eleven digits after the leading zeros.
     case $2 in
     *[!0-7]*) return 1 ;;
     esac
-    ;;
-  [1-9]*)
-    case $2 in
-    *[!0-9]*) return 1 ;;
+    _gt_d=${2#"${2%%[!0]*}"}
+    case $_gt_d in
+    ????????????* | [4-7]??????????) return 1 ;;
     esac
     ;;
-  esac
-  case $2 in
-  [0-9]*)
-    # Decimal numbers stop at 31 bits, others at 32.
-    [ ${#2} -le 12 ] || return 1
-    _gt_n=$(($2))
+  *)
+    # Up to 2147483647. The digits are counted and compared as text, not
+    # as numbers, which a shell with 32-bit arithmetic could not hold.
     case $2 in
-    0*) [ "$_gt_n" -le 4294967295 ] || return 1 ;;
-    *) [ "$_gt_n" -le 2147483647 ] || return 1 ;;
+    *[!0-9]* | ???????????*) return 1 ;;
+    ??????????)
+      _gt_d=${2%?????}
+      if [ "$_gt_d" -gt 21474 ] || { [ "$_gt_d" -eq 21474 ] && [ "${2#?????}" -gt 83647 ]; }; then
+        return 1
+      fi
+      ;;
     esac
     ;;
   esac

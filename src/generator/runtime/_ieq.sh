@@ -3,6 +3,8 @@
 # shellcheck disable=SC2154 # _ieq_a and _ieq_b are set by _lower, through eval
 _ieq() {
   [ "$1" = "$2" ] && return 0
+  # Case folding keeps the length.
+  [ "${#1}" -eq "${#2}" ] || return 1
   _lower _ieq_a "$1"
   _lower _ieq_b "$2"
   [ "$_ieq_a" = "$_ieq_b" ]

@@ -1,13 +1,33 @@
 # _replace VAR TEXT OLD NEW [*]: sets VAR to TEXT with every OLD made NEW, as
 # %x:old=new% does, matching OLD in any case. With *, everything up to and
 # including the first OLD is made NEW.
-# needs: _lower
-# shellcheck disable=SC2154 # _rp_lo is set by _lower, through eval
+# needs: _lower _qs
+# shellcheck disable=SC2154 # _rp_lo is set by _lower, _qs_p by _qs
 _replace() {
   _rp_v=$2
-  _lower _rp_lv "$2"
   _lower _rp_lo "$3"
   _rp_r=
+  case $2 in
+  *[ABCDEFGHIJKLMNOPQRSTUVWXYZ]*) ;;
+  *)
+    # No upper case in the text: OLD in lower case is found in it as it is.
+    while :; do
+      case $_rp_v in
+      *"$_rp_lo"*) ;;
+      *) break ;;
+      esac
+      [ "$5" = '*' ] && _rp_r= || _rp_r=$_rp_r${_rp_v%%"$_rp_lo"*}
+      _rp_r=$_rp_r$4
+      _rp_v=${_rp_v#*"$_rp_lo"}
+      [ "$5" = '*' ] && break
+    done
+    eval "$1=\$_rp_r\$_rp_v"
+    return
+    ;;
+  esac
+  _lower _rp_lv "$2"
+  _qs "${#_rp_lo}"
+  _rp_q=$_qs_p
   while :; do
     case $_rp_lv in
     *"$_rp_lo"*) ;;
@@ -15,22 +35,13 @@ _replace() {
     esac
     _rp_h=${_rp_lv%%"$_rp_lo"*}
     # The same number of characters from the original text.
-    _rp_p=
-    _rp_i=0
-    while [ "$_rp_i" -lt "${#_rp_h}" ]; do
-      _rp_p=$_rp_p'?'
-      _rp_i=$((_rp_i + 1))
-    done
+    _qs "${#_rp_h}"
+    _rp_p=$_qs_p
     _rp_k=${_rp_v#$_rp_p}
     [ "$5" = '*' ] && _rp_r= || _rp_r=$_rp_r${_rp_v%"$_rp_k"}
     _rp_r=$_rp_r$4
-    _rp_i=0
-    while [ "$_rp_i" -lt "${#_rp_lo}" ]; do
-      _rp_p=$_rp_p'?'
-      _rp_i=$((_rp_i + 1))
-    done
-    _rp_v=${_rp_v#$_rp_p}
-    _rp_lv=${_rp_lv#$_rp_p}
+    _rp_v=${_rp_v#$_rp_p$_rp_q}
+    _rp_lv=${_rp_lv#$_rp_p$_rp_q}
     [ "$5" = '*' ] && break
   done
   eval "$1=\$_rp_r\$_rp_v"

@@ -4,8 +4,11 @@
 # a folder (md, rd, del, copy, move, ren, type, dir, cd, pushd, popd, echo)
 # when the name is one; any other built-in stops as one not translated, with
 # LINE, the batch line, in its message; and otherwise the program or batch
-# file, as _run runs it.
-# needs: _run _cargs _nq _upper _nl _md _rd _del _copy _move _ren _type _dir _cd _pushd _popd _echostate _nt
+# file, as _run runs it. Windows' own programs never run by their names
+# (_wprog): one with no counterpart here stops with errorlevel 9009 (_ntp),
+# and one that the script translates where its name is written stops as not
+# translated.
+# needs: _run _cargs _nq _upper _nl _md _rd _del _copy _move _ren _type _dir _cd _pushd _popd _echostate _nt _wprog _ntp
 # shellcheck disable=SC2154 # _r is set by _cargs, _rbu by _upper, _rbw by _nq
 _runb() {
   _rb=
@@ -74,6 +77,17 @@ _runb() {
     MKLINK | PATH | PAUSE | PROMPT | REM | SET | SETLOCAL | SHIFT | START | TIME | TITLE | \
     VER | VERIFY | VOL)
     _nt "$1" "$_rbn$_rbt (a built-in named by a variable)"
+    return
+    ;;
+  esac
+  _wprog "$_rbn"
+  case $_wpk in
+  stop)
+    _ntp "$1" "$_rbn$_rbt"
+    return
+    ;;
+  rule)
+    _nt "$1" "$_rbn$_rbt (a Windows program named by a variable)"
     return
     ;;
   esac

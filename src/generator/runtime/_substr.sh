@@ -1,6 +1,8 @@
 # _substr VAR TEXT START [LENGTH]: sets VAR to part of TEXT as %x:~start,length%
 # gives it. A negative start counts from the end; a negative length leaves
 # that many characters off the end.
+# needs: _qs
+# shellcheck disable=SC2154 # _qs_p is set by _qs
 _substr() {
   _ss_t=$2
   _ss_n=${#_ss_t}
@@ -19,19 +21,13 @@ _substr() {
   [ "$_ss_e" -gt "$_ss_n" ] && _ss_e=$_ss_n
   [ "$_ss_e" -lt "$_ss_s" ] && _ss_e=$_ss_s
   # Patterns of ? strip whole characters from either end.
-  _ss_p=
-  _ss_i=0
-  while [ "$_ss_i" -lt "$_ss_s" ]; do
-    _ss_p=$_ss_p'?'
-    _ss_i=$((_ss_i + 1))
-  done
-  _ss_t=${_ss_t#$_ss_p}
-  _ss_p=
-  _ss_i=$_ss_e
-  while [ "$_ss_i" -lt "$_ss_n" ]; do
-    _ss_p=$_ss_p'?'
-    _ss_i=$((_ss_i + 1))
-  done
-  _ss_t=${_ss_t%$_ss_p}
+  if [ "$_ss_s" -gt 0 ]; then
+    _qs "$_ss_s"
+    _ss_t=${_ss_t#$_qs_p}
+  fi
+  if [ "$_ss_e" -lt "$_ss_n" ]; then
+    _qs $((_ss_n - _ss_e))
+    _ss_t=${_ss_t%$_qs_p}
+  fi
   eval "$1=\$_ss_t"
 }
