@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "generator/known_numbers.h"
 #include "generator/runtime_library.h"
 #include "generator/sh_quote.h"
 #include "generator/shell_names.h"
@@ -482,6 +483,59 @@ void Generator::EmitIf(const Command& command) {
   out_.Line("fi");
 }
 
+namespace {
+
+// True for text written in the file that is a number as set /a writes one, of
+// at most nine digits.
+bool ShortNumber(const batch::Text& text) {
+  if (!text.IsLiteral()) return false;
+  const std::string number = text.LiteralPart();
+  const size_t digits = number.compare(0, 1, "-") == 0 ? 1 : 0;
+  return number.size() > digits && number.size() <= 9 &&
+         number.find_first_not_of("0123456789", digits) == std::string::npos &&
+         (number[digits] != '0' || number == "0");
+}
+
+// What a value that holds a decimal number without leading zeros, of at most
+// nine characters, never matches in a case pattern.
+constexpr std::string_view kNotShortNumber = "'' | *[!0-9-]* | ?*-* | - | -0* | 0?* | ??????????*";
+
+// A case pattern that matches `text` with its ASCII letters in any case,
+// as "if /i" compares: [aA] for a letter, anything else quoted.
+std::string AnyCasePattern(std::string_view text) {
+  std::string pattern;
+  std::string quoted;
+  auto flush = [&] {
+    if (!quoted.empty()) pattern += ShellQuote(quoted);
+    quoted.clear();
+  };
+  for (const char c : text) {
+    const char lower = static_cast<char>(c | 0x20);
+    if (lower >= 'a' && lower <= 'z') {
+      flush();
+      pattern += std::string("[") + lower + static_cast<char>(lower - 0x20) + "]";
+    } else {
+      quoted += c;
+    }
+  }
+  flush();
+  return pattern.empty() ? "''" : pattern;
+}
+
+// The shadow of the variable that text made of one expansion reads (see
+// known_numbers.h), or empty.
+std::string ShadowOf(const batch::Text& text) {
+  if (text.pieces().size() != 1) return "";
+  const batch::Piece& piece = text.pieces().front();
+  if (piece.kind != batch::Piece::Kind::kVariable &&
+      piece.kind != batch::Piece::Kind::kDelayedVariable) {
+    return "";
+  }
+  return KnownNumberShadow(ShellVariableName(piece.text));
+}
+
+}  // namespace
+
 std::string Generator::Condition(const batch::Condition& condition, Prelude* prelude) {
   using Kind = batch::Condition::Kind;
   std::string test;
@@ -490,7 +544,14 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       const std::string left = OperandValue(condition.left, prelude);
       const std::string right = OperandValue(condition.right, prelude);
       if (condition.compare == batch::Condition::Compare::kEqualText) {
-        if (condition.ignore_case) {
+        if (condition.ignore_case && (condition.left.IsLiteral() || condition.right.IsLiteral())) {
+          // Text written in the file becomes a pattern that matches it in
+          // any case, so no helper runs.
+          const bool left_literal = condition.left.IsLiteral();
+          test = "case " + (left_literal ? right : left) + " in " +
+                 AnyCasePattern((left_literal ? condition.left : condition.right).LiteralPart()) +
+                 ") true ;; *) false ;; esac";
+        } else if (condition.ignore_case) {
           out_.Use("_ieq");
           test = "_ieq " + left + " " + right;
         } else {
@@ -499,9 +560,30 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
         break;
       }
       static constexpr std::string_view kNames[] = {"", "equ", "neq", "lss", "leq", "gtr", "geq"};
+      static constexpr std::string_view kTests[] = {"", "-eq", "-ne", "-lt", "-le", "-gt", "-ge"};
+      const int compare = static_cast<int>(condition.compare);
       out_.Use("_cmp");
-      test = "_cmp " + std::string(kNames[static_cast<int>(condition.compare)]) + " " + left + " " +
-             right + (condition.ignore_case ? " i" : "");
+      test = "_cmp " + std::string(kNames[compare]) + " " + left + " " + right +
+             (condition.ignore_case ? " i" : "");
+      // A number written in the file against a value that set /a wrote (the
+      // usual loop test, see known_numbers.h) is compared at once; any other
+      // value goes to _cmp.
+      // Any other value is looked at by a pattern first.
+      const bool left_number = ShortNumber(condition.left);
+      if (left_number != ShortNumber(condition.right) &&
+          !(condition.left.IsLiteral() && condition.right.IsLiteral())) {
+        const std::string& value = left_number ? right : left;
+        const std::string shadow = ShadowOf(left_number ? condition.right : condition.left);
+        const std::string numbers =
+            "[ " + left + " " + std::string(kTests[compare]) + " " + right + " ]";
+        if (shadow.empty()) {
+          test = "case " + value + " in " + std::string(kNotShortNumber) + ") " + test + " ;; *) " +
+                 numbers + " ;; esac";
+        } else {
+          test = "case :" + value + " in \"${" + shadow + "-}\") " + numbers + " ;; *) " + test +
+                 " ;; esac";
+        }
+      }
       break;
     }
     case Kind::kErrorlevel: {

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "generator/commands/commands.h"
+#include "generator/known_numbers.h"
 #include "generator/shell_names.h"
 
 namespace morvex {
@@ -244,6 +245,10 @@ size_t OperandEnd(const std::vector<Token>& tokens, size_t i) {
   return std::min(i + 1, tokens.size());
 }
 
+// What a value that holds a decimal number without leading zeros, of at most
+// nine characters, never matches in a case pattern.
+constexpr std::string_view kNotShortNumber = "'' | *[!0-9-]* | ?*-* | - | -0* | 0?* | ??????????*";
+
 class ArithmeticWriter {
  public:
   // `glued_texts` names, for each glued token, the variable that holds its
@@ -290,7 +295,11 @@ class ArithmeticWriter {
     }
     const std::string temporary = g_.Temporary();
     g_.out().Use("_ni");
-    prelude_->push_back("_ni " + temporary + " \"${" + variable + "}\"");
+    // A value that set /a gave the variable, as its shadow says, is a
+    // number and is taken as it is, without a call.
+    prelude_->push_back("case :${" + variable + "} in \"${" + KnownNumberShadow(variable) +
+                        "-}\") " + temporary + "=${" + variable + "} ;; *) _ni " + temporary +
+                        " \"${" + variable + "}\" ;; esac");
     numbers_.emplace_back(variable, temporary);
     return temporary;
   }
@@ -315,6 +324,12 @@ class ArithmeticWriter {
   std::string Operand(const Token& token) {
     switch (token.kind) {
       case Token::Kind::kNumber:
+        // Octal is written out in decimal: not every shell reads a leading 0
+        // as octal (mksh does not).
+        if (token.text.size() > 1 && token.text[0] == '0' && (token.text[1] | 0x20) != 'x') {
+          return std::to_string(std::stoll(token.text, nullptr, 8));
+        }
+        return token.text;
       case Token::Kind::kOperator:
         return token.text;
       case Token::Kind::kName:
@@ -328,7 +343,11 @@ class ArithmeticWriter {
         g_.out().Use("_nx");
         Text text;
         text.Append(*token.piece);
-        prelude_->push_back("_nx " + temporary + " " + g_.Value(text, prelude_));
+        // A plain number, the usual value, is taken as it is, without a call.
+        const std::string value = g_.Value(text, prelude_);
+        prelude_->push_back("case " + value + " in " + std::string(kNotShortNumber) + ") _nx " +
+                            temporary + " " + value + " ;; *) " + temporary + "=" + value +
+                            " ;; esac");
         return "${" + temporary + "}";
       }
     }
@@ -412,7 +431,14 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     for (size_t i = value_begin; i < end; ++i) {
       const Token& token = (*tokens)[i];
       if (token.kind == Token::Kind::kOperator && (token.text == "/" || token.text == "%")) {
-        divisors.push_back(writer.Expression(*tokens, i + 1, OperandEnd(*tokens, i + 1)));
+        // A number other than 0 written in the file needs no check.
+        const size_t operand_end = OperandEnd(*tokens, i + 1);
+        const Token& next = (*tokens)[std::min(i + 1, tokens->size() - 1)];
+        if (operand_end == i + 2 && next.kind == Token::Kind::kNumber &&
+            std::stoll(next.text, nullptr, 0) != 0) {
+          continue;
+        }
+        divisors.push_back(writer.Expression(*tokens, i + 1, operand_end));
       }
     }
     const std::string value = writer.Expression(*tokens, value_begin, end);
@@ -480,6 +506,7 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
       } else {
         g.out().Line("export " + variable + "=" + wrapped);
       }
+      g.out().Line(KnownNumberShadow(variable) + "=:$" + variable);
       writer.Forget(target.text);
       assigned = variable;
     }
