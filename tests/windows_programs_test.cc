@@ -56,6 +56,9 @@ TEST(WindowsProgramsTest, EachIsTranslatedStoppedOrRunByItsName) {
       // Run as they are: their Windows builds take the same options.
       {"curl.exe -o x https://example.com/", "  _run curl -o x https://example.com/\n"},
       {"tar -xf a.tar", "  _run tar -xf a.tar\n"},
+      // attrib sets read-only only, and lists nothing.
+      {"attrib +H x", "# attrib: only read-only has a counterpart here"},
+      {"attrib x-h.txt", "# not translated: attrib without an attribute to set"},
       // whoami's switches name Windows' accounts.
       {"whoami /groups", "# not translated: whoami with arguments: "},
       // A name known only when the script runs is looked up then.
@@ -102,7 +105,8 @@ TEST(WindowsProgramsTest, CmdRunsTheRestInAChild) {
     std::vector<std::string> expected;  // lines of the body, in order
   } cases[] = {
       // exit alone sets the errorlevel, all of it, with no child.
-      {"cmd /c exit 3", {"  _el=3\n"}},
+      {"cmd /c exit 3", {"  _el=3\n", "  [ \"$_el\" = 0 ]\n"}},
+      {"cmd /c exit 2 || echo failed", {"  _el=2\n", "  [ \"$_el\" = 0 ]\n", "} || {\n"}},
       {"CMD.EXE /C EXIT /B 300", {"  _el=300\n"}},
       {"%ComSpec% /c exit", {"  _el=0\n"}},
       {"\"%ComSpec%\" /c exit 4", {"  _el=4\n"}},
@@ -110,7 +114,9 @@ TEST(WindowsProgramsTest, CmdRunsTheRestInAChild) {
       // Anything else runs in a subshell, whose status is the errorlevel.
       {"cmd /c \"set x=1 & exit /b 4\"",
        {"  (\n", "    _cc() {\n", "      export X='1 '\n", "      _el=4\n", "      return\n",
-        "    _cc \"$@\"\n", "    _exit\n", "  )\n", "  _el=$?\n"}},
+        "    _cc \"$@\"\n", "    _exit\n", "  )\n", "  _cst\n"}},
+      // A program cmd cannot find leaves 9009 through the child's status.
+      {"cmd /c reg query x", {"      _ntp ", "    [ \"$_el\" != 9009 ] || exit 127\n", "  _cst\n"}},
       // Values are the ones cmd put in when it read the line.
       {"cmd /c \"set x=2& echo %x%\"", {"  _cp1_1=${X}\n", "  (\n", "${_cp1_1}"}},
       // Quotes that stay: two, around a program's name with a blank.

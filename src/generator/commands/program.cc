@@ -58,18 +58,33 @@ std::string WindowsProgramName(const Text& quoted_name) {
 }
 
 // attrib sets read-only as the file's write bits; the other attributes have
-// no counterpart here.
-void AttribNote(Generator& g, const Text& arguments) {
+// no counterpart here. Without an attribute to set, it lists them: false
+// when it stops so.
+bool AttribNote(Generator& g, const batch::Command& command) {
+  const Text& arguments = command.simple.arguments;
   const std::string text = Lower(arguments.LiteralPart());
+  bool read_only = false;
+  bool others = false;
+  // Words of two characters, a sign and a letter.
   for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if ((text[i] == '+' || text[i] == '-') &&
-        std::string_view("ahsi").find(text[i + 1]) != std::string_view::npos) {
-      g.Note(
-          "attrib: only read-only has a counterpart here (the file's write bits); the "
-          "archive, hidden, system and index attributes are left alone");
-      return;
-    }
+    const bool starts = i == 0 || text[i - 1] == ' ' || text[i - 1] == '\t';
+    const bool ends = i + 2 == text.size() || text[i + 2] == ' ' || text[i + 2] == '\t';
+    if (!starts || !ends || (text[i] != '+' && text[i] != '-')) continue;
+    if (text[i + 1] == 'r') read_only = true;
+    if (std::string_view("ahsi").find(text[i + 1]) != std::string_view::npos) others = true;
   }
+  if (others) {
+    g.Note(
+        "attrib: only read-only has a counterpart here (the file's write bits); the "
+        "archive, hidden, system and index attributes are left alone");
+  }
+  if (arguments.IsLiteral() && !read_only && !others) {
+    g.NotTranslated(command,
+                    "attrib without an attribute to set lists attributes, which "
+                    "have no counterpart here");
+    return false;
+  }
+  return true;
 }
 
 // A Windows program with no counterpart here: cmd's errorlevel for a program
@@ -114,7 +129,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
           own_name.empty() ? nullptr : FindWindowsProgram(own_name, g.options())) {
     switch (program->kind) {
       case WindowsProgram::Kind::kHelper:
-        if (program->name == "attrib") AttribNote(g, command.simple.arguments);
+        if (program->name == "attrib" && !AttribNote(g, command)) return;
         CallHelperWithWords(g, command, program->helper, command.simple.arguments);
         return;
       case WindowsProgram::Kind::kWithoutArguments:
@@ -469,10 +484,13 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
         statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, &prelude);
     g.WritePrelude(prelude);
     g.out().Line("_el=" + (code.empty() ? std::string("0") : code));
+    // The child's success, for && and ||.
+    g.out().Line("[ \"$_el\" = 0 ]");
     return;
   }
   // The child is a function in a subshell, so that exit /b ends it; its
-  // exit status, the errorlevel's low byte, is the errorlevel it leaves.
+  // exit status, the errorlevel's low byte (127 for 9009), is the errorlevel
+  // it leaves.
   g.KeepPercentValues(rest, &prelude);
   g.WritePrelude(prelude);
   g.out().Line("(");
@@ -486,11 +504,13 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   g.out().Dedent();
   g.out().Line("}");
   g.out().Line("_cc \"$@\"");
+  g.out().Line("[ \"$_el\" != 9009 ] || exit 127");
   g.out().Use("_exit");
   g.out().Line("_exit");
   g.out().Dedent();
   g.out().Line(")" + redirections);
-  g.out().Line("_el=$?");
+  g.out().Use("_cst");
+  g.out().Line("_cst");
 }
 
 }  // namespace morvex

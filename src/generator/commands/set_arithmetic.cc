@@ -339,7 +339,14 @@ class ArithmeticWriter {
       case Token::Kind::kExpansion: {
         // cmd puts the value's text into the expression, so "3+4" stays a
         // sum; anything that is no arithmetic counts as its leading number.
+        // The command's expansions all have their values before it runs, so
+        // one that comes again is read once.
+        const std::string key = PieceKey(*token.piece);
+        for (const auto& [known, temporary] : expansions_) {
+          if (known == key) return "${" + temporary + "}";
+        }
         const std::string temporary = g_.Temporary();
+        expansions_.emplace_back(key, temporary);
         g_.out().Use("_nx");
         Text text;
         text.Append(*token.piece);
@@ -358,6 +365,7 @@ class ArithmeticWriter {
   Prelude* prelude_;
   const std::map<const Token*, std::string>& glued_texts_;
   std::vector<std::pair<std::string, std::string>> numbers_;
+  std::vector<std::pair<std::string, std::string>> expansions_;  // piece key, temporary
 };
 
 }  // namespace
