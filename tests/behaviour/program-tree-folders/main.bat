@@ -1,4 +1,6 @@
 @echo off
+rem git keeps no empty folder: the empty one is made here
+md top\a\deep
 tree /a /f top > t1.txt
 more +3 t1.txt
 Tree.com top /A > t2.txt
