@@ -496,6 +496,18 @@ bool ShortNumber(const batch::Text& text) {
          (number[digits] != '0' || number == "0");
 }
 
+// Whether what the text writes itself leaves room for a plain number: a quote
+// or a letter in it never makes one ("%VERSION%" in quotes).
+bool MayBeShortNumber(const batch::Text& text) {
+  for (const batch::Piece& piece : text.pieces()) {
+    if (piece.kind == batch::Piece::Kind::kLiteral &&
+        piece.text.find_first_not_of("0123456789-") != std::string::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // What a value that holds a decimal number without leading zeros, of at most
 // nine characters, never matches in a case pattern.
 constexpr std::string_view kNotShortNumber = "'' | *[!0-9-]* | ?*-* | - | -0* | 0?* | ??????????*";
@@ -571,7 +583,8 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       // Any other value is looked at by a pattern first.
       const bool left_number = ShortNumber(condition.left);
       if (left_number != ShortNumber(condition.right) &&
-          !(condition.left.IsLiteral() && condition.right.IsLiteral())) {
+          !(condition.left.IsLiteral() && condition.right.IsLiteral()) &&
+          MayBeShortNumber(left_number ? condition.right : condition.left)) {
         const std::string& value = left_number ? right : left;
         const std::string shadow = ShadowOf(left_number ? condition.right : condition.left);
         const std::string numbers =
