@@ -40,7 +40,7 @@ _fc() {
     esac
   done
   if [ -z "$_fc2" ]; then
-    printf 'FC: Insufficient number of file specifications\n' >&2
+    printf 'FC: two file names are needed\n' >&2
     _el=2
     return 2
   fi
