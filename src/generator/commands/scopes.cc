@@ -24,4 +24,11 @@ void TranslateEndlocal(Generator& g, const batch::Command& command) {
   g.out().Line("_endlocal");
 }
 
+std::string KeepForEndlocal(Generator& g, const std::string& variable) {
+  // Nothing is kept outside a scope, and the test for one is all that runs
+  // there: most changes happen outside any scope, many of them in loops.
+  g.out().Use("_jr");
+  return "[ -z \"${_jc-}\" ] || _jr " + variable;
+}
+
 }  // namespace morvex

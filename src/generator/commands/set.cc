@@ -104,12 +104,14 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
   }
   if (value.empty()) {
     g.WritePrelude(*prelude);
+    g.out().Line(KeepForEndlocal(g, variable));
     g.out().Line("unset " + variable + redirections);
     return;
   }
   const std::string text = g.Value(value, prelude);
   g.WritePrelude(*prelude);
   if (value.IsLiteral()) {
+    g.out().Line(KeepForEndlocal(g, variable));
     g.out().Line("export " + variable + "=" + text + redirections);
   } else {
     // An expansion may turn out empty, and "set x=" removes x.
@@ -185,6 +187,7 @@ void TranslatePath(Generator& g, const batch::Command& command) {
   if (text.IsLiteral() && text.LiteralPart() == ";") {
     const std::string redirections = g.Redirections(command, &prelude);
     g.WritePrelude(prelude);
+    g.out().Line(KeepForEndlocal(g, "PATH"));
     g.out().Line("unset PATH" + redirections);
     return;
   }

@@ -501,6 +501,7 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
       if (target.kind == Token::Kind::kGlued) {
         const std::string temporary = g.Temporary();
         g.out().Line(temporary + "=" + wrapped);
+        g.out().Line(KeepForEndlocal(g, "\"${" + variable + "}\""));
         g.out().Line("export \"${" + variable + "}=${" + temporary + "}\"");
         assigned = temporary;
         continue;
@@ -508,10 +509,12 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
       if (op.empty() && value_begin + 1 == end &&
           (*tokens)[value_begin].kind == Token::Kind::kNumber && i + 1 == targets.size() &&
           (*tokens)[value_begin].text.size() <= 9) {
+        g.out().Line(KeepForEndlocal(g, variable));
         const long long number = std::stoll((*tokens)[value_begin].text, nullptr, 0);
         g.out().Line("export " + variable + "=" +
                      std::to_string(static_cast<int32_t>(static_cast<uint32_t>(number))));
       } else {
+        g.out().Line(KeepForEndlocal(g, variable));
         g.out().Line("export " + variable + "=" + wrapped);
       }
       g.out().Line(KnownNumberShadow(variable) + "=:$" + variable);

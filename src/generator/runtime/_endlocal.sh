@@ -1,13 +1,23 @@
 # _endlocal: closes the innermost scope that the running batch file or call
-# opened, giving back its variables and current folder. Without one it does
-# nothing.
-# shellcheck disable=SC2154 # _b is set through eval
+# opened, giving back the variables that changed in it and its current folder.
+# Without one it does nothing.
+# shellcheck disable=SC2154 # _b, _jt and the scope's variables are set through eval
 _endlocal() {
   eval "_b=\${_cb${_depth:-0}:-0}"
   [ "${_sd:-0}" -gt "$_b" ] || return 0
-  for _n in $(export -p | command -p sed -n 's/^export \([A-Za-z_][A-Za-z0-9_]*\).*/\1/p'); do
-    unset "$_n"
+  eval "_jt=\$_jl$_sd"
+  while [ -n "$_jt" ]; do
+    _jt=${_jt# }
+    _n=${_jt%% *}
+    _jt=${_jt#"$_n"}
+    eval "if [ -n \"\${_jv${_sd}_$_n+1}\" ]; then
+      export $_n=\"\$_jv${_sd}_$_n\"
+      unset _jv${_sd}_$_n
+    else
+      unset $_n
+    fi
+    _jm_$_n=\$_jo${_sd}_$_n"
   done
-  eval "eval \"\$_sv$_sd\"; cd -- \"\$_sf$_sd\"; _dx=\$_sx$_sd"
+  eval "cd -- \"\$_sf$_sd\"; _dx=\$_sx$_sd _jc=\$_jp$_sd"
   _sd=$((_sd - 1))
 }

@@ -1,0 +1,2 @@
+set called=yes
+set a=from-other
