@@ -2,30 +2,50 @@
 # %0 to %9 until it reaches the end of the file, goto :eof or exit /b; a
 # setlocal it leaves open ends with it. Then the caller goes on, and the call
 # succeeds when the errorlevel is 0.
-# shellcheck disable=SC2154 # _cb is set through eval; _fn, _el and _nl by the script, _r by _cargs
+# needs: _ifs
+# shellcheck disable=SC2154 # _fn, _el and _nl are set by the script, _r by _cargs
 _call() {
   unset _ct
   if [ -n "${_cl+1}" ]; then
     # The arguments as a command line, cut as cmd cuts them (the script that
-    # sets _cl holds _cargs), which keeps the line for %* in _ct.
-    _cargs "$_cl"
+    # sets _cl holds _cargs), which keeps the line for %* in _ct. Words
+    # between single spaces are cut by the shell itself: globbing is off.
+    case $_cl in
+    *[\"\	,\;=\
+]*)
+      _cargs "$_cl"
+      set -- "$1" "$2"
+      while [ -n "$_r" ]; do
+        set -- "$@" "${_r%%"$_nl"*}"
+        _r=${_r#*"$_nl"}
+      done
+      ;;
+    *)
+      _ct=${_cl#"${_cl%%[! ]*}"}
+      IFS=' '
+      # shellcheck disable=SC2086 # cut at spaces, on purpose
+      set -- "$1" "$2" $_cl
+      IFS=$_ifs
+      ;;
+    esac
     unset _cl
-    set -- "$1" "$2"
-    while [ -n "$_r" ]; do
-      set -- "$@" "${_r%%"$_nl"*}"
-      _r=${_r#*"$_nl"}
-    done
   fi
-  _depth=$((${_depth:-0} + 1))
-  eval "_ca$_depth=\${_a0-} _cb$_depth=\${_sd:-0} _cs$_depth=\${_star-}"
+  # The caller's %0, scope base and %* wait in this function's own arguments
+  # while the label's code runs; _cb is the scope base of the code running.
   _pc=$1
-  _a0=$2
-  shift 2
-  "$_fn" "$@"
-  eval "_a0=\$_ca$_depth _cb=\$_cb$_depth _star=\$_cs$_depth"
+  set -- "${_a0-}" "${_cb:-0}" "${_star-}" "$@"
+  _a0=$5
+  _cb=${_sd:-0}
+  _cin "$@"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
     _endlocal || break
   done
-  _depth=$((_depth - 1))
+  _a0=$1 _cb=$2 _star=$3
   return $((_el != 0))
+}
+# _cin SAVED SAVED SAVED ARM NAME ARGUMENT...: runs the label's code with the
+# arguments as %1, %2...
+_cin() {
+  shift 5
+  "$_fn" "$@"
 }

@@ -1,10 +1,9 @@
 # _endlocal: closes the innermost scope that the running batch file or call
-# opened, giving back the variables that changed in it and its current folder.
-# Without one it does nothing.
-# shellcheck disable=SC2154 # _b, _jt and the scope's variables are set through eval
+# opened (the scopes above _cb), giving back the variables that changed in it
+# and its current folder. Without one it does nothing.
+# shellcheck disable=SC2154 # _jt and the scope's variables are set through eval
 _endlocal() {
-  eval "_b=\${_cb${_depth:-0}:-0}"
-  [ "${_sd:-0}" -gt "$_b" ] || return 0
+  [ "${_sd:-0}" -gt "${_cb:-0}" ] || return 0
   eval "_jt=\$_jl$_sd"
   while [ -n "$_jt" ]; do
     _jt=${_jt# }

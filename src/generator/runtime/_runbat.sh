@@ -3,7 +3,7 @@
 # variables it sets and its errorlevel stay when it ends, and a setlocal it
 # leaves open ends with it. Its %0 is the name _run was given. Sets _rb to 1;
 # the call succeeds when the errorlevel is 0.
-# shellcheck disable=SC2154 # _cb is set through eval
+# shellcheck disable=SC2154 # _cb is set by _call or _runbat
 _runbat() {
   if [ ! -f "$1" ]; then
     printf '%s: not found (convert its batch file with morvex --runnable)\n' "$1" >&2
@@ -12,7 +12,8 @@ _runbat() {
   fi
   _depth=$((${_depth:-0} + 1))
   eval "_ra$_depth=\${_a0-} _rd$_depth=\${_d0-} _rm$_depth=\$_me _rf$_depth=\$_fn" \
-    "_rs$_depth=\${_star-} _cb$_depth=\${_sd:-0} _rp$_depth=\${_bf-}"
+    "_rs$_depth=\${_star-} _rc$_depth=\${_cb:-0} _rp$_depth=\${_bf-}"
+  _cb=${_sd:-0}
   _rw=$_p
   _self=$1
   _sourced=1
@@ -28,10 +29,11 @@ _runbat() {
     "$_fn" "$@"
   fi
   eval "_a0=\$_ra$_depth _d0=\$_rd$_depth _me=\$_rm$_depth _fn=\$_rf$_depth" \
-    "_star=\$_rs$_depth _cb=\$_cb$_depth _bf=\$_rp$_depth"
+    "_star=\$_rs$_depth _bf=\$_rp$_depth"
   while [ "${_sd:-0}" -gt "$_cb" ]; do
     _endlocal || break
   done
+  eval "_cb=\$_rc$_depth"
   _depth=$((_depth - 1))
   _rb=1
   return $((_el != 0))
