@@ -36,7 +36,7 @@ void TranslateSetlocal(Generator& g, const batch::Command& command);
 void TranslateEndlocal(Generator& g, const batch::Command& command);
 /// The line written before a batch variable changes: while a setlocal's scope
 /// is open, it keeps the variable's value for the endlocal. `variable` is the
-/// sh name, or an sh word that gives it when the script runs.
+/// sh name, or a quoted sh word that gives it when the script runs.
 std::string KeepForEndlocal(Generator& g, const std::string& variable);
 // directories.cc
 void TranslateCd(Generator& g, const batch::Command& command);

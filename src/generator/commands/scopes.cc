@@ -25,9 +25,13 @@ void TranslateEndlocal(Generator& g, const batch::Command& command) {
 }
 
 std::string KeepForEndlocal(Generator& g, const std::string& variable) {
-  // Nothing is kept outside a scope, and the test for one is all that runs
-  // there: most changes happen outside any scope, many of them in loops.
   g.out().Use("_jr");
+  // A name is kept once a scope: its mark names the scope it was kept for,
+  // and outside any scope both are empty. So the test is all that runs for
+  // most changes, many of which happen in loops.
+  const bool named = variable.find('$') == std::string::npos;
+  if (named)
+    return "case ${_jm_" + variable + "-} in \"${_jc-}\") ;; *) _jr " + variable + " ;; esac";
   return "[ -z \"${_jc-}\" ] || _jr " + variable;
 }
 

@@ -99,6 +99,7 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
     g.out().Use("_setpath");
     const std::string line = "_setpath " + g.Value(value, prelude) + redirections;
     g.WritePrelude(*prelude);
+    g.out().Line(KeepForEndlocal(g, "PATH"));
     g.out().Line(line);
     return;
   }
@@ -115,6 +116,7 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
     g.out().Line("export " + variable + "=" + text + redirections);
   } else {
     // An expansion may turn out empty, and "set x=" removes x.
+    g.out().Line(KeepForEndlocal(g, variable));
     g.out().Use("_set");
     g.out().Line("_set " + variable + " " + text + redirections);
   }
@@ -149,9 +151,10 @@ void TranslateSet(Generator& g, const batch::Command& command) {
     }
     const std::string redirections = g.Redirections(command, &prelude);
     g.out().Use("_setp");
-    const std::string line = "_setp " + ShellVariableName(name.LiteralPart()) + " " +
-                             g.Value(prompt, &prelude) + redirections;
+    const std::string variable = ShellVariableName(name.LiteralPart());
+    const std::string line = "_setp " + variable + " " + g.Value(prompt, &prelude) + redirections;
     g.WritePrelude(prelude);
+    g.out().Line(KeepForEndlocal(g, variable));
     g.out().Line(line);
     return;
   }

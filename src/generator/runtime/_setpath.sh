@@ -2,7 +2,7 @@
 # ":". Each folder loses its quotes and goes through the drive mapping
 # ("C:\tools" is /mnt/c/tools), and an empty one is left out; an empty
 # value removes PATH.
-# needs: _wp _jr
+# needs: _wp
 _setpath() {
   _sp_t=$1\;
   _sp_r=
@@ -21,7 +21,6 @@ _setpath() {
     _sp_r=$_sp_r$_sp_e:
   done
   _sp_r=${_sp_r%:}
-  [ -z "${_jc-}" ] || _jr PATH
   if [ -n "$_sp_r" ]; then
     export PATH="$_sp_r"
   else
