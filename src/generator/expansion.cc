@@ -93,6 +93,53 @@ class WordBuilder {
   bool computed_ = false;
 };
 
+// A count of characters small enough to write as a pattern of "?".
+std::optional<size_t> SmallCount(std::string_view number) {
+  if (number == "0") return 0;
+  if (number.empty() || number.size() > 2 || number[0] < '1' || number[0] > '9') return {};
+  if (number.size() == 2 && (number[1] < '0' || number[1] > '9')) return {};
+  const size_t count = std::stoul(std::string(number));
+  if (count > 16) return {};
+  return count;
+}
+
+// %x:~3%, %x:~3,7% and %x:~-8% with small literal numbers, which most
+// substrings are, are cut by patterns in place; the rest by _substr.
+bool IsSmallSubstring(const batch::VariableEdit& edit) {
+  const std::string_view first = edit.first;
+  if (!first.empty() && first[0] == '-')
+    return !edit.has_length && SmallCount(first.substr(1)).value_or(0) > 0;
+  return SmallCount(first) && (!edit.has_length || SmallCount(edit.second));
+}
+
+void SmallSubstring(const std::string& temporary, const std::string& base,
+                    const batch::VariableEdit& edit, Prelude* prelude) {
+  prelude->push_back(temporary + "=\"" + base + "\"");
+  const std::string v = "${" + temporary + "}";
+  if (edit.first[0] == '-') {
+    // The last characters: a shorter value is kept whole.
+    const std::string last(*SmallCount(std::string_view(edit.first).substr(1)), '?');
+    prelude->push_back("case " + v + " in " + last + "*) " + temporary + "=${" + temporary +
+                       "#\"${" + temporary + "%" + last + "}\"} ;; esac");
+    return;
+  }
+  if (const size_t start = *SmallCount(edit.first); start > 0) {
+    // Skipping more characters than the value holds leaves nothing.
+    const std::string skipped(start, '?');
+    prelude->push_back("case " + v + " in " + skipped + "*) " + temporary + "=${" + temporary +
+                       "#" + skipped + "} ;; *) " + temporary + "= ;; esac");
+  }
+  if (!edit.has_length) return;
+  const size_t length = *SmallCount(edit.second);
+  if (length == 0) {
+    prelude->push_back(temporary + "=");
+    return;
+  }
+  const std::string kept(length, '?');
+  prelude->push_back("case " + v + " in " + kept + "?*) " + temporary + "=${" + temporary +
+                     "%\"${" + temporary + "#" + kept + "}\"} ;; esac");
+}
+
 }  // namespace
 
 std::string DynamicValue(std::string_view upper_name,
@@ -239,7 +286,11 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       using Kind = batch::VariableEdit::Kind;
       const batch::VariableEdit& edit = piece.edit();
       std::string edited;
-      if (edit.kind == Kind::kSubstring) {
+      if (edit.kind == Kind::kSubstring && IsSmallSubstring(edit)) {
+        const std::string temporary = Temporary();
+        SmallSubstring(temporary, base, edit, prelude);
+        edited = "${" + temporary + "}";
+      } else if (edit.kind == Kind::kSubstring) {
         edited = computed("_substr",
                           "\"" + base + "\" " + ShellQuote(edit.first) +
                               (edit.has_length ? " " + ShellQuote(edit.second) : std::string()));
