@@ -72,7 +72,10 @@ std::string CleanAbsoluteName(const std::string& name) {
     parts.push_back(part);
   }
   std::string clean;
-  for (std::string_view part : parts) clean += "/" + std::string(part);
+  for (std::string_view part : parts) {
+    clean += '/';
+    clean += part;
+  }
   return clean.empty() ? "/" : clean;
 }
 
