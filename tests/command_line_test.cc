@@ -211,5 +211,19 @@ TEST(ParseCommandLineTest, ProjectFilterAndDiagnosticOptions) {
   }
 }
 
+// The help fits one screen of a terminal: 24 lines of 80 columns.
+TEST(HelpTextTest, FitsOneScreen) {
+  size_t lines = 0;
+  std::string_view rest = kHelpText;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    ASSERT_NE(std::string_view::npos, end);
+    EXPECT_LT(end, 80u) << rest.substr(0, end);
+    rest.remove_prefix(end + 1);
+    ++lines;
+  }
+  EXPECT_LE(lines, 24u);
+}
+
 }  // namespace
 }  // namespace morvex
