@@ -217,7 +217,8 @@ namespace {
 
 std::string StopList(std::string_view batch) {
   std::vector<Stop> stops;
-  WriteRunnableScript(batch, "x.sh", [](std::string_view) {}, {}, &stops);
+  WriteRunnableScript(
+      batch, "x.sh", [](std::string_view) {}, {}, &stops);
   std::string list;
   for (const Stop& stop : stops) {
     list += std::to_string(stop.line) + ":" + std::to_string(stop.column) + " " + stop.code + " " +
@@ -269,7 +270,8 @@ TEST(RunnableStopsTest, OneStopPerNote) {
       "verify on\r\nif 1==1 (vol) else (break)\r\n";
   std::vector<Stop> stops;
   std::string script;
-  WriteRunnableScript(batch, "x.sh", [&](std::string_view piece) { script += piece; }, {}, &stops);
+  WriteRunnableScript(
+      batch, "x.sh", [&](std::string_view piece) { script += piece; }, {}, &stops);
   size_t notes = 0;
   for (size_t at = 0; (at = script.find("# not translated:", at)) != std::string::npos; ++at) {
     ++notes;
