@@ -128,8 +128,8 @@ Status ListFolder(const std::string& folder, std::vector<FolderEntry>* entries);
 /// Creates `folder` and the folders above it that are missing.
 Status MakeFolders(const std::string& folder);
 
-/// `name` as an absolute name, against the current folder; `name` itself when
-/// that fails.
+/// `name` as an absolute name, against the current folder, with symbolic
+/// links resolved where it exists; `name` itself when that fails.
 std::string AbsoluteName(const std::string& name);
 
 /// All of standard input.

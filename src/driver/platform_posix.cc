@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -284,6 +285,12 @@ Status MakeFolders(const std::string& folder) {
 }
 
 std::string AbsoluteName(const std::string& name) {
+  // Links resolved, as the shell's "pwd -P" gives a folder, when it exists.
+  if (char* real = realpath(name.empty() ? "." : name.c_str(), nullptr)) {
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+  }
   if (!name.empty() && name[0] == '/') return name;
   std::string current(4096, '\0');
   while (getcwd(current.data(), current.size()) == nullptr) {

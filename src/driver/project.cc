@@ -90,6 +90,12 @@ int ConvertProject(const CommandLine& command) {
   }
   for (const std::string& failure : failures) ShowFailure(failure);
   const bool mirrored = !command.output.empty();
+  if (mirrored) {
+    if (Status status = MakeFolders(command.output); !status.ok()) {
+      ShowFailure(status.message());
+      return kExitFailure;
+    }
+  }
   const std::string batch_root = mirrored ? CleanAbsoluteName(folder) : "";
   const std::string script_root = mirrored ? CleanAbsoluteName(command.output) : "";
   const bool progress = names.size() > kFilesForProgress && ErrorsOnTerminal();

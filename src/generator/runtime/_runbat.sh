@@ -8,10 +8,8 @@
 # shellcheck disable=SC2154 # _cb is set through eval, _mfrom by the script
 _runbat() {
   if [ ! -f "$1" ] && [ -n "${_mto-}" ]; then
-    case $1 in
-    /*) _mp=$1 ;;
-    *) _mp=$PWD/$1 ;;
-    esac
+    # The folder as the system names it, links resolved, as _mfrom is.
+    _mp=$(cd -P -- "$(command -p dirname -- "$1")" 2>/dev/null && pwd -P)/${1##*/}
     case $_mp in
     "$_mfrom"/*)
       _mp=$_mto/${_mp#"$_mfrom"/}
