@@ -202,6 +202,27 @@ TEST_F(ProjectTest, FiltersGiveTheScriptOfTheFileMode) {
   EXPECT_EQ("", missing.output);
 }
 
+// A progress line only on a terminal, and only for a large folder.
+TEST_F(ProjectTest, AProgressLineOnATerminal) {
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+  for (int i = 0; i < 320; ++i)
+    Write(dir_ / "many" / ("f" + std::to_string(i) + ".bat"), "echo x\r\n");
+  for (int i = 0; i < 20; ++i)
+    Write(dir_ / "few" / ("f" + std::to_string(i) + ".bat"), "echo x\r\n");
+  // script(1) runs the program on a terminal of its own.
+  const auto on_terminal = [&](const std::string& folder) {
+    return Run("script -qec \"'" + std::string(MORVEX_BINARY) + "' --runnable --folder " + folder +
+               "\" /dev/null");
+  };
+  const Outcome many = on_terminal("many");
+  EXPECT_NE(std::string::npos, many.output.find("morvex: 16 of 320 files\r")) << many.output;
+  EXPECT_NE(std::string::npos, many.output.find("morvex: 320 files converted"));
+  const Outcome few = on_terminal("few");
+  EXPECT_EQ(std::string::npos, few.output.find(" files\r")) << few.output;
+  const Outcome piped = Run("morvex --runnable --folder many");
+  EXPECT_EQ("morvex: 320 files converted, 0 failed, 0 constructs not translated\n", piped.errors);
+}
+
 TEST_F(ProjectTest, CodePagesPrintTheirText) {
   // Lines of CP866 and CP1252 files of the corpus: the script prints what
   // iconv -f CP866 (or CP1252) -t UTF-8 gives for them.
