@@ -2,7 +2,7 @@
 # speaks through message boxes. The conversion is the shared code; only the
 # platform layer differs.
 
-target_sources(morvex_driver PRIVATE src/driver/windows_command_line.cc src/driver/utf16.cc)
+target_sources(morvex_driver PRIVATE src/driver/windows_command_line.cc)
 set_target_properties(morvex PROPERTIES WIN32_EXECUTABLE ON)
 
 if(MINGW)

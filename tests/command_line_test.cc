@@ -139,5 +139,91 @@ TEST(ParseCommandLineTest, AllowedPrograms) {
   }
 }
 
+// Projects, filters, diagnostics and code pages: each a word of its own, so
+// that what follows the options is still one name.
+TEST(ParseCommandLineTest, ProjectFilterAndDiagnosticOptions) {
+  using C = CommandLine;
+  using D = CommandLine::Diagnostics;
+  const struct {
+    const char* arguments;
+    C::Action action;
+    const char* name;  // the name, or the bad option
+    bool folder = false;
+    const char* output = "";
+    bool from_stdin = false;
+    bool to_stdout = false;
+    const char* stdin_name = "stdin.bat";
+    D diagnostics = D::kText;
+    bool fail_on_stop = false;
+    const char* code_page = "";
+  } cases[] = {
+      {"--runnable my file.bat", C::kConvert, "my file.bat"},
+      {"--runnable --folder my project", C::kConvert, "my project", true},
+      {"--runnable --folder --output=out proj", C::kConvert, "proj", true, "out"},
+      {"--runnable --folder --output=/tmp/out --fail-on-stop proj", C::kConvert, "proj", true,
+       "/tmp/out", false, false, "stdin.bat", D::kText, true},
+      // --stdin takes no name, and writes to standard output.
+      {"--runnable --stdin", C::kConvert, "", false, "", true, true},
+      {"--runnable --stdin --stdout --name=deploy.bat", C::kConvert, "", false, "", true, true,
+       "deploy.bat"},
+      {"--runnable --stdout x.bat", C::kConvert, "x.bat", false, "", false, true},
+      {"--runnable --diagnostics=json x.bat", C::kConvert, "x.bat", false, "", false, false,
+       "stdin.bat", D::kJson},
+      {"--runnable --diagnostics=none --diagnostics=text x.bat", C::kConvert, "x.bat"},
+      {"--runnable --diagnostics=none x.bat", C::kConvert, "x.bat", false, "", false, false,
+       "stdin.bat", D::kNone},
+      {"--runnable --code-page=866 x.bat", C::kConvert, "x.bat", false, "", false, false,
+       "stdin.bat", D::kText, false, "866"},
+      // The runnable mode's alone.
+      {"--folder proj", C::kBadOption, "--runnable"},
+      {"--stdin", C::kBadOption, "--runnable"},
+      {"--code-page=866 x.bat", C::kBadOption, "--runnable"},
+      {"--fail-on-stop x.bat", C::kBadOption, "--runnable"},
+      // Values and combinations that make no sense.
+      {"--runnable --stdin x.bat", C::kBadOption, "--stdin"},
+      {"--runnable --name=x.bat y.bat", C::kBadOption, "--name"},
+      {"--runnable --output=out proj", C::kBadOption, "--output"},
+      {"--runnable --folder --stdout proj", C::kBadOption, "--folder"},
+      {"--runnable --folder --stdin", C::kBadOption, "--folder"},
+      {"--runnable --output= --folder proj", C::kBadOption, "--output="},
+      {"--runnable --diagnostics=sarif x.bat", C::kBadOption, "--diagnostics=sarif"},
+      {"--runnable --code-page=cp866 x.bat", C::kBadOption, "--code-page=cp866"},
+      {"--runnable --code-page= x.bat", C::kBadOption, "--code-page="},
+      {"--runnable --folderx proj", C::kBadOption, "--folderx"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CommandLine command = ParseCommandLine(c.arguments);
+    EXPECT_EQ(c.action, command.action);
+    EXPECT_EQ(c.name, command.name);
+    if (c.action == C::kBadOption) {
+      EXPECT_FALSE(command.problem.empty());
+      continue;
+    }
+    EXPECT_EQ(c.folder, command.folder);
+    EXPECT_EQ(c.output, command.output);
+    EXPECT_EQ(c.from_stdin, command.from_stdin);
+    EXPECT_EQ(c.to_stdout, command.to_stdout);
+    EXPECT_EQ(c.stdin_name, command.stdin_name);
+    EXPECT_EQ(c.diagnostics, command.diagnostics);
+    EXPECT_EQ(c.fail_on_stop, command.fail_on_stop);
+    EXPECT_EQ(c.code_page, command.code_page);
+  }
+}
+
+// The help fits one screen of a terminal: 24 lines of 80 columns.
+TEST(HelpTextTest, FitsOneScreen) {
+  size_t lines = 0;
+  std::string_view rest = kHelpText;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    ASSERT_NE(std::string_view::npos, end);
+    EXPECT_LT(end, 80u) << rest.substr(0, end);
+    rest.remove_prefix(end + 1);
+    ++lines;
+  }
+  EXPECT_LE(lines, 24u);
+}
+
 }  // namespace
 }  // namespace morvex

@@ -211,3 +211,74 @@ TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
 
 }  // namespace
 }  // namespace morvex
+
+namespace morvex {
+namespace {
+
+std::string StopList(std::string_view batch) {
+  std::vector<Stop> stops;
+  WriteRunnableScript(
+      batch, "x.sh", [](std::string_view) {}, {}, &stops);
+  std::string list;
+  for (const Stop& stop : stops) {
+    list += std::to_string(stop.line) + ":" + std::to_string(stop.column) + " " + stop.code + " " +
+            stop.message + "\n";
+  }
+  return list;
+}
+
+// Each stop is listed once, where its command starts, with the code of its kind.
+TEST(RunnableStopsTest, EachStopWithItsPlaceAndCode) {
+  const struct {
+    const char* batch;
+    const char* stops;
+  } cases[] = {
+      {"@echo off\r\necho hi\r\n", ""},
+      {"color 0a\r\n", "1:1 stop-color color\n"},
+      {"  @prompt $g\r\n", "1:4 stop-prompt prompt\n"},
+      // The second of two on a line is looked for after the first.
+      {"color 0a & COLOR 1f\r\n", "1:1 stop-color color\n1:12 stop-color color\n"},
+      {"echo x\r\nreg query hklm\\x\r\n", "2:1 stop-windows-program reg, a Windows program\n"},
+      {"shift /9\r\n", "1:1 stop-shift shift with /9\n"},
+      {"goto\r\n", "1:1 stop-goto-label goto without a label\n"},
+      {"set /p\r\n", "1:1 stop-set-prompt set /p needs a variable and an equals sign\n"},
+      {"for /f \"%opts%\" %%a in (x) do echo %%a\r\n",
+       "1:1 stop-for-options-at-run-time for /f with options known only when it runs\n"},
+      {"for /f \"bogus=1\" %%a in (x) do echo %%a\r\n",
+       "1:1 stop-for-options for /f with options cmd does not accept\n"},
+      {"if x==x (\r\n  echo a\r\n  mklink a b\r\n)\r\n", "3:3 stop-mklink mklink\n"},
+      {"cmd\r\n", "1:1 stop-cmd-interactive cmd without /c or /k reads commands from its input\n"},
+      {"cmd /c reg add x\r\n", "1:8 stop-windows-program reg, a Windows program\n"},
+      {"goto inside\r\n(\r\n:inside\r\n)\r\n",
+       "1:1 stop-jump-into-block goto :inside, a label inside a block\n"},
+      // A command that the script holds in two readings, for delayed
+      // expansion on and off, is one stop.
+      {":top\r\ncolor !x!\r\n", "2:1 stop-color color\n"},
+      // A name that comes from a value is not in the line: the line's start.
+      {"set c=color\r\n%c% 0a & color\r\n", "2:10 stop-color color\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.batch);
+    EXPECT_EQ(c.stops, StopList(c.batch));
+  }
+}
+
+// Every stop leaves a note in the script: the two lists agree.
+TEST(RunnableStopsTest, OneStopPerNote) {
+  const std::string batch =
+      "@echo off\r\ncolor 0a\r\nprompt x & assoc .x=y\r\nwmic os get x\r\nset /a x=1/\r\n"
+      "verify on\r\nif 1==1 (vol) else (break)\r\n";
+  std::vector<Stop> stops;
+  std::string script;
+  WriteRunnableScript(
+      batch, "x.sh", [&](std::string_view piece) { script += piece; }, {}, &stops);
+  size_t notes = 0;
+  for (size_t at = 0; (at = script.find("# not translated:", at)) != std::string::npos; ++at) {
+    ++notes;
+  }
+  EXPECT_EQ(8u, stops.size());
+  EXPECT_EQ(notes, stops.size());
+}
+
+}  // namespace
+}  // namespace morvex

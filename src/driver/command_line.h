@@ -27,6 +27,7 @@ std::string VersionText();
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitStops = 3;  // --fail-on-stop, and a construct was not translated
 
 struct CommandLine {
   enum Action {
@@ -41,6 +42,17 @@ struct CommandLine {
   std::string name;                  // the batch file's name, or the bad option
   std::string problem;               // what is wrong with the bad option
   RunnableOptions runnable_options;  // --drives=, --drive=, --no-preserve-root
+
+  // Projects, filters, diagnostics and code pages, with --runnable only.
+  enum class Diagnostics { kText, kJson, kNone };
+  bool folder = false;      // --folder: the name is a folder whose batch files are converted
+  std::string output;       // --output=DIR: their scripts go to the same places under DIR
+  bool from_stdin = false;  // --stdin: the batch file is standard input
+  bool to_stdout = false;   // --stdout (and --stdin): the script goes to standard output
+  std::string stdin_name = "stdin.bat";          // --name=: the batch file's name with --stdin
+  Diagnostics diagnostics = Diagnostics::kText;  // --diagnostics=text|json|none
+  bool fail_on_stop = false;                     // --fail-on-stop: exit status 3 on a stop
+  std::string code_page;                         // --code-page=N: the batch file's code page
 };
 
 /// Reads the argument string. Options are the leading words, separated by

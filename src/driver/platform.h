@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/status.h"
 
@@ -111,6 +112,45 @@ class TemporaryFile {
 
 /// Waits until the names in `folder` (as FolderOf gives it) are on disk.
 Status FlushFolderToDisk(const std::string& folder);
+
+// What projects, filters, diagnostics and code pages need.
+
+/// One name in a folder.
+struct FolderEntry {
+  enum Kind { kFile, kFolder, kOther };
+  std::string name;
+  Kind kind = kOther;  // a symbolic link to a folder is not a folder: no cycle is walked
+};
+
+/// The names in `folder`, without "." and "..", in no particular order.
+Status ListFolder(const std::string& folder, std::vector<FolderEntry>* entries);
+
+/// Creates `folder` and the folders above it that are missing.
+Status MakeFolders(const std::string& folder);
+
+/// `name` as an absolute name, against the current folder, with symbolic
+/// links resolved where it exists; `name` itself when that fails.
+std::string AbsoluteName(const std::string& name);
+
+/// All of standard input.
+Status ReadStandardInput(std::string* bytes);
+
+/// Writes to standard output.
+Status WriteStandardOutput(std::string_view bytes);
+
+/// Writes a line of its own (a warning, a progress line) to standard error
+/// as it is; a progress line ends in a carriage return rather than a line end.
+void ShowLine(std::string_view line);
+
+/// True when standard error is a terminal, where a progress line may be shown.
+bool ErrorsOnTerminal();
+
+/// Converts `bytes`, text in the Windows code page `code_page`, into UTF-8.
+/// When a byte cannot be mapped, `*bad_byte` is its offset and the status a
+/// failure; a code page the system cannot convert fails with `*bad_byte` set
+/// to npos.
+Status Utf8FromCodePage(std::string_view bytes, unsigned code_page, std::string* utf8,
+                        size_t* bad_byte);
 
 }  // namespace morvex
 

@@ -1,13 +1,16 @@
 // The platform layer on POSIX systems: a console program whose messages go to
 // standard error, and whose help goes to standard output.
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -233,6 +236,138 @@ Status FlushFolderToDisk(const std::string& folder) {
   close(fd);
   if (synced != 0) return Status::Failure(std::strerror(error));
   return Status::Ok();
+}
+
+// Projects, filters, diagnostics and code pages.
+
+Status ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+  entries->clear();
+  DIR* directory = opendir(folder.c_str());
+  if (directory == nullptr) return NamedFailure(folder, std::strerror(errno));
+  errno = 0;
+  while (const dirent* entry = readdir(directory)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    FolderEntry item;
+    item.name = name;
+    struct stat info;
+    const std::string path = folder + (folder.back() == '/' ? "" : "/") + item.name;
+    if (lstat(path.c_str(), &info) == 0) {
+      if (S_ISDIR(info.st_mode)) {
+        item.kind = FolderEntry::kFolder;
+      } else if (S_ISREG(info.st_mode)) {
+        item.kind = FolderEntry::kFile;
+      } else if (S_ISLNK(info.st_mode) && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        item.kind = FolderEntry::kFile;  // a link to a file is the file
+      }
+    }
+    entries->push_back(std::move(item));
+    errno = 0;
+  }
+  const int error = errno;
+  closedir(directory);
+  if (error != 0) return NamedFailure(folder, std::strerror(error));
+  return Status::Ok();
+}
+
+Status MakeFolders(const std::string& folder) {
+  for (size_t end = 1; end <= folder.size(); ++end) {
+    if (end < folder.size() && folder[end] != '/') continue;
+    const std::string part = folder.substr(0, end);
+    if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+      return NamedFailure(part, std::strerror(errno));
+    }
+  }
+  struct stat info;
+  if (stat(folder.c_str(), &info) != 0) return NamedFailure(folder, std::strerror(errno));
+  if (!S_ISDIR(info.st_mode)) return NamedFailure(folder, "is not a folder");
+  return Status::Ok();
+}
+
+std::string AbsoluteName(const std::string& name) {
+  // Links resolved, as the shell's "pwd -P" gives a folder, when it exists.
+  if (char* real = realpath(name.empty() ? "." : name.c_str(), nullptr)) {
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+  }
+  if (!name.empty() && name[0] == '/') return name;
+  std::string current(4096, '\0');
+  while (getcwd(current.data(), current.size()) == nullptr) {
+    if (errno != ERANGE) return name;
+    current.resize(current.size() * 2);
+  }
+  current.resize(std::strlen(current.c_str()));
+  if (name.empty() || name == ".") return current;
+  return current + (current.back() == '/' ? "" : "/") + name;
+}
+
+Status ReadStandardInput(std::string* bytes) {
+  bytes->clear();
+  char block[65536];
+  for (;;) {
+    const ssize_t size = read(STDIN_FILENO, block, sizeof block);
+    if (size < 0 && errno == EINTR) continue;
+    if (size < 0) return NamedFailure("standard input", std::strerror(errno));
+    if (size == 0) return Status::Ok();
+    bytes->append(block, static_cast<size_t>(size));
+  }
+}
+
+Status WriteStandardOutput(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t size = write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (size < 0 && errno == EINTR) continue;
+    if (size < 0) return NamedFailure("standard output", std::strerror(errno));
+    bytes.remove_prefix(static_cast<size_t>(size));
+  }
+  return Status::Ok();
+}
+
+void ShowLine(std::string_view line) {
+  WriteAll(stderr, line);
+  std::fflush(stderr);
+}
+
+bool ErrorsOnTerminal() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
+Status Utf8FromCodePage(std::string_view bytes, unsigned code_page, std::string* utf8,
+                        size_t* bad_byte) {
+  *bad_byte = std::string_view::npos;
+  // iconv knows Windows' code pages as CP followed by the number; 65001 is
+  // UTF-8 itself, checked as any other.
+  const std::string name = code_page == 65001 ? "UTF-8" : "CP" + std::to_string(code_page);
+  iconv_t converter = iconv_open("UTF-8", name.c_str());
+  if (converter == reinterpret_cast<iconv_t>(-1)) {
+    return Status::Failure("code page " + std::to_string(code_page) +
+                           " is not one this system converts");
+  }
+  utf8->clear();
+  utf8->resize(bytes.size() * 2 + 16);
+  char* in = const_cast<char*>(bytes.data());
+  size_t in_left = bytes.size();
+  size_t done = 0;
+  Status status = Status::Ok();
+  while (in_left > 0) {
+    char* out = utf8->data() + done;
+    size_t out_left = utf8->size() - done;
+    const size_t result = iconv(converter, &in, &in_left, &out, &out_left);
+    done = utf8->size() - out_left;
+    if (result != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {
+      utf8->resize(utf8->size() * 2);
+      continue;
+    }
+    // EILSEQ: a byte with no character; EINVAL: the file ends inside one.
+    *bad_byte = static_cast<size_t>(in - bytes.data());
+    status = Status::Failure("no character in code page " + std::to_string(code_page));
+    break;
+  }
+  iconv_close(converter);
+  utf8->resize(done);
+  return status;
 }
 
 }  // namespace morvex

@@ -294,4 +294,132 @@ Status FlushFolderToDisk(const std::string&) {
   return Status::Ok();
 }
 
+// Projects, filters, diagnostics and code pages.
+
+Status ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+  entries->clear();
+  const std::string pattern =
+      folder + (folder.back() == '/' || folder.back() == '\\' ? "*" : "\\*");
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Wide(pattern).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return LastErrorFailure(folder);
+  do {
+    const std::string name = Narrow(data.cFileName);
+    if (name == "." || name == "..") continue;
+    FolderEntry entry;
+    entry.name = name;
+    // A reparse point (a link, a junction) to a folder is not walked.
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        entry.kind = FolderEntry::kFolder;
+      }
+    } else if ((data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0) {
+      entry.kind = FolderEntry::kFile;
+    }
+    entries->push_back(std::move(entry));
+  } while (FindNextFileW(find, &data));
+  const DWORD error = GetLastError();
+  FindClose(find);
+  if (error != ERROR_NO_MORE_FILES) return Failure(folder, ErrorText(error));
+  return Status::Ok();
+}
+
+Status MakeFolders(const std::string& folder) {
+  for (size_t end = 1; end <= folder.size(); ++end) {
+    if (end < folder.size() && folder[end] != '/' && folder[end] != '\\') continue;
+    const std::string part = folder.substr(0, end);
+    if (part.size() == 2 && part[1] == ':') continue;  // a drive
+    if (!CreateDirectoryW(Wide(part).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+      return LastErrorFailure(part);
+    }
+  }
+  const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorFailure(folder);
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return Failure(folder, "is not a folder");
+  return Status::Ok();
+}
+
+std::string AbsoluteName(const std::string& name) {
+  const std::wstring wide = Wide(name.empty() ? "." : name);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return name;
+  std::wstring full(size, L'\0');
+  const DWORD written = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (written == 0 || written >= size) return name;
+  full.resize(written);
+  return Narrow(full);
+}
+
+Status ReadStandardInput(std::string* bytes) {
+  bytes->clear();
+  HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  if (input == nullptr || input == INVALID_HANDLE_VALUE) return Status::Ok();
+  char block[65536];
+  for (;;) {
+    DWORD size = 0;
+    if (!ReadFile(input, block, sizeof block, &size, nullptr)) {
+      if (GetLastError() == ERROR_BROKEN_PIPE) return Status::Ok();
+      return LastErrorFailure("standard input");
+    }
+    if (size == 0) return Status::Ok();
+    bytes->append(block, size);
+  }
+}
+
+Status WriteStandardOutput(std::string_view bytes) {
+  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (output == nullptr || output == INVALID_HANDLE_VALUE) {
+    return Failure("standard output", "there is none");
+  }
+  while (!bytes.empty()) {
+    DWORD size = 0;
+    const DWORD request = static_cast<DWORD>(std::min(bytes.size(), kLargestTransfer));
+    if (!WriteFile(output, bytes.data(), request, &size, nullptr)) {
+      return LastErrorFailure("standard output");
+    }
+    bytes.remove_prefix(size);
+  }
+  return Status::Ok();
+}
+
+void ShowLine(std::string_view line) {
+  HANDLE errors = GetStdHandle(STD_ERROR_HANDLE);
+  if (errors == nullptr || errors == INVALID_HANDLE_VALUE) return;
+  DWORD size = 0;
+  WriteFile(errors, line.data(), static_cast<DWORD>(std::min(line.size(), kLargestTransfer)), &size,
+            nullptr);
+}
+
+bool ErrorsOnTerminal() {
+  return false;  // a desktop program has no console of its own to show progress in
+}
+
+Status Utf8FromCodePage(std::string_view bytes, unsigned code_page, std::string* utf8,
+                        size_t* bad_byte) {
+  *bad_byte = std::string_view::npos;
+  utf8->clear();
+  if (!IsValidCodePage(code_page)) {
+    return Status::Failure("code page " + std::to_string(code_page) +
+                           " is not one this system converts");
+  }
+  // Character by character, a lead byte and its trail byte together, so that
+  // the byte that fails is known.
+  std::wstring wide;
+  wchar_t units[4];
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t length =
+        i + 1 < bytes.size() && IsDBCSLeadByteEx(code_page, static_cast<BYTE>(bytes[i])) ? 2 : 1;
+    const int count = MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data() + i,
+                                          static_cast<int>(length), units, 4);
+    if (count <= 0) {
+      *bad_byte = i;
+      return Status::Failure("no character in code page " + std::to_string(code_page));
+    }
+    wide.append(units, static_cast<size_t>(count));
+    i += length;
+  }
+  *utf8 = Narrow(wide);
+  return Status::Ok();
+}
+
 }  // namespace morvex

@@ -2,12 +2,16 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#include "driver/batch_encoding.h"
 #include "driver/command_line.h"
+#include "driver/diagnostics.h"
 #include "driver/platform.h"
+#include "driver/project.h"
 #include "driver/script_builder.h"
 #include "driver/script_file.h"
 #include "generator/runnable_script.h"
@@ -132,27 +136,42 @@ Status WriteDraft(InputFile& input, ScriptFile& script) {
   return output.Finish();
 }
 
-Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& script_name,
-                     const RunnableOptions& options) {
-  std::string bytes;
+Status ReadAll(InputFile& input, std::string* bytes) {
   for (;;) {
-    const size_t old_size = bytes.size();
-    bytes.resize(old_size + kBlockSize);
+    const size_t old_size = bytes->size();
+    bytes->resize(old_size + kBlockSize);
     size_t size = 0;
-    if (Status status = input.Read(bytes.data() + old_size, kBlockSize, &size); !status.ok()) {
+    if (Status status = input.Read(bytes->data() + old_size, kBlockSize, &size); !status.ok()) {
       return status;
     }
-    bytes.resize(old_size + size);
-    if (size == 0) break;
+    bytes->resize(old_size + size);
+    if (size == 0) return Status::Ok();
   }
-  const std::string_view file_name =
-      std::string_view(script_name).substr(FolderOf(script_name).size());
+}
+
+// The extension of the batch file's name as written, for %0 and for what a
+// .cmd file does differently.
+void TakeExtension(const std::string& name, RunnableOptions* options) {
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot + 1 < name.size() &&
+      name.find_first_of("\\/", dot) == std::string::npos) {
+    options->extension = name.substr(dot + 1);
+  }
+}
+
+// Converts the bytes of the batch file `name` into a script that calls
+// itself `file_name`, written through `write` in pieces.
+Status GenerateRunnable(std::string bytes, const std::string& name, std::string_view file_name,
+                        RunnableRun* run, const std::function<Status(std::string_view)>& write) {
+  if (Status status = DecodeBatchText(name, run->code_page, &bytes); !status.ok()) return status;
+  RunnableOptions options = run->options;
+  TakeExtension(name, &options);
   // The script goes out in pieces as it is put together; the first failure
   // to write is the one reported.
   Status status = Status::Ok();
   std::string pending;
   auto flush = [&] {
-    if (status.ok() && !pending.empty()) status = script.Write(pending);
+    if (status.ok() && !pending.empty()) status = write(pending);
     pending.clear();
   };
   WriteRunnableScript(
@@ -161,9 +180,13 @@ Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& sc
         pending += piece;
         if (pending.size() >= kBlockSize) flush();
       },
-      options);
+      options, &run->stops);
   flush();
   return status;
+}
+
+std::string_view FileNameOf(const std::string& name) {
+  return std::string_view(name).substr(FolderOf(name).size());
 }
 
 }  // namespace
@@ -194,22 +217,69 @@ std::string OutputName(std::string_view name) {
 }
 
 Status ConvertBatchFile(const std::string& name, ScriptKind kind, const RunnableOptions& options) {
+  if (kind == ScriptKind::kRunnable) {
+    RunnableRun run;
+    run.options = options;
+    return ConvertRunnable(name, OutputName(name), &run);
+  }
   InputFile input;
   if (Status status = input.Open(name); !status.ok()) return status;
-  const std::string script_name = OutputName(name);
+  ScriptFile script;
+  if (Status status = script.Create(OutputName(name), input); !status.ok()) return status;
+  if (Status written = WriteDraft(input, script); !written.ok()) return written;
+  return script.Commit();
+}
+
+Status ConvertRunnable(const std::string& name, const std::string& script_name, RunnableRun* run) {
+  InputFile input;
+  if (Status status = input.Open(name); !status.ok()) return status;
   ScriptFile script;
   if (Status status = script.Create(script_name, input); !status.ok()) return status;
-  RunnableOptions runnable = options;
-  const size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot + 1 < name.size() &&
-      name.find_first_of("\\/", dot) == std::string::npos) {
-    runnable.extension = name.substr(dot + 1);
-  }
-  const Status written = kind == ScriptKind::kDraft
-                             ? WriteDraft(input, script)
-                             : WriteRunnable(input, script, script_name, runnable);
+  std::string bytes;
+  if (Status status = ReadAll(input, &bytes); !status.ok()) return status;
+  const Status written =
+      GenerateRunnable(std::move(bytes), name, FileNameOf(script_name), run,
+                       [&](std::string_view piece) { return script.Write(piece); });
   if (!written.ok()) return written;
   return script.Commit();
+}
+
+Status ConvertRunnableToOutput(const std::string& name, bool from_stdin, RunnableRun* run) {
+  std::string bytes;
+  if (from_stdin) {
+    if (Status status = ReadStandardInput(&bytes); !status.ok()) return status;
+  } else {
+    InputFile input;
+    if (Status status = input.Open(name); !status.ok()) return status;
+    if (Status status = ReadAll(input, &bytes); !status.ok()) return status;
+  }
+  // Nothing goes out before the whole script is made, so that a batch file
+  // that cannot be read leaves standard output empty.
+  std::string script;
+  const std::string script_name = OutputName(name);
+  const Status made = GenerateRunnable(std::move(bytes), name, FileNameOf(script_name), run,
+                                       [&](std::string_view piece) {
+                                         script += piece;
+                                         return Status::Ok();
+                                       });
+  if (!made.ok()) return made;
+  return WriteStandardOutput(script);
+}
+
+void ReportStops(CommandLine::Diagnostics form, std::string_view file,
+                 const std::vector<Stop>& stops) {
+  for (const Stop& stop : stops) {
+    switch (form) {
+      case CommandLine::Diagnostics::kText:
+        ShowLine(WarningLine(file, stop));
+        break;
+      case CommandLine::Diagnostics::kJson:
+        ShowLine(JsonLine(file, stop));
+        break;
+      case CommandLine::Diagnostics::kNone:
+        break;
+    }
+  }
 }
 
 int RunProgram(std::string_view argument_string) {
@@ -230,14 +300,28 @@ int RunProgram(std::string_view argument_string) {
     case CommandLine::kConvert:
       break;
   }
-  const ScriptKind kind = command.runnable ? ScriptKind::kRunnable : ScriptKind::kDraft;
-  const Status status =
-      ConvertBatchFile(FileNameFromArgument(command.name), kind, command.runnable_options);
+  if (!command.runnable) {
+    const Status status = ConvertBatchFile(FileNameFromArgument(command.name));
+    if (!status.ok()) {
+      ShowFailure(status.message());
+      return kExitFailure;
+    }
+    return kExitSuccess;
+  }
+  if (command.folder) return ConvertProject(command);
+  RunnableRun run;
+  run.options = command.runnable_options;
+  run.code_page = command.code_page;
+  const std::string name =
+      command.from_stdin ? command.stdin_name : FileNameFromArgument(command.name);
+  const Status status = command.to_stdout ? ConvertRunnableToOutput(name, command.from_stdin, &run)
+                                          : ConvertRunnable(name, OutputName(name), &run);
   if (!status.ok()) {
     ShowFailure(status.message());
     return kExitFailure;
   }
-  return kExitSuccess;
+  ReportStops(command.diagnostics, name, run.stops);
+  return command.fail_on_stop && !run.stops.empty() ? kExitStops : kExitSuccess;
 }
 
 }  // namespace morvex

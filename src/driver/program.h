@@ -6,7 +6,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "driver/command_line.h"
 #include "driver/status.h"
 #include "generator/runnable_script.h"
 
@@ -35,6 +37,27 @@ std::string_view RunnableText(std::string_view bytes);
 /// disk; on failure nothing is created or changed, and the status says why.
 Status ConvertBatchFile(const std::string& name, ScriptKind kind = ScriptKind::kDraft,
                         const RunnableOptions& options = {});
+
+/// A conversion in the runnable mode: its choices, and the constructs that
+/// the script stops at, which it finds.
+struct RunnableRun {
+  RunnableOptions options;
+  std::string code_page;    // the batch file's, or empty for bytes as they are
+  std::vector<Stop> stops;  // filled by the conversion
+};
+
+/// Converts the batch file `name` into the script `script_name`, written as
+/// ConvertBatchFile writes it.
+Status ConvertRunnable(const std::string& name, const std::string& script_name, RunnableRun* run);
+
+/// Converts the batch file `name`, or standard input (which `name` then
+/// names), and writes the script to standard output, once it is complete.
+Status ConvertRunnableToOutput(const std::string& name, bool from_stdin, RunnableRun* run);
+
+/// Shows the stops of the batch file `file` on standard error, one line each,
+/// in the form asked for.
+void ReportStops(CommandLine::Diagnostics form, std::string_view file,
+                 const std::vector<Stop>& stops);
 
 /// Runs the program on its argument string and returns the exit status.
 int RunProgram(std::string_view argument_string);

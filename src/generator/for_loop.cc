@@ -298,17 +298,19 @@ void Generator::EmitLoopBody(const batch::ForCommand& loop, int variables,
 void Generator::EmitForLines(const batch::Command& command) {
   const batch::ForCommand& loop = *command.for_command;
   if (!loop.options.IsLiteral()) {
-    NotTranslated(command, "for /f with options known only when it runs");
+    NotTranslated(command, "for /f with options known only when it runs",
+                  "stop-for-options-at-run-time");
     return;
   }
   const LinesOptions options = ParseLinesOptions(loop.options.LiteralPart());
   if (!options.valid) {
-    NotTranslated(command, "for /f with options cmd does not accept");
+    NotTranslated(command, "for /f with options cmd does not accept", "stop-for-options");
     return;
   }
   const int variables = static_cast<int>(options.tokens.size()) + (options.rest ? 1 : 0);
   if (static_cast<unsigned char>(loop.variable) + variables - 1 > 0xFF) {
-    NotTranslated(command, "for /f with more tokens than variables after its own");
+    NotTranslated(command, "for /f with more tokens than variables after its own",
+                  "stop-for-tokens");
     return;
   }
   // Each loop level has its own text and line, so loops nest.

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <utility>
 
+#include "generator/commands/commands.h"
 #include "generator/known_numbers.h"
 #include "generator/runtime_library.h"
 #include "generator/sh_quote.h"
@@ -153,7 +155,7 @@ std::string PieceKey(const Piece& piece) {
 
 Generator::Generator(const std::vector<std::string_view>& lines, std::string_view script_name,
                      const RunnableOptions& options)
-    : lines_(&lines), script_name_(script_name), options_(options) {
+    : lines_(&lines), script_name_(script_name), options_(options), file_lines_(&lines) {
   out_.Indent();
 }
 
@@ -413,8 +415,10 @@ void Generator::Emit(const Command& command) {
         // Only the run knows whether delayed expansion reads its marks: the
         // script holds both readings and takes one.
         out_.Line("if [ \"${_dx:-0}\" = 1 ]; then");
+        const size_t stop_cursor = stop_cursor_;
         EmitIndented([&] { Emit(DelayedReading(command, true)); });
         out_.Line("else");
+        if (stop_line_ == command.line) stop_cursor_ = stop_cursor;
         EmitIndented([&] { Emit(DelayedReading(command, false)); });
         out_.Line("fi");
       } else if (command.simple.word.empty()) {
@@ -422,7 +426,8 @@ void Generator::Emit(const Command& command) {
       } else if (CommandRule rule = FindCommandRule(command.simple.word)) {
         rule(*this, command);
       } else {
-        NotTranslated(command, command.simple.word + " has no counterpart here");
+        NotTranslated(command, command.simple.word + " has no counterpart here",
+                      "stop-" + command.simple.word, command.simple.word);
       }
       break;
     case Command::Kind::kBlock:
@@ -436,6 +441,7 @@ void Generator::Emit(const Command& command) {
       break;
     case Command::Kind::kUnreadable:
       Note("not translated: " + command.unreadable->reason + "; cmd stops the batch file here");
+      RecordStop(command, "stop-syntax", command.unreadable->reason);
       out_.Use("_nt");
       out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
                 ShellQuote(command.unreadable->text));
@@ -643,12 +649,16 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
 
 std::string Generator::Goto(const std::string& label) {
   if (label == ":eof") return "return \"$_el\"";
-  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, false, ""});
+  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, false, "",
+                         current_command_ ? StopPosition(*current_command_, false)
+                                          : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
 
 std::string Generator::CallLabel(const std::string& label, const std::string& arguments) {
-  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, true, arguments});
+  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, true, arguments,
+                         current_command_ ? StopPosition(*current_command_, false)
+                                          : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
 
@@ -783,10 +793,69 @@ std::string Generator::SourceText(const Command& command) const {
   return first == std::string_view::npos ? std::string() : std::string(line.substr(first));
 }
 
-void Generator::NotTranslated(const Command& command, std::string_view why) {
+void Generator::NotTranslated(const Command& command, std::string_view why, std::string_view code,
+                              std::string_view message) {
   Note("not translated: " + std::string(why));
+  RecordStop(command, code, message.empty() ? why : message);
   out_.Use("_nt");
   out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command)));
+}
+
+// A stop's column is found by looking for the command's name in its line,
+// from where the last stop on that line was found, so that the second of two
+// stopped commands on one line is not placed at the first. The name is not
+// found when it came from a value or carets: the column is then the line's
+// first word, and the line is not searched again.
+std::pair<int, int> Generator::StopPosition(const Command& command, bool advance) {
+  // A command of a command line given as text (cmd /c) stands in its statement.
+  const bool in_file = lines_ == file_lines_;
+  const int line = in_file ? command.line : statement_line_;
+  std::string_view text = (*file_lines_)[static_cast<size_t>(line)];
+  if (line != stop_line_) {
+    stop_line_ = line;
+    stop_cursor_ = text.find_first_not_of(" \t@");
+    if (stop_cursor_ == std::string_view::npos) stop_cursor_ = 0;
+    stop_line_lower_ = Lower(text);
+  }
+  std::string needle;
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      if (command.simple.name.IsLiteral()) needle = Lower(command.simple.name.LiteralPart());
+      break;
+    case Command::Kind::kIf:
+      needle = "if";
+      break;
+    case Command::Kind::kFor:
+      needle = "for";
+      break;
+    case Command::Kind::kBlock:
+      needle = "(";
+      break;
+    case Command::Kind::kUnreadable:
+      break;
+  }
+  size_t found = std::string::npos;
+  if (!needle.empty() && stop_cursor_ < text.size()) {
+    const auto start = stop_line_lower_.begin() + static_cast<std::ptrdiff_t>(stop_cursor_);
+    const auto at = std::search(start, stop_line_lower_.end(),
+                                std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+    if (at != stop_line_lower_.end()) found = static_cast<size_t>(at - stop_line_lower_.begin());
+  }
+  const size_t column = found != std::string::npos ? found : std::min(stop_cursor_, text.size());
+  if (advance) stop_cursor_ = found != std::string::npos ? found + needle.size() : text.size();
+  return {line + 1, static_cast<int>(column) + 1};
+}
+
+void Generator::AddStop(std::pair<int, int> position, std::string_view code,
+                        std::string_view message) {
+  // A command that the script holds in two readings is one stop.
+  if (!stop_keys_.emplace(position.first, position.second, std::string(code)).second) return;
+  stops_.push_back({position.first, position.second, std::string(code), std::string(message)});
+}
+
+void Generator::RecordStop(const Command& command, std::string_view code,
+                           std::string_view message) {
+  AddStop(StopPosition(command, true), code, message);
 }
 
 std::string Generator::Temporary() {
@@ -843,8 +912,16 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
     } else {
       out_.Use("_nolabel");
       out_.Use("_nt");
+      const std::string name = LabelOf(site);
+      if (!name.empty() && LabelLines().count(name) > 0) {
+        AddStop(site.position, "stop-jump-into-block",
+                (site.is_call ? "call :" : "goto :") + name + ", a label inside a block");
+      }
     }
   }
+  std::stable_sort(stops_.begin(), stops_.end(), [](const Stop& a, const Stop& b) {
+    return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+  });
   out_.Use("_exit");
   if (out_.Contains("${_nl}")) out_.Use("_nl");
   if (dynamic_jumps_) {
@@ -867,6 +944,18 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   const std::set<std::string_view> helpers = HelpersNeeded(out_.used());
   if (helpers.count("_bf") > 0 || helpers.count("_a0") > 0) {
     head += "_bx=" + ShellQuote("." + options_.extension) + "\n";
+  }
+  // A script written away from its batch file (a project converted into
+  // another folder) knows the batch file's own name for %~f0 and the like,
+  // and where the scripts of the batch files it runs are.
+  if (!options_.batch_path.empty() && (helpers.count("_bf") > 0 || helpers.count("_d0") > 0)) {
+    head += "_bfp=" + ShellQuote(options_.batch_path) + "\n";
+  }
+  if (!options_.script_root.empty() && helpers.count("_runbat") > 0) {
+    head += "if [ -z \"${_mto+1}\" ]; then\n";
+    head += "  _mfrom=" + ShellQuote(options_.batch_root) + "\n";
+    head += "  _mto=" + ShellQuote(options_.script_root) + "\n";
+    head += "fi\n";
   }
   head += Settings(helpers);
   head += HelperDefinitions(out_.used());

@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "generator/runnable_script.h"
@@ -56,8 +57,15 @@ class Generator {
   void WritePrelude(const Prelude& prelude);
 
   /// Writes a note and the call that stops with "not translated" when the
-  /// script reaches the command, which then fails with errorlevel 1.
-  void NotTranslated(const batch::Command& command, std::string_view why);
+  /// script reaches the command, which then fails with errorlevel 1, and
+  /// records the stop under `code`, which names its kind ("stop-shift"), with
+  /// `message` or else `why` to say what it is.
+  void NotTranslated(const batch::Command& command, std::string_view why, std::string_view code,
+                     std::string_view message = {});
+  /// Records a stop at `command` for the list that stops() gives.
+  void RecordStop(const batch::Command& command, std::string_view code, std::string_view message);
+  /// The stops recorded, by line and column, once Finish has run.
+  const std::vector<Stop>& stops() const { return stops_; }
   /// The command as written in the batch file, for messages.
   std::string SourceText(const batch::Command& command) const;
   /// Writes a comment line.
@@ -135,7 +143,12 @@ class Generator {
     int loop_depth = 0;
     bool is_call = false;
     std::string arguments;
+    std::pair<int, int> position;  // of the command in the batch file, for a stop
   };
+  // The line and column, from 1, where `command` stands in the batch file;
+  // `advance` moves the search for the next one on the line past it.
+  std::pair<int, int> StopPosition(const batch::Command& command, bool advance);
+  void AddStop(std::pair<int, int> position, std::string_view code, std::string_view message);
   std::string FillGoto(size_t site, size_t line);
   static std::string LabelOf(const GotoSite& site);
   std::optional<size_t> ResolveLabel(const GotoSite& site) const;
@@ -168,6 +181,14 @@ class Generator {
   // The if operands of the statement that were read and checked when it was
   // read: the variable that holds each one's word.
   std::map<const batch::Text*, std::string> checked_operands_;
+
+  // The stops, and where the search for the next one on a line begins.
+  std::vector<Stop> stops_;
+  std::set<std::tuple<int, int, std::string>> stop_keys_;
+  int stop_line_ = -1;
+  size_t stop_cursor_ = 0;
+  std::string stop_line_lower_;
+  const std::vector<std::string_view>* file_lines_;
 
   // Labels: the statement index of each label statement by name, in file
   // order, and where the gotos and calls go.

@@ -75,7 +75,7 @@ constexpr size_t kBatchSize = 256;
 
 void WriteRunnableScript(std::string_view batch, std::string_view script_name,
                          const std::function<void(std::string_view)>& write,
-                         const RunnableOptions& options) {
+                         const RunnableOptions& options, std::vector<Stop>* stops) {
   const std::vector<std::string_view> lines = batch::SplitLines(batch);
   batch::Parser parser(lines);
   Generator generator(lines, script_name, options);
@@ -83,6 +83,7 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
     batch::Statement statement;
     while (parser.Next(&statement)) generator.Statement(statement);
     generator.Finish(write);
+    if (stops != nullptr) *stops = generator.stops();
     return;
   }
   // Written batches go back to the reader, which reads the next statements
@@ -115,6 +116,7 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
   }
   reader.join();
   generator.Finish(write);
+  if (stops != nullptr) *stops = generator.stops();
 }
 
 std::string RunnableScript(std::string_view batch, std::string_view script_name,

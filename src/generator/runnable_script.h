@@ -31,6 +31,23 @@ struct RunnableOptions {
   /// Windows' own programs that run by their names, as programs that are
   /// not Windows' own do, instead of being translated or stopped.
   std::vector<std::string> allowed_programs;
+  /// For a script written away from its batch file, in a folder that mirrors
+  /// the batch files' (morvex --runnable --folder --output=DIR): the batch
+  /// file's absolute name, which %~f0 and the like read, and the two
+  /// folders, absolute, where the batch files and their scripts stand. A
+  /// batch file that the script runs from under `batch_root` runs as the
+  /// script at the same place under `script_root`.
+  std::string batch_path;
+  std::string batch_root;
+  std::string script_root;
+};
+
+/// A construct that the script stops at as not translated.
+struct Stop {
+  int line = 0;         // in the batch file, from 1
+  int column = 0;       // the byte of the line where the construct starts, from 1
+  std::string code;     // names the kind of stop and never changes: "stop-color"
+  std::string message;  // what is not translated: "color"
 };
 
 /// True for the names (in any case, with or without ".exe") of Windows' own
@@ -45,10 +62,11 @@ std::string RunnableScript(std::string_view batch, std::string_view script_name,
                            const RunnableOptions& options = {});
 
 /// The same, written through `write` in pieces as it is put together, so that
-/// the script is never held twice.
+/// the script is never held twice. When `stops` is given it receives the
+/// constructs the script stops at, in the order of the batch file.
 void WriteRunnableScript(std::string_view batch, std::string_view script_name,
                          const std::function<void(std::string_view)>& write,
-                         const RunnableOptions& options = {});
+                         const RunnableOptions& options = {}, std::vector<Stop>* stops = nullptr);
 
 }  // namespace morvex
 

@@ -118,7 +118,7 @@ void TranslateGoto(Generator& g, const batch::Command& command) {
   // "goto:eof" ends the word at the colon, which still belongs to the label.
   const Text target = SkipSeparators(command.simple.arguments);
   if (target.empty()) {
-    g.NotTranslated(command, "goto without a label");
+    g.NotTranslated(command, "goto without a label", "stop-goto-label");
     return;
   }
   if (!target.IsLiteral()) {
@@ -189,7 +189,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     }
     if (FindCommandRule(lower) != nullptr || lower == "if" || lower == "for") {
       g.NotTranslated(command,
-                      "call of the built-in " + lower + ", which reads its line a second time");
+                      "call of the built-in " + lower + ", which reads its line a second time",
+                      "stop-call-builtin");
       return;
     }
   }
@@ -268,7 +269,7 @@ void TranslateShift(Generator& g, const batch::Command& command) {
   if (text.size() == 2 && text[0] == '/' && text[1] >= '0' && text[1] <= '8') {
     from = text[1] - '0';
   } else if (!text.empty()) {
-    g.NotTranslated(command, "shift with " + text);
+    g.NotTranslated(command, "shift with " + text, "stop-shift");
     return;
   }
   if (from == 0) {

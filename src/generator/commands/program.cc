@@ -81,7 +81,8 @@ bool AttribNote(Generator& g, const batch::Command& command) {
   if (arguments.IsLiteral() && !read_only && !others) {
     g.NotTranslated(command,
                     "attrib without an attribute to set lists attributes, which "
-                    "have no counterpart here");
+                    "have no counterpart here",
+                    "stop-attrib-list");
     return false;
   }
   return true;
@@ -95,6 +96,7 @@ void StopProgram(Generator& g, const batch::Command& command, std::string_view n
   g.Note("not translated: " + std::string(name) +
          " is a Windows program with no counterpart here (--allow-program=" + std::string(name) +
          " runs it by its name)");
+  g.RecordStop(command, "stop-windows-program", std::string(name) + ", a Windows program");
   g.out().Use("_ntp");
   g.WritePrelude(prelude);
   g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " + ShellQuote(g.SourceText(command)) +
@@ -134,9 +136,11 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
         return;
       case WindowsProgram::Kind::kWithoutArguments:
         if (!TrimBlanks(command.simple.arguments).empty()) {
-          g.NotTranslated(command, std::string(program->name) +
-                                       " with arguments: Windows' accounts, groups and "
-                                       "privileges have no counterpart here");
+          g.NotTranslated(command,
+                          std::string(program->name) +
+                              " with arguments: Windows' accounts, groups and "
+                              "privileges have no counterpart here",
+                          "stop-program-arguments");
           return;
         }
         CallHelperWithWords(g, command, program->helper, command.simple.arguments);
@@ -440,11 +444,12 @@ bool HasDelayedChoice(const Text& text) {
 void TranslateCmd(Generator& g, const batch::Command& command, const Text& arguments) {
   const CmdLine line = ReadCmdLine(arguments);
   if (!line.readable) {
-    g.NotTranslated(command, "cmd with switches known only when it runs");
+    g.NotTranslated(command, "cmd with switches known only when it runs", "stop-cmd-switches");
     return;
   }
   if (!line.found) {
-    g.NotTranslated(command, "cmd without /c or /k reads commands from its input");
+    g.NotTranslated(command, "cmd without /c or /k reads commands from its input",
+                    "stop-cmd-interactive");
     return;
   }
   const Text rest = CmdQuotes(line.rest, line.strip_quotes);
@@ -465,7 +470,8 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
     if (Jumps(statement.body)) {
       g.NotTranslated(command,
                       "cmd /c with a goto or call to a label, which cmd refuses "
-                      "outside a batch file");
+                      "outside a batch file",
+                      "stop-cmd-label");
       return;
     }
   }

@@ -141,12 +141,13 @@ void TranslateSet(Generator& g, const batch::Command& command) {
     rest = WithoutOuterQuotes(rest);
     const Position equals = Find(rest, '=', false);
     if (!equals.found) {
-      g.NotTranslated(command, "set /p needs a variable and an equals sign");
+      g.NotTranslated(command, "set /p needs a variable and an equals sign", "stop-set-prompt");
       return;
     }
     auto [name, prompt] = SplitAt(rest, equals);
     if (!name.IsLiteral()) {
-      g.NotTranslated(command, "set /p with a variable name known only when it runs");
+      g.NotTranslated(command, "set /p with a variable name known only when it runs",
+                      "stop-set-prompt-at-run-time");
       return;
     }
     const std::string redirections = g.Redirections(command, &prelude);
@@ -171,7 +172,8 @@ void TranslateSet(Generator& g, const batch::Command& command) {
   }
   auto [name, value] = SplitAt(content, equals);
   if (name.empty()) {
-    g.NotTranslated(command, "set without a variable name is a syntax error in cmd");
+    g.NotTranslated(command, "set without a variable name is a syntax error in cmd",
+                    "stop-set-name");
     return;
   }
   Assign(g, command, name, value, &prelude);

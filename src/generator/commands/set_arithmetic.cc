@@ -374,7 +374,7 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
   std::string why;
   const std::optional<std::vector<Token>> tokens = Tokenize(expression, &why);
   if (!tokens) {
-    g.NotTranslated(command, why);
+    g.NotTranslated(command, why, "stop-set-arithmetic");
     return;
   }
   // The text of each glued token is checked before anything runs: a target
@@ -384,7 +384,7 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     return token.kind == Token::Kind::kGlued;
   });
   if (glued && !WellFormedParts(*tokens)) {
-    g.NotTranslated(command, "set /a with an expression cmd cannot compute");
+    g.NotTranslated(command, "set /a with an expression cmd cannot compute", "stop-set-arithmetic");
     return;
   }
   Prelude check_prelude;
@@ -432,7 +432,8 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         g.out().Dedent();
         g.out().Line("fi");
       }
-      g.NotTranslated(command, "set /a with an expression cmd cannot compute");
+      g.NotTranslated(command, "set /a with an expression cmd cannot compute",
+                      "stop-set-arithmetic");
       return;
     }
     std::vector<std::string> divisors;
@@ -534,7 +535,8 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     g.out().Indent();
     g.NotTranslated(command,
                     "set /a with an expansion glued to a name or a number that is no "
-                    "single operand when the script runs");
+                    "single operand when the script runs",
+                    "stop-set-arithmetic-operand");
     g.out().Dedent();
     g.out().Line("fi");
   }
