@@ -2,6 +2,7 @@
 # file or call that opened it, gives back the variables and the current folder
 # as they were here. setlocal sets errorlevel 0.
 # needs: _endlocal
+# shellcheck disable=SC2120 # the options are optional: a plain setlocal has none
 _setlocal() {
   _sd=$((${_sd:-0} + 1))
   eval "_sv$_sd=\$(export -p) _sf$_sd=\$PWD _sx$_sd=\${_dx:-0}"
