@@ -33,6 +33,7 @@ const std::string_view kHelpText =
     "                      folder, the system's folders and a drive's folder, which\n"
     "                      they refuse by default\n"
     "  --allow-program=NAME,...  run Windows' NAME (reg, sort...) by its name as is\n"
+    "  --shared-runtime    read the helpers from morvex-runtime.sh, written beside it\n"
     "\n"
     "Exit status: 0 when the script was written, 1 when it was not (one line on\n"
     "standard error says why), 2 when no name or an unknown option was given.\n";
@@ -55,6 +56,8 @@ bool ParseRunnableOption(std::string_view option, CommandLine* result) {
   };
   if (option == "--no-preserve-root") {
     options.preserve_root = false;
+  } else if (option == "--shared-runtime") {
+    options.runtime_file = kRuntimeFileName;
   } else if (option.substr(0, 16) == "--allow-program=") {
     // Names, separated by commas, of Windows' own programs to run by their names.
     std::string_view names = option.substr(16);

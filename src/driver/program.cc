@@ -168,6 +168,18 @@ Status WriteRunnable(InputFile& input, ScriptFile& script, const std::string& sc
 
 }  // namespace
 
+namespace {
+
+// Writes the runtime helpers that scripts share, as a script is written.
+Status WriteRuntimeFile(const std::string& name, const InputFile& input) {
+  ScriptFile file;
+  if (Status status = file.Create(name, input); !status.ok()) return status;
+  if (Status status = file.Write(RuntimeLibrary()); !status.ok()) return status;
+  return file.Commit();
+}
+
+}  // namespace
+
 std::string_view RunnableText(std::string_view bytes) {
   if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     bytes.remove_prefix(kByteOrderMark.size());
@@ -209,7 +221,9 @@ Status ConvertBatchFile(const std::string& name, ScriptKind kind, const Runnable
                              ? WriteDraft(input, script)
                              : WriteRunnable(input, script, script_name, runnable);
   if (!written.ok()) return written;
-  return script.Commit();
+  if (Status status = script.Commit(); !status.ok()) return status;
+  if (kind == ScriptKind::kDraft || runnable.runtime_file.empty()) return Status::Ok();
+  return WriteRuntimeFile(FolderOf(script_name) + runnable.runtime_file, input);
 }
 
 int RunProgram(std::string_view argument_string) {
