@@ -447,6 +447,11 @@ std::string Generator::Redirections(const batch::Command& command, Prelude* prel
         text += "/dev/tty";
       } else if (!IsWindowsPath(path)) {
         std::replace(path.begin(), path.end(), '\\', '/');
+        // A file named by digits alone ("n>0") reads as a mistaken
+        // comparison; "./0" says that it is a file.
+        if (!path.empty() && path.find_first_not_of("0123456789") == std::string::npos) {
+          path.insert(0, "./");
+        }
         text += ShellQuote(path);
       } else {
         // A drive goes through the drive mapping when the script runs.
