@@ -616,6 +616,11 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
         const std::string numbers =
             "[ " + left + " " + std::string(kTests[compare]) + " " + right + " ]";
         if (shadow.empty()) {
+          if ((left_number ? condition.right : condition.left).pieces().size() > 1) {
+            // Text written around the value rules out some of the forms.
+            prelude->push_back(
+                "# shellcheck disable=SC2195 # the pattern lists every form that is no number");
+          }
           test = "case " + value + " in " + std::string(kNotShortNumber) + ") " + test + " ;; *) " +
                  numbers + " ;; esac";
         } else {
@@ -991,9 +996,10 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   // The helpers set the temporaries (_e1) and the for variables (_l_i) by the
   // names they are given, through eval, which shellcheck cannot follow. And
   // quotes in a variable's value are text, as they are to cmd: the words of a
-  // value that is split where it is used are split at spaces only.
-  head += "# shellcheck disable=SC2154,SC2089,SC2090 # helpers set _e and _l_ variables;";
-  head += " quotes in values are text\n";
+  // value that is split where it is used are split at spaces only. A for
+  // loop inside another may use its letter, as in cmd.
+  head += "# shellcheck disable=SC2154,SC2089,SC2090,SC2165,SC2167 # helpers set _e and _l_";
+  head += " variables; quotes in values are text; nested for loops may share a letter\n";
   head += body_name + "() {\n";
   // %* is the call's line as written when _call hands it over (_ct).
   if (out_.Uses("_star")) head += "  _star=${_ct-$*}\n  unset _ct\n";
