@@ -102,6 +102,28 @@ TEST(ParseCommandLineTest, DriveMappingAndGuardOptions) {
   }
 }
 
+TEST(ParseCommandLineTest, SharedRuntime) {
+  const struct {
+    const char* arguments;
+    CommandLine::Action action;
+    const char* runtime_file;
+  } cases[] = {
+      {"--runnable x.bat", CommandLine::kConvert, ""},
+      {"--runnable --shared-runtime x.bat", CommandLine::kConvert, "morvex-runtime.sh"},
+      {"--shared-runtime --runnable x.bat", CommandLine::kConvert, "morvex-runtime.sh"},
+      // It belongs to the runnable mode.
+      {"--shared-runtime x.bat", CommandLine::kBadOption, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CommandLine command = ParseCommandLine(c.arguments);
+    EXPECT_EQ(c.action, command.action);
+    if (c.action == CommandLine::kConvert) {
+      EXPECT_EQ(c.runtime_file, command.runnable_options.runtime_file);
+    }
+  }
+}
+
 TEST(ParseCommandLineTest, AllowedPrograms) {
   using C = CommandLine;
   const struct {

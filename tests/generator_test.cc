@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,39 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
   // Every label gets its arm.
   EXPECT_NE(std::string::npos, script.find("_l0)\n"));
   EXPECT_NE(std::string::npos, script.find("_l2)\n"));
+}
+
+TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCanName) {
+  // Statements: the jump (0), then the labels menu_a (1), menu_ab (3),
+  // other (5) and Menu (7).
+  struct Case {
+    const char* jump;
+    std::vector<int> arms;
+  };
+  const Case cases[] = {
+      {"goto %x%", {1, 3, 5, 7}},    // nothing known: every label
+      {"goto :%x%", {1, 3, 5, 7}},   // only the colon
+      {"goto , :MENU_%x%", {1, 3}},  // separators and a colon go; any case
+      {"goto menu_a%x%", {1, 3}},    // a longer start
+      {"goto menu %x%", {7}},        // the name ends before the expansion
+      {"goto menu_a:%x%", {1}},      // so does it at a colon
+      {"goto zz%x%", {}},            // no label starts so
+      {"call :menu_ab%x% 1", {3}},
+  };
+  for (const Case& c : cases) {
+    const std::string script = RunnableScript(
+        std::string(c.jump) +
+            "\r\n:menu_a\r\necho 1\r\n:menu_ab\r\necho 2\r\n:other\r\necho 3\r\n:Menu\r\n",
+        "x.sh");
+    for (int label : {1, 3, 5, 7}) {
+      const bool arm = std::find(c.arms.begin(), c.arms.end(), label) != c.arms.end();
+      const std::string name = "_l" + std::to_string(label);
+      EXPECT_EQ(arm, script.find("\n" + name + ")\n") != std::string::npos)
+          << c.jump << " " << name;
+      EXPECT_EQ(arm, script.find(") _r=" + name + " ;;") != std::string::npos)
+          << c.jump << " " << name;
+    }
+  }
 }
 
 TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {

@@ -31,6 +31,7 @@ const std::string_view kHelpText =
     "  --no-preserve-root      let del, rd, move, copy... touch /, the home and\n"
     "                          system folders and a drive's folder\n"
     "  --allow-program=NAME,.. run Windows' NAME (reg, sort...) by its name as is\n"
+    "  --shared-runtime        the scripts read their helpers from morvex-runtime.sh\n"
     "Exit status: 0 written; 1 not written (or, with --folder, a file failed);\n"
     "2 no name or a bad option; 3 written, but --fail-on-stop and a stop.\n";
 
@@ -102,6 +103,8 @@ bool ParseRunnableOption(std::string_view option, CommandLine* result) {
   };
   if (option == "--no-preserve-root") {
     options.preserve_root = false;
+  } else if (option == "--shared-runtime") {
+    options.runtime_file = kRuntimeFileName;
   } else if (option.substr(0, 16) == "--allow-program=") {
     // Names, separated by commas, of Windows' own programs to run by their names.
     std::string_view names = option.substr(16);
@@ -192,6 +195,11 @@ CommandLine ParseCommandLine(std::string_view argument_string) {
     };
     if (result.folder && (result.from_stdin || result.to_stdout)) {
       conflict("--folder", "converts files into files: --stdin and --stdout do not go with it");
+    } else if (!result.runnable_options.runtime_file.empty() &&
+               (result.from_stdin || result.to_stdout)) {
+      conflict("--shared-runtime",
+               "writes a file beside the script: --stdin and --stdout do "
+               "not go with it");
     } else if (!result.output.empty() && !result.folder) {
       conflict("--output", "goes with --folder");
     } else if (result.stdin_name != "stdin.bat" && !result.from_stdin) {

@@ -230,6 +230,15 @@ Status ConvertBatchFile(const std::string& name, ScriptKind kind, const Runnable
   return script.Commit();
 }
 
+Status WriteRuntimeFile(const std::string& name, const std::string& batch_name) {
+  InputFile input;
+  if (Status status = input.Open(batch_name); !status.ok()) return status;
+  ScriptFile file;
+  if (Status status = file.Create(name, input); !status.ok()) return status;
+  if (Status status = file.Write(RuntimeLibrary()); !status.ok()) return status;
+  return file.Commit();
+}
+
 Status ConvertRunnable(const std::string& name, const std::string& script_name, RunnableRun* run) {
   InputFile input;
   if (Status status = input.Open(name); !status.ok()) return status;
@@ -319,6 +328,13 @@ int RunProgram(std::string_view argument_string) {
   if (!status.ok()) {
     ShowFailure(status.message());
     return kExitFailure;
+  }
+  if (!run.options.runtime_file.empty()) {
+    const std::string runtime = FolderOf(OutputName(name)) + run.options.runtime_file;
+    if (Status written = WriteRuntimeFile(runtime, name); !written.ok()) {
+      ShowFailure(written.message());
+      return kExitFailure;
+    }
   }
   ReportStops(command.diagnostics, name, run.stops);
   return command.fail_on_stop && !run.stops.empty() ? kExitStops : kExitSuccess;

@@ -50,6 +50,11 @@ struct RunnableRun {
 /// ConvertBatchFile writes it.
 Status ConvertRunnable(const std::string& name, const std::string& script_name, RunnableRun* run);
 
+/// Writes the runtime helpers that the scripts of a project share into the
+/// file `name`, as a script is written; `batch_name` is a batch file of the
+/// project, which the file must not replace.
+Status WriteRuntimeFile(const std::string& name, const std::string& batch_name);
+
 /// Converts the batch file `name`, or standard input (which `name` then
 /// names), and writes the script to standard output, once it is complete.
 Status ConvertRunnableToOutput(const std::string& name, bool from_stdin, RunnableRun* run);

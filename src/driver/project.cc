@@ -100,6 +100,7 @@ int ConvertProject(const CommandLine& command) {
   const std::string script_root = mirrored ? CleanAbsoluteName(command.output) : "";
   const bool progress = names.size() > kFilesForProgress && ErrorsOnTerminal();
   size_t converted = 0;
+  std::string first_converted;
   size_t failed = failures.size();
   size_t stops = 0;
   for (size_t i = 0; i < names.size(); ++i) {
@@ -120,6 +121,13 @@ int ConvertProject(const CommandLine& command) {
       const std::string script_folder = FolderOf(script_name);
       if (!script_folder.empty()) status = MakeFolders(script_folder);
     }
+    if (!run.options.runtime_file.empty()) {
+      // Every script reads the one helper file at the top of the project.
+      const size_t depth = std::count(names[i].begin(), names[i].end(), '/');
+      std::string up;
+      for (size_t level = 0; level < depth; ++level) up += "../";
+      run.options.runtime_file = up + std::string(kRuntimeFileName);
+    }
     if (status.ok()) status = ConvertRunnable(name, script_name, &run);
     if (progress && (!status.ok() || !run.stops.empty())) ShowLine(std::string(40, ' ') + "\r");
     if (!status.ok()) {
@@ -127,11 +135,19 @@ int ConvertProject(const CommandLine& command) {
       ++failed;
       continue;
     }
-    ++converted;
+    if (converted++ == 0) first_converted = name;
     stops += run.stops.size();
     ReportStops(command.diagnostics, name, run.stops);
   }
   if (progress) ShowLine(std::string(40, ' ') + "\r");
+  if (!command.runnable_options.runtime_file.empty() && converted > 0) {
+    const std::string runtime =
+        Join(mirrored ? command.output : folder, std::string(kRuntimeFileName));
+    if (Status status = WriteRuntimeFile(runtime, first_converted); !status.ok()) {
+      ShowFailure(status.message());
+      ++failed;
+    }
+  }
   ShowLine("morvex: " + std::to_string(converted) + " files converted, " + std::to_string(failed) +
            " failed, " + std::to_string(stops) + " constructs not translated\n");
   if (failed > 0) return kExitFailure;

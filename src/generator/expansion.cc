@@ -467,6 +467,13 @@ std::string Generator::Redirections(const batch::Command& command, Prelude* prel
       prelude->push_back(":" + Redirections(opened, prelude));
     }
   }
+  // "2>&1 >nul" points handle 2 where 1 was before 1 moves, as cmd does.
+  for (size_t i = 0; i + 1 < kept.size(); ++i) {
+    if (kept[i]->kind == Kind::kDuplicate && kept.back()->kind != Kind::kDuplicate) {
+      prelude->push_back("# shellcheck disable=SC2069 # a handle copied before the other moves");
+      break;
+    }
+  }
   std::string text;
   for (const batch::Redirection* kept_redirection : kept) {
     const batch::Redirection& redirection = *kept_redirection;
@@ -498,6 +505,11 @@ std::string Generator::Redirections(const batch::Command& command, Prelude* prel
         text += "/dev/tty";
       } else if (!IsWindowsPath(path)) {
         std::replace(path.begin(), path.end(), '\\', '/');
+        // A file named by digits alone ("n>0") reads as a mistaken
+        // comparison; "./0" says that it is a file.
+        if (!path.empty() && path.find_first_not_of("0123456789") == std::string::npos) {
+          path.insert(0, "./");
+        }
         text += ShellQuote(path);
       } else {
         // A drive goes through the drive mapping when the script runs.

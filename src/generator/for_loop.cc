@@ -245,6 +245,9 @@ void Generator::EmitFor(const batch::Command& command) {
         line += ' ';
         line += ShellQuote(item.LiteralPart());
       }
+      if (items.size() == 1) {
+        head.push_back("# shellcheck disable=SC2041,SC2043 # the batch file's set holds one item");
+      }
       head.push_back(line + "; do");
     } else {
       // Wildcards name files (or, with /d, folders) found when the loop

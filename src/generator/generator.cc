@@ -491,6 +491,24 @@ void Generator::EmitIf(const Command& command) {
 
 namespace {
 
+// Whether the text that two operands write at their start, or at their end,
+// already differs, so that they can never be equal.
+bool NeverEqual(const batch::Text& a, const batch::Text& b) {
+  auto edge = [](const batch::Text& text, bool front) {
+    if (text.pieces().empty()) return std::string();
+    const batch::Piece& piece = front ? text.pieces().front() : text.pieces().back();
+    return piece.kind == batch::Piece::Kind::kLiteral ? piece.text : std::string();
+  };
+  const std::string a_front = edge(a, true);
+  const std::string b_front = edge(b, true);
+  const size_t n = std::min(a_front.size(), b_front.size());
+  if (a_front.compare(0, n, b_front, 0, n) != 0) return true;
+  const std::string a_back = edge(a, false);
+  const std::string b_back = edge(b, false);
+  const size_t m = std::min(a_back.size(), b_back.size());
+  return a_back.compare(a_back.size() - m, m, b_back, b_back.size() - m, m) != 0;
+}
+
 // True for text written in the file that is a number as set /a writes one, of
 // at most nine digits.
 bool ShortNumber(const batch::Text& text) {
@@ -574,6 +592,14 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
           test = "_ieq " + left + " " + right;
         } else {
           test = "[ " + left + " = " + right + " ]";
+          if (NeverEqual(condition.left, condition.right)) {
+            prelude->push_back(
+                "# shellcheck disable=SC2193 # cmd compares the words as written, quotes and all");
+          }
+        }
+        if (condition.left.IsLiteral() && condition.right.IsLiteral()) {
+          prelude->push_back(
+              "# shellcheck disable=SC2050,SC2194 # the batch file compares two words it writes");
         }
         break;
       }
@@ -596,6 +622,11 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
         const std::string numbers =
             "[ " + left + " " + std::string(kTests[compare]) + " " + right + " ]";
         if (shadow.empty()) {
+          if ((left_number ? condition.right : condition.left).pieces().size() > 1) {
+            // Text written around the value rules out some of the forms.
+            prelude->push_back(
+                "# shellcheck disable=SC2195 # the pattern lists every form that is no number");
+          }
           test = "case " + value + " in " + std::string(kNotShortNumber) + ") " + test + " ;; *) " +
                  numbers + " ;; esac";
         } else {
@@ -712,9 +743,11 @@ const std::set<std::string>& Generator::LabelLines() {
 // A jump whose label is known only when it runs asks the script's label
 // lookup for its arm: "" when there is no such label, "?" when the label
 // stands where the script cannot jump to, ":eof" for the end of the file.
-std::string Generator::DynamicJump(const std::string& target, bool is_call,
-                                   const std::string& arguments, const std::string& source) {
+std::string Generator::DynamicJump(const std::string& target, const batch::Text& written,
+                                   bool is_call, const std::string& arguments,
+                                   const std::string& source) {
   dynamic_jumps_ = true;
+  NoteJumpName(written);
   for (const char* helper : {"_lower", "_nolabel", "_nt", "_exit"}) out_.Use(helper);
   if (is_call) out_.Use("_call");
   std::string code =
@@ -733,6 +766,48 @@ std::string Generator::DynamicJump(const std::string& target, bool is_call,
     code += " ;;\n";
   }
   return code + "esac";
+}
+
+// What a run-time jump can name follows from the literal text before its
+// first expansion, cut as the label lookup below cuts it: separators and one
+// colon go, and the name ends at the first byte that ends a label's name.
+// Only the labels it can name get an arm of the dispatch, which keeps the
+// script small where a file of many labels jumps to "menu_%choice%".
+void Generator::NoteJumpName(const batch::Text& written) {
+  std::string known;
+  for (const batch::Piece& piece : written.pieces()) {
+    if (piece.kind != batch::Piece::Kind::kLiteral) break;
+    known += piece.text;
+  }
+  const size_t first = known.find_first_not_of(" \t,;=");
+  if (first == std::string::npos) {
+    jumps_name_any_label_ = true;
+    return;
+  }
+  known.erase(0, first);
+  if (known[0] == ':') known.erase(0, 1);
+  const size_t end = known.find_first_of(" \t,;=+:&|<>");
+  JumpName name;
+  name.whole = end != std::string::npos;
+  name.start = known.substr(0, end);
+  for (char& c : name.start) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (name.start.empty() && !name.whole) {
+    jumps_name_any_label_ = true;
+    return;
+  }
+  jump_names_.insert(std::move(name));
+}
+
+bool Generator::JumpCanName(const std::string& label) const {
+  if (jumps_name_any_label_) return true;
+  for (const JumpName& name : jump_names_) {
+    if (name.whole ? label == name.start : label.compare(0, name.start.size(), name.start) == 0) {
+      return true;
+    }
+  }
+  return false;
 }
 
 // The function that finds a label's arm when the script runs, as cmd finds
@@ -758,7 +833,7 @@ std::string Generator::LabelLookup(const std::string& name) {
   code += "  [ \"$_lab_c$_lab_n\" = :eof ] && _r=:eof && return\n";
   code += "  case $_lab_n in\n";
   for (const auto& [label, statements] : labels_) {
-    if (label.empty()) continue;
+    if (label.empty() || !JumpCanName(label)) continue;
     code += "  " + ShellQuote(label) + ") ";
     if (statements.size() == 1) {
       code += "_r=" + ArmName(statements[0]) + " ;;\n";
@@ -772,7 +847,7 @@ std::string Generator::LabelLookup(const std::string& name) {
     code += "else _r=" + ArmName(statements[0]) + "; fi ;;\n";
   }
   for (const std::string& label : LabelLines()) {
-    if (label.empty() || labels_.count(label) > 0) continue;
+    if (label.empty() || labels_.count(label) > 0 || !JumpCanName(label)) continue;
     code += "  " + ShellQuote(label) + ") _r='?' ;;\n";
   }
   code += "  esac\n";
@@ -902,6 +977,41 @@ std::string Generator::Settings(const std::set<std::string_view>& helpers) const
   return text;
 }
 
+namespace {
+
+// The line before the helpers, which says what follows.
+std::string RuntimeBanner(const std::string& runtime_file) {
+  std::string text =
+      "# ----------------------------------------------------------------------------\n";
+  if (runtime_file.empty()) {
+    text += "# The runtime helpers of morvex: the shell functions that the translation above\n";
+    text += "# calls, the same in every converted script.\n";
+  } else {
+    text += "# The runtime helpers of morvex, the shell functions that the translation\n";
+    text += "# above calls, are in " + CommentText(runtime_file) +
+            ", found from this script's folder.\n";
+  }
+  return text + "# ----------------------------------------------------------------------------\n";
+}
+
+// The lines that read the helpers from `runtime_file`, a path from the
+// script's folder. The folder is the one of the script's own path, $0, or of
+// the path that _runbat reads it from when another script calls it.
+std::string RuntimeSourcing(const std::string& runtime_file) {
+  std::string text = "_rtf=${_self:-$0}\n";
+  text += "case $_rtf in\n*/*) _rtf=${_rtf%/*} ;;\n*) _rtf=. ;;\nesac\n";
+  text += "_rtf=$_rtf/" + ShellQuote(runtime_file) + "\n";
+  text += "if [ ! -f \"$_rtf\" ]; then\n";
+  text += "  printf '%s: the runtime helpers are missing: %s\\n' \"$_me\" \"$_rtf\" >&2\n";
+  text += "  exit 1\n";
+  text += "fi\n";
+  text += "# shellcheck disable=SC1090 # the file's name is known when the script runs\n";
+  text += ". \"$_rtf\"\n";
+  return text;
+}
+
+}  // namespace
+
 void Generator::Finish(const std::function<void(std::string_view)>& write) {
   Comments(static_cast<int>(lines_->size()) - 1);
   arm_used_.assign(static_cast<size_t>(statement_index_), false);
@@ -926,6 +1036,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   if (out_.Contains("${_nl}")) out_.Use("_nl");
   if (dynamic_jumps_) {
     for (const auto& [label, statements] : labels_) {
+      if (!JumpCanName(label)) continue;
       for (size_t statement : statements) arm_used_[statement] = true;
     }
   }
@@ -942,7 +1053,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   head += "_me=" + ShellQuote(script_name_) + "\n";
   head += "_el=${_el:-0}\n";
   const std::set<std::string_view> helpers = HelpersNeeded(out_.used());
-  if (helpers.count("_bf") > 0 || helpers.count("_a0") > 0) {
+  if (helpers.count("_bf") > 0 || helpers.count("_a0") > 0 || !options_.runtime_file.empty()) {
     head += "_bx=" + ShellQuote("." + options_.extension) + "\n";
   }
   // A script written away from its batch file (a project converted into
@@ -958,8 +1069,6 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
     head += "fi\n";
   }
   head += Settings(helpers);
-  head += HelperDefinitions(out_.used());
-  if (helpers.count("_winenv") > 0) head += "_winenv\n";
   // The body's name is the batch file's own, so that a script that another
   // one runs in its shell (call other.bat) does not replace the caller's.
   uint64_t hash = 14695981039346656037ull;
@@ -970,8 +1079,17 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   char name[32];
   std::snprintf(name, sizeof name, "_b_%016llx", static_cast<unsigned long long>(hash));
   const std::string body_name = name;
-  if (dynamic_jumps_) head += "\n" + LabelLookup(body_name + "_lab");
-  head += "\n" + body_name + "() {\n";
+  // The translation comes first; sh looks a function up only when it is
+  // called, and the body is called at the end, after the helpers below.
+  head += "\n# The batch file, translated.\n";
+  // The helpers set the temporaries (_e1) and the for variables (_l_i) by the
+  // names they are given, through eval, which shellcheck cannot follow. And
+  // quotes in a variable's value are text, as they are to cmd: the words of a
+  // value that is split where it is used are split at spaces only. A for
+  // loop inside another may use its letter, as in cmd.
+  head += "# shellcheck disable=SC2154,SC2089,SC2090,SC2165,SC2167 # helpers set _e and _l_";
+  head += " variables; quotes in values are text; nested for loops may share a letter\n";
+  head += body_name + "() {\n";
   // %* is the call's line as written when _call hands it over (_ct).
   if (out_.Uses("_star")) head += "  _star=${_ct-$*}\n  unset _ct\n";
   if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
@@ -987,7 +1105,22 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   if (dispatch) {
     script += "  return \"$_el\"\n  ;;\nesac\ndone\n";
   }
-  script += "}\n\n_fn=" + body_name + "\n";
+  script += "}\n";
+  if (dynamic_jumps_) script += "\n" + LabelLookup(body_name + "_lab");
+  script += "\n" + RuntimeBanner(options_.runtime_file);
+  if (options_.runtime_file.empty()) {
+    script += HelperDefinitions(out_.used());
+  } else {
+    script += RuntimeSourcing(options_.runtime_file);
+    std::vector<std::string> own;
+    for (std::string_view helper : helpers) {
+      if (ReadsTheScriptsPath(helper)) own.emplace_back(helper);
+    }
+    script += HelperDefinitions(own);
+  }
+  if (helpers.count("_winenv") > 0) script += "_winenv\n";
+  script += "\n# The end of the script: it runs the batch file's translation above.\n";
+  script += "_fn=" + body_name + "\n";
   script += "# A batch file that calls this one reads the functions above and runs it.\n";
   script += "[ -n \"${_sourced-}\" ] && return 0\n";
   script += "_pc=_start\n\"$_fn\" \"$@\"\n_exit\n";

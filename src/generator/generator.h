@@ -96,10 +96,11 @@ class Generator {
   /// each after a space.
   std::string CallLabel(const std::string& label, const std::string& arguments);
   /// The code of a goto or `call :label` whose label is known only when the
-  /// script runs: `target` is the sh value of what follows the word, `source`
-  /// the command as written, for its message.
-  std::string DynamicJump(const std::string& target, bool is_call, const std::string& arguments,
-                          const std::string& source);
+  /// script runs: `target` is the sh value of what follows the word and
+  /// `written` the same as the batch line writes it, `source` the command as
+  /// written, for its message.
+  std::string DynamicJump(const std::string& target, const batch::Text& written, bool is_call,
+                          const std::string& arguments, const std::string& source);
   /// The number of sh loops around the current place in the dispatch arm.
   int loop_depth() const { return loop_depth_; }
   void EnterLoop() { ++loop_depth_; }
@@ -156,6 +157,8 @@ class Generator {
   std::string ArmName(size_t label_statement) const;
   const std::set<std::string>& LabelLines();
   std::string LabelLookup(const std::string& name);
+  void NoteJumpName(const batch::Text& written);
+  bool JumpCanName(const std::string& label) const;
   std::string Settings(const std::set<std::string_view>& helpers) const;
   // A simple command whose delayed expansion only the run decides, and its
   // readings with it on and off.
@@ -197,6 +200,17 @@ class Generator {
   std::vector<GotoSite> goto_sites_;
   std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
   bool dynamic_jumps_ = false;         // a goto or call whose label is known when the script runs
+  // What the run-time jumps can name: the known start of each one's label
+  // name (the whole name when `whole`), or any label when one has none.
+  struct JumpName {
+    std::string start;
+    bool whole = false;
+    bool operator<(const JumpName& other) const {
+      return start != other.start ? start < other.start : whole < other.whole;
+    }
+  };
+  std::set<JumpName> jump_names_;
+  bool jumps_name_any_label_ = false;
 };
 
 /// The value of a variable that cmd makes up or that Windows sets, given its

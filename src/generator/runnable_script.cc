@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/generator.h"
+#include "generator/runtime_library.h"
 #include "parser/parser.h"
 
 namespace morvex {
@@ -117,6 +118,20 @@ void WriteRunnableScript(std::string_view batch, std::string_view script_name,
   reader.join();
   generator.Finish(write);
   if (stops != nullptr) *stops = generator.stops();
+}
+
+std::string RuntimeLibrary() {
+  std::string text = "# shellcheck shell=sh\n";
+  text += "# The runtime helpers of morvex --runnable: the shell functions that converted\n";
+  text += "# scripts call. Each script reads this file when it starts; a script that\n";
+  text += "# another one calls finds the functions there already, and reads no further.\n";
+  text += "[ -n \"${_rtl-}\" ] && return 0\n";
+  text += "_rtl=1\n\n";
+  std::vector<std::string> all;
+  for (const RuntimeHelper& helper : RuntimeHelpers()) {
+    if (!ReadsTheScriptsPath(helper.name)) all.emplace_back(helper.name);
+  }
+  return text + HelperDefinitions(all);
 }
 
 std::string RunnableScript(std::string_view batch, std::string_view script_name,

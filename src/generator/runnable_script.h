@@ -31,6 +31,11 @@ struct RunnableOptions {
   /// Windows' own programs that run by their names, as programs that are
   /// not Windows' own do, instead of being translated or stopped.
   std::vector<std::string> allowed_programs;
+  /// Where the script reads the runtime helpers from: a path from the
+  /// script's own folder ("morvex-runtime.sh", "../morvex-runtime.sh"), of a
+  /// file that holds RuntimeLibrary(). Empty: the script holds the helpers it
+  /// uses.
+  std::string runtime_file;
   /// For a script written away from its batch file, in a folder that mirrors
   /// the batch files' (morvex --runnable --folder --output=DIR): the batch
   /// file's absolute name, which %~f0 and the like read, and the two
@@ -49,6 +54,13 @@ struct Stop {
   std::string code;     // names the kind of stop and never changes: "stop-color"
   std::string message;  // what is not translated: "color"
 };
+
+/// The file name of the shared runtime helpers.
+inline constexpr std::string_view kRuntimeFileName = "morvex-runtime.sh";
+
+/// Every runtime helper, for the file named by RunnableOptions::runtime_file
+/// that the scripts of a project share.
+std::string RuntimeLibrary();
 
 /// True for the names (in any case, with or without ".exe") of Windows' own
 /// programs, which the script translates or stops unless they are allowed.

@@ -16,6 +16,12 @@ const RuntimeHelper* Find(std::string_view name) {
 
 }  // namespace
 
+bool ReadsTheScriptsPath(std::string_view name) {
+  const RuntimeHelper* helper = Find(name);
+  return helper != nullptr && helper->text.find("_self") != std::string_view::npos &&
+         helper->text.find("() {") == std::string_view::npos;
+}
+
 std::set<std::string_view> HelpersNeeded(const std::vector<std::string>& used) {
   std::set<std::string_view> wanted;
   std::vector<std::string_view> pending(used.begin(), used.end());

@@ -21,6 +21,11 @@ struct RuntimeHelper {
 /// Every helper, in the order of their names.
 const std::vector<RuntimeHelper>& RuntimeHelpers();
 
+/// Whether the helper is code that runs where the script starts and reads the
+/// script's own path (%0, %~dp0), not a function or a constant: a script
+/// that reads the others from a shared file still holds these itself.
+bool ReadsTheScriptsPath(std::string_view name);
+
 /// The names of `used` and of every helper they need, each once.
 std::set<std::string_view> HelpersNeeded(const std::vector<std::string>& used);
 

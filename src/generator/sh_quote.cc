@@ -9,10 +9,20 @@ bool IsPlain(char c) {
          c == '%';
 }
 
+// The shell's reserved words, which a reader (and shellcheck) takes for
+// syntax even where they are plain arguments.
+bool IsReservedWord(std::string_view text) {
+  for (std::string_view word : {"case", "do", "done", "elif", "else", "esac", "fi", "for", "if",
+                                "in", "then", "until", "while"}) {
+    if (text == word) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string ShellQuote(std::string_view text) {
-  bool plain = !text.empty();
+  bool plain = !text.empty() && !IsReservedWord(text);
   for (char c : text) plain = plain && IsPlain(c);
   // A word may not start like an assignment or an option to the shell itself
   // only in contexts the generator never uses, so plain words stay bare.

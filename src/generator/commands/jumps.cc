@@ -125,7 +125,7 @@ void TranslateGoto(Generator& g, const batch::Command& command) {
     Prelude prelude;
     const std::string value = g.Value(target, &prelude);
     g.WritePrelude(prelude);
-    g.out().Lines(g.DynamicJump(value, false, "", g.SourceText(command)));
+    g.out().Lines(g.DynamicJump(value, target, false, "", g.SourceText(command)));
     return;
   }
   std::string_view text = target.pieces()[0].text;
@@ -147,7 +147,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
       const std::string value = g.Value(word, &prelude);
       const std::string redirections = g.Redirections(command, &prelude);
       g.WritePrelude(prelude);
-      g.out().Lines(g.DynamicJump(value, true, arguments, g.SourceText(command)) + redirections);
+      g.out().Lines(g.DynamicJump(value, word, true, arguments, g.SourceText(command)) +
+                    redirections);
       return;
     }
     // "call ::name" calls :name: the colons before the name are one.
@@ -205,7 +206,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     g.out().Line("case " + value + " in");
     g.out().Line(":*)");
     g.out().Indent();
-    g.out().Lines(g.DynamicJump(value, true, arguments, g.SourceText(command)) + redirections);
+    g.out().Lines(g.DynamicJump(value, word, true, arguments, g.SourceText(command)) +
+                  redirections);
     g.out().Line(";;");
     g.out().Dedent();
     g.out().Line("*)");

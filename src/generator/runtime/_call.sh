@@ -23,7 +23,7 @@ _call() {
     *)
       _ct=${_cl#"${_cl%%[! ]*}"}
       IFS=' '
-      # shellcheck disable=SC2086 # cut at spaces, on purpose
+      # shellcheck disable=SC2086,SC2090 # cut at spaces on purpose; quotes were ruled out
       set -- "$1" "$2" $_cl
       IFS=$_ifs
       ;;

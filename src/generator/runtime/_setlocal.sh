@@ -5,6 +5,7 @@
 # variable keeps its value with _jr just before its first change in the scope,
 # and _endlocal gives back only those.
 # needs: _endlocal _jr
+# shellcheck disable=SC2120 # the options are optional: a plain setlocal has none
 _setlocal() {
   _sd=$((${_sd:-0} + 1))
   _jn=$((${_jn:-0} + 1))
