@@ -123,6 +123,25 @@ TEST_F(ProjectTest, AProjectMirroredUnderAnotherFolder) {
   EXPECT_EQ(kProjectOutput, in_project.output) << in_project.errors;
 }
 
+// With --shared-runtime, the helpers are written once, at the top of the
+// tree that holds the scripts, and every script finds them from its own
+// folder, whatever the current folder is.
+TEST_F(ProjectTest, ASharedHelperFileAtTheTopOfEitherLayout) {
+  WriteProject();
+  for (const std::string layout : {"", " --output=out"}) {
+    const std::string top = layout.empty() ? "proj" : "out";
+    const Outcome converted = Run("morvex --runnable --shared-runtime --folder" + layout + " proj");
+    EXPECT_EQ(0, converted.status) << layout << converted.errors;
+    EXPECT_TRUE(fs::is_regular_file(dir_ / top / "morvex-runtime.sh")) << layout;
+    for (const char* folder : {"tools", "lib", "lib/deep"}) {
+      EXPECT_FALSE(fs::exists(dir_ / top / folder / "morvex-runtime.sh")) << layout << folder;
+    }
+    EXPECT_EQ(std::string::npos, Read(dir_ / top / "lib/deep/Helper.sh").find("_runbat() {"));
+    const Outcome run = Run("dash ../" + top + "/build.sh", "proj");
+    EXPECT_EQ(kProjectOutput, run.output) << layout << run.errors;
+  }
+}
+
 TEST_F(ProjectTest, AFileThatFailsIsReportedAndTheOthersConverted) {
   WriteProject();
   fs::create_directories(dir_ / "proj/tools/setenv.sh");  // a folder takes the script's name
