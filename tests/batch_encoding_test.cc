@@ -50,11 +50,15 @@ TEST(BatchEncodingTest, AByteWithoutACharacterNamesTheFileLineAndByte) {
     std::string bytes;
     const char* message;
   } cases[] = {
-      // 0x81 is a character in CP850 but none in CP1252.
+#ifndef _WIN32
+      // 0x81 is a character in CP850 but none in CP1252 as iconv has it;
+      // Windows' own table gives the five bytes CP1252 leaves out the control
+      // characters of the same numbers.
       {"1252", "@echo off\r\necho Verf\x81gbar\r\n",
        "x.bat:2:10: byte 0x81 has no character in code page 1252; no script was written"},
       {"1252", "\x8D",
        "x.bat:1:1: byte 0x8D has no character in code page 1252; no script was written"},
+#endif
       {"65001", "ok\n\nbad \xFF",
        "x.bat:3:5: byte 0xFF has no character in code page 65001; no script was written"},
       {"99999", "x", "x.bat: code page 99999 is not one this system converts"},
