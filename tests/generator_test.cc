@@ -100,7 +100,7 @@ TEST(RunnableScriptTest, EveryLineIsACommentInOrder) {
 TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
   const std::string echo = RunnableScript("echo hi\r\n", "x.sh");
   EXPECT_EQ(std::string::npos, echo.find("_copy() {"));
-  EXPECT_EQ(std::string::npos, echo.find("while :; do\ncase $_pc in"));
+  EXPECT_EQ(std::string::npos, echo.find("case $_pc in"));
   const std::string copy = RunnableScript("copy a b\r\n", "x.sh");
   EXPECT_NE(std::string::npos, copy.find("_copy() {"));
   EXPECT_NE(std::string::npos, copy.find("_bs() {"));
@@ -108,8 +108,8 @@ TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
 
 TEST(RunnableScriptTest, JumpsNeedTheDispatchLoop) {
   const std::string script = RunnableScript(":top\r\ngoto top\r\n", "x.sh");
-  EXPECT_NE(std::string::npos, script.find("while :; do\ncase $_pc in\n_start)\n"));
-  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue"));
+  EXPECT_NE(std::string::npos, script.find("    case $_pc in\n    _start) "));
+  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && return"));
   // goto :eof needs no loop.
   EXPECT_EQ(std::string::npos, RunnableScript("goto :eof\r\n", "x.sh").find("case $_pc in"));
 }
@@ -119,8 +119,8 @@ TEST(RunnableScriptTest, ALabelIsLookedForAfterTheJumpFirst) {
       RunnableScript(":a\r\necho 1\r\ngoto a\r\n:a\r\necho 2\r\ngoto a\r\n", "x.sh");
   // The first goto (statement 2) lands on the second label (statement 3); the
   // second goto, with no label after it, on the first.
-  const size_t first = script.find("_pc=_l3 && continue");
-  const size_t second = script.find("_pc=_l0 && continue");
+  const size_t first = script.find("_pc=_l3 && return");
+  const size_t second = script.find("_pc=_l0 && return");
   ASSERT_NE(std::string::npos, first);
   ASSERT_NE(std::string::npos, second);
   EXPECT_LT(first, second);
@@ -177,8 +177,8 @@ TEST(RunnableScriptTest, GluedOperandsAreCheckedWhenTheScriptRuns) {
 TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
   const std::string script = RunnableScript(
       ":a\r\nfor %%i in (1) do goto %x%\r\n:a\r\n(\r\n:inner\r\n)\r\ncall :%y% 1\r\n", "x.sh");
-  // From inside the loop, the jump leaves the loop and the dispatch arm.
-  EXPECT_NE(std::string::npos, script.find("*) _pc=$_r && continue 2 ;;"));
+  // From inside the loop, the jump leaves the loop and the part of the file.
+  EXPECT_NE(std::string::npos, script.find("*) _pc=$_r && return ;;"));
   EXPECT_NE(std::string::npos, script.find("*) _call \"$_r\" \":$_lab_w\" 1 ;;"));
   // Two labels of one name: the first after the jump (statement 1), else the
   // first; a label inside a block cannot be jumped to.
@@ -187,8 +187,8 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
                         "_r=_l2; else _r=_l0; fi ;;\n"));
   EXPECT_NE(std::string::npos, script.find("  inner) _r='?' ;;\n"));
   // Every label gets its arm.
-  EXPECT_NE(std::string::npos, script.find("_l0)\n"));
-  EXPECT_NE(std::string::npos, script.find("_l2)\n"));
+  EXPECT_NE(std::string::npos, script.find("    _l0) "));
+  EXPECT_NE(std::string::npos, script.find("    _l2) "));
 }
 
 TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCanName) {
@@ -216,7 +216,7 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCan
     for (int label : {1, 3, 5, 7}) {
       const bool arm = std::find(c.arms.begin(), c.arms.end(), label) != c.arms.end();
       const std::string name = "_l" + std::to_string(label);
-      EXPECT_EQ(arm, script.find("\n" + name + ")\n") != std::string::npos)
+      EXPECT_EQ(arm, script.find("\n    " + name + ") ") != std::string::npos)
           << c.jump << " " << name;
       EXPECT_EQ(arm, script.find(") _r=" + name + " ;;") != std::string::npos)
           << c.jump << " " << name;
@@ -237,7 +237,7 @@ TEST(RunnableScriptTest, ALargeFileComesOutInOrder) {
     at = script.find("printf '%s\\n' " + std::to_string(i) + "\n", at);
     ASSERT_NE(std::string::npos, at) << i;
   }
-  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && continue", at));
+  EXPECT_NE(std::string::npos, script.find("_pc=_l0 && return", at));
   EXPECT_EQ(2, CheckNotTranslatedLines(script));
   EXPECT_GT(script.size(), size_t{1} << 20);  // more than one piece
   EXPECT_EQ(script, RunnableScript(batch, "x.sh"));

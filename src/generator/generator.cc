@@ -25,6 +25,8 @@ using batch::Text;
 // Fillers of the holes the generator leaves in the script's body.
 constexpr int kArmHole = 1;
 constexpr int kGotoHole = 2;
+constexpr int kLeaveHole = 3;
+constexpr int kReturnHole = 4;
 
 bool HasCommand(std::string_view text) {
   return ScriptWriter::HasCommand(text);
@@ -679,15 +681,15 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
 // Labels, goto and call.
 
 std::string Generator::Goto(const std::string& label) {
-  if (label == ":eof") return "return \"$_el\"";
-  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, false, "",
+  if (label == ":eof") return LeaveBatch(true);
+  goto_sites_.push_back({label, statement_index_ - 1, false, "",
                          current_command_ ? StopPosition(*current_command_, false)
                                           : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
 
 std::string Generator::CallLabel(const std::string& label, const std::string& arguments) {
-  goto_sites_.push_back({label, statement_index_ - 1, loop_depth_, true, arguments,
+  goto_sites_.push_back({label, statement_index_ - 1, true, arguments,
                          current_command_ ? StopPosition(*current_command_, false)
                                           : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
@@ -701,10 +703,46 @@ std::string Generator::ArmName(size_t label_statement) const {
   return "_l" + std::to_string(label_statement);
 }
 
+std::string Generator::LeaveBatch(bool with_errorlevel) {
+  return ScriptWriter::Hole(kLeaveHole, with_errorlevel ? 1 : 0);
+}
+
+void Generator::NoteShift() {
+  shift_statements_.push_back(static_cast<size_t>(statement_index_ - 1));
+}
+
+// The part of the file a statement is in: the last label at or before it
+// that a jump lands on, or the start (kStartPart).
+size_t Generator::PartOf(size_t statement) const {
+  const auto after = std::upper_bound(part_starts_.begin(), part_starts_.end(), statement);
+  return after == part_starts_.begin() ? kStartPart : *(after - 1);
+}
+
+std::string Generator::PartName(size_t part) const {
+  return body_name_ + (part == kStartPart ? std::string("_start") : ArmName(part));
+}
+
+// How a part of the file hands control back to the dispatch loop. A part that
+// shifts the arguments hands them back too, since a function's shift does
+// not reach its caller's.
+std::string Generator::FillReturn(size_t statement) const {
+  return shifting_parts_.count(PartOf(statement)) > 0 ? "_sa \"$@\" && return" : "return";
+}
+
+std::string Generator::FillLeave(bool with_errorlevel) const {
+  if (!dispatch_) return with_errorlevel ? "return \"$_el\"" : "return";
+  return "_pc=:eof && return";
+}
+
+// Each part of the file is a function of its own, so that the tools that
+// follow a script's variables look at one part at a time.
 std::string Generator::FillArm(size_t statement_index) {
   if (!arm_used_[statement_index]) return "";
-  const std::string arm = ArmName(statement_index);
-  return "  _pc=" + arm + "\n  ;;\n" + arm + ")\n";
+  std::string code;
+  const size_t ending = statement_index == 0 ? kStartPart : PartOf(statement_index - 1);
+  if (shifting_parts_.count(ending) > 0) code += "  _sa \"$@\"\n";
+  code += "  _pc=" + ArmName(statement_index) + "\n}\n\n";
+  return code + PartName(statement_index) + "() {\n";
 }
 
 std::string Generator::FillGoto(size_t site_index, size_t line) {
@@ -722,9 +760,7 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   }
   const std::string arm = ArmName(*target);
   if (site.is_call) return "_call " + arm + site.arguments;
-  // The dispatch loop is one loop out; each for loop around the goto is one more.
-  if (site.loop_depth == 0) return "_pc=" + arm + " && continue";
-  return "_pc=" + arm + " && continue " + std::to_string(site.loop_depth + 1);
+  return "_pc=" + arm + " && " + FillReturn(static_cast<size_t>(site.statement));
 }
 
 const std::set<std::string>& Generator::LabelLines() {
@@ -755,15 +791,14 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
   if (is_call) {
     code += "'' | :eof) _nolabel call \"$_lab_n\" ;;\n";
   } else {
-    code += "'') _nolabel goto \"$_lab_n\" ;;\n:eof) return \"$_el\" ;;\n";
+    code += "'') _nolabel goto \"$_lab_n\" ;;\n:eof) " + LeaveBatch(true) + " ;;\n";
   }
   code += "'?') _nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(source) + " ;;\n";
   if (is_call) {
     code += "*) _call \"$_r\" \":$_lab_w\"" + arguments + " ;;\n";
   } else {
-    code += "*) _pc=$_r && continue";
-    if (loop_depth_ > 0) code += " " + std::to_string(loop_depth_ + 1);
-    code += " ;;\n";
+    code += "*) _pc=$_r && " +
+            ScriptWriter::Hole(kReturnHole, static_cast<size_t>(statement_index_ - 1)) + " ;;\n";
   }
   return code + "esac";
 }
@@ -1012,6 +1047,25 @@ std::string RuntimeSourcing(const std::string& runtime_file) {
 
 }  // namespace
 
+// The batch file's function when a jump can land on a label: a loop that runs
+// the part of the file named by _pc, one function for the start and one for
+// each label a jump lands on, until a part sets _pc to :eof. Each part's
+// function follows, in file order.
+std::string Generator::DispatchLoop() const {
+  std::string code = "  while :; do\n    case $_pc in\n";
+  std::vector<size_t> parts = {kStartPart};
+  parts.insert(parts.end(), part_starts_.begin(), part_starts_.end());
+  for (size_t part : parts) {
+    code += "    " + (part == kStartPart ? std::string("_start") : ArmName(part)) + ") ";
+    code += PartName(part) + " \"$@\"";
+    if (shifting_parts_.count(part) > 0) code += "\n      eval \"set -- $_av\"\n     ";
+    code += " ;;\n";
+  }
+  code += "    *) return \"$_el\" ;;\n";
+  code += "    esac\n  done\n}\n\n";
+  return code + PartName(kStartPart) + "() {\n";
+}
+
 void Generator::Finish(const std::function<void(std::string_view)>& write) {
   Comments(static_cast<int>(lines_->size()) - 1);
   arm_used_.assign(static_cast<size_t>(statement_index_), false);
@@ -1040,8 +1094,16 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
       for (size_t statement : statements) arm_used_[statement] = true;
     }
   }
-  const bool dispatch =
+  dispatch_ =
       dynamic_jumps_ || std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
+  const bool dispatch = dispatch_;
+  for (size_t statement = 0; statement < arm_used_.size(); ++statement) {
+    if (arm_used_[statement]) part_starts_.push_back(statement);
+  }
+  if (dispatch) {
+    for (size_t statement : shift_statements_) shifting_parts_.insert(PartOf(statement));
+    if (!shifting_parts_.empty()) out_.Use("_sa");
+  }
 
   std::string head = "#!/bin/sh\n";
   head += "# Converted by morvex --runnable. A command marked \"not translated\" prints a\n";
@@ -1078,7 +1140,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   }
   char name[32];
   std::snprintf(name, sizeof name, "_b_%016llx", static_cast<unsigned long long>(hash));
-  const std::string body_name = name;
+  body_name_ = name;
+  const std::string& body_name = body_name_;
   // The translation comes first; sh looks a function up only when it is
   // called, and the body is called at the end, after the helpers below.
   head += "\n# The batch file, translated.\n";
@@ -1089,23 +1152,24 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   // loop inside another may use its letter, as in cmd.
   head += "# shellcheck disable=SC2154,SC2089,SC2090,SC2165,SC2167 # helpers set _e and _l_";
   head += " variables; quotes in values are text; nested for loops may share a letter\n";
+  if (dispatch) head += "{\n";
   head += body_name + "() {\n";
   // %* is the call's line as written when _call hands it over (_ct).
   if (out_.Uses("_star")) head += "  _star=${_ct-$*}\n  unset _ct\n";
-  if (dispatch) head += "while :; do\ncase $_pc in\n_start)\n";
+  if (dispatch) head += DispatchLoop();
 
   const std::vector<ScriptWriter::HoleFiller> fillers = {
       nullptr,
       [this](size_t payload, size_t) { return FillArm(payload); },
       [this](size_t payload, size_t line) { return FillGoto(payload, line); },
+      [this](size_t payload, size_t) { return FillLeave(payload != 0); },
+      [this](size_t payload, size_t) { return FillReturn(payload); },
   };
   if (!out_.HasAnyCommand()) out_.Line(":");
   out_.Assemble(head, fillers, write);
   std::string script;
-  if (dispatch) {
-    script += "  return \"$_el\"\n  ;;\nesac\ndone\n";
-  }
-  script += "}\n";
+  if (dispatch) script += "  _pc=:eof\n}\n}\n";
+  else script += "}\n";
   if (dynamic_jumps_) script += "\n" + LabelLookup(body_name + "_lab");
   script += "\n" + RuntimeBanner(options_.runtime_file);
   if (options_.runtime_file.empty()) {

@@ -92,6 +92,11 @@ class Generator {
   /// The code of a goto to `label` (lower case, with a leading colon when one
   /// was written) from the current place; ":eof" is the end of the file.
   std::string Goto(const std::string& label);
+  /// The code that leaves the batch file (goto :eof, exit /b): with the
+  /// errorlevel as its status when `with_errorlevel`.
+  std::string LeaveBatch(bool with_errorlevel);
+  /// Records that the current statement shifts the arguments.
+  void NoteShift();
   /// The code of `call :label`; `arguments` are its %0 and the rest, sh words
   /// each after a space.
   std::string CallLabel(const std::string& label, const std::string& arguments);
@@ -101,7 +106,7 @@ class Generator {
   /// written, for its message.
   std::string DynamicJump(const std::string& target, const batch::Text& written, bool is_call,
                           const std::string& arguments, const std::string& source);
-  /// The number of sh loops around the current place in the dispatch arm.
+  /// The number of sh loops around the current place.
   int loop_depth() const { return loop_depth_; }
   void EnterLoop() { ++loop_depth_; }
   void LeaveLoop() { --loop_depth_; }
@@ -141,7 +146,6 @@ class Generator {
   struct GotoSite {
     std::string label;
     int statement = 0;
-    int loop_depth = 0;
     bool is_call = false;
     std::string arguments;
     std::pair<int, int> position;  // of the command in the batch file, for a stop
@@ -154,6 +158,11 @@ class Generator {
   static std::string LabelOf(const GotoSite& site);
   std::optional<size_t> ResolveLabel(const GotoSite& site) const;
   std::string FillArm(size_t statement_index);
+  std::string FillReturn(size_t statement) const;
+  std::string FillLeave(bool with_errorlevel) const;
+  size_t PartOf(size_t statement) const;
+  std::string PartName(size_t part) const;
+  std::string DispatchLoop() const;
   std::string ArmName(size_t label_statement) const;
   const std::set<std::string>& LabelLines();
   std::string LabelLookup(const std::string& name);
@@ -198,6 +207,14 @@ class Generator {
   std::map<std::string, std::vector<size_t>> labels_;
   std::vector<bool> arm_used_;
   std::vector<GotoSite> goto_sites_;
+  // With a dispatch loop, the file runs in parts: one function from the start
+  // and one from each label a jump lands on (by statement index, in order).
+  static constexpr size_t kStartPart = static_cast<size_t>(-1);
+  bool dispatch_ = false;
+  std::string body_name_;
+  std::vector<size_t> part_starts_;
+  std::vector<size_t> shift_statements_;
+  std::set<size_t> shifting_parts_;  // parts that shift the arguments
   std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
   bool dynamic_jumps_ = false;         // a goto or call whose label is known when the script runs
   // What the run-time jumps can name: the known start of each one's label

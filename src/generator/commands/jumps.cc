@@ -258,7 +258,7 @@ void TranslateExit(Generator& g, const batch::Command& command) {
     g.out().Line("_el=" + code);
   }
   if (batch_only) {
-    g.out().Line("return");
+    g.out().Line(g.LeaveBatch(false));
   } else {
     g.out().Use("_exit");
     g.out().Line("_exit");
@@ -274,6 +274,7 @@ void TranslateShift(Generator& g, const batch::Command& command) {
     g.NotTranslated(command, "shift with " + text, "stop-shift");
     return;
   }
+  g.NoteShift();
   if (from == 0) {
     // %0 takes %1's place, and every argument moves down one.
     g.out().Line("_a0=${1-}");

@@ -223,7 +223,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     if (!called) {
       // Without call, the other batch file takes this one's place: when it
       // ends, so does this one.
-      g.out().Line("return");
+      g.out().Line(g.LeaveBatch(false));
     }
     return;
   }
