@@ -1168,8 +1168,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   if (!out_.HasAnyCommand()) out_.Line(":");
   out_.Assemble(head, fillers, write);
   std::string script;
-  if (dispatch) script += "  _pc=:eof\n}\n}\n";
-  else script += "}\n";
+  // The last part ends the file; the group around the parts closes.
+  script += dispatch ? "  _pc=:eof\n}\n}\n" : "}\n";
   if (dynamic_jumps_) script += "\n" + LabelLookup(body_name + "_lab");
   script += "\n" + RuntimeBanner(options_.runtime_file);
   if (options_.runtime_file.empty()) {

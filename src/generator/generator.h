@@ -214,7 +214,7 @@ class Generator {
   std::string body_name_;
   std::vector<size_t> part_starts_;
   std::vector<size_t> shift_statements_;
-  std::set<size_t> shifting_parts_;  // parts that shift the arguments
+  std::set<size_t> shifting_parts_;    // parts that shift the arguments
   std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
   bool dynamic_jumps_ = false;         // a goto or call whose label is known when the script runs
   // What the run-time jumps can name: the known start of each one's label
