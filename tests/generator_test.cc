@@ -108,7 +108,7 @@ TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
 
 TEST(RunnableScriptTest, JumpsNeedTheDispatchLoop) {
   const std::string script = RunnableScript(":top\r\ngoto top\r\n", "x.sh");
-  EXPECT_NE(std::string::npos, script.find("    case $_pc in\n    _start) "));
+  EXPECT_NE(std::string::npos, script.find("  while [ \"$_pc\" != :eof ]; do\n"));
   EXPECT_NE(std::string::npos, script.find("_pc=_l0 && return"));
   // goto :eof needs no loop.
   EXPECT_EQ(std::string::npos, RunnableScript("goto :eof\r\n", "x.sh").find("case $_pc in"));
@@ -186,9 +186,9 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
             script.find("  a) if [ \"$1\" -lt 0 ]; then _r=_l0; elif [ \"$1\" -lt 2 ]; then "
                         "_r=_l2; else _r=_l0; fi ;;\n"));
   EXPECT_NE(std::string::npos, script.find("  inner) _r='?' ;;\n"));
-  // Every label gets its arm.
-  EXPECT_NE(std::string::npos, script.find("    _l0) "));
-  EXPECT_NE(std::string::npos, script.find("    _l2) "));
+  // Every label begins a part.
+  EXPECT_NE(std::string::npos, script.find("_l0() {\n"));
+  EXPECT_NE(std::string::npos, script.find("_l2() {\n"));
 }
 
 TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCanName) {
@@ -216,7 +216,7 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCan
     for (int label : {1, 3, 5, 7}) {
       const bool arm = std::find(c.arms.begin(), c.arms.end(), label) != c.arms.end();
       const std::string name = "_l" + std::to_string(label);
-      EXPECT_EQ(arm, script.find("\n    " + name + ") ") != std::string::npos)
+      EXPECT_EQ(arm, script.find(name + "() {\n") != std::string::npos)
           << c.jump << " " << name;
       EXPECT_EQ(arm, script.find(") _r=" + name + " ;;") != std::string::npos)
           << c.jump << " " << name;

@@ -1048,21 +1048,16 @@ std::string RuntimeSourcing(const std::string& runtime_file) {
 }  // namespace
 
 // The batch file's function when a jump can land on a label: a loop that runs
-// the part of the file named by _pc, one function for the start and one for
-// each label a jump lands on, until a part sets _pc to :eof. Each part's
-// function follows, in file order.
+// the part of the file that _pc names until a part sets it to :eof. The
+// parts are functions, one from the start and one from each label a jump
+// lands on, in file order after the loop; they are called by name, so that
+// the tools that follow a script's variables look at each part once.
 std::string Generator::DispatchLoop() const {
-  std::string code = "  while :; do\n    case $_pc in\n";
-  std::vector<size_t> parts = {kStartPart};
-  parts.insert(parts.end(), part_starts_.begin(), part_starts_.end());
-  for (size_t part : parts) {
-    code += "    " + (part == kStartPart ? std::string("_start") : ArmName(part)) + ") ";
-    code += PartName(part) + " \"$@\"";
-    if (shifting_parts_.count(part) > 0) code += "\n      eval \"set -- $_av\"\n     ";
-    code += " ;;\n";
-  }
-  code += "    *) return \"$_el\" ;;\n";
-  code += "    esac\n  done\n}\n\n";
+  std::string code = "  while [ \"$_pc\" != :eof ]; do\n";
+  code += "    \"" + body_name_ + "$_pc\" \"$@\"\n";
+  if (!shifting_parts_.empty())
+    code += "    [ -z \"${_av+1}\" ] || { eval \"set -- $_av\"; unset _av; }\n";
+  code += "  done\n  return \"$_el\"\n}\n\n";
   return code + PartName(kStartPart) + "() {\n";
 }
 
