@@ -229,17 +229,19 @@ class SetArithmetic {
   }
 
   // The divisors of the expression's divisions and remainders, in the order
-  // they are written; a number other than 0 written in the file needs no
-  // check.
+  // they are written, except that the divisors inside a divisor come before
+  // it: the checks stop at the first that is 0, and a divisor is worked out
+  // only once those inside it are known not to be. A number other than 0
+  // written in the file needs no check.
   void CollectDivisors(const Node& node, std::vector<std::string>* divisors) {
     for (size_t i = 0; i < node.operands.size(); ++i) {
       const Node& operand = node.operands[i];
+      CollectDivisors(operand, divisors);
       const bool divisor = node.kind == Node::Kind::kChain && i > 0 &&
                            (node.operators[i - 1] == "/" || node.operators[i - 1] == "%");
       if (divisor && !(operand.kind == Node::Kind::kNumber && operand.value != 0)) {
         divisors->push_back(writer_.Expression(operand));
       }
-      CollectDivisors(operand, divisors);
     }
   }
 
