@@ -1,13 +1,13 @@
 // for: a command run once for each word, file, folder, number or line of a
 // set.
 
-#include <algorithm>
 #include <optional>
 
 #include "generator/commands/commands.h"
 #include "generator/generator.h"
 #include "generator/sh_quote.h"
 #include "generator/shell_names.h"
+#include "parser/for_options.h"
 
 namespace morvex {
 
@@ -47,102 +47,6 @@ std::vector<Text> SetItems(const Text& set) {
 
 bool HasWildcard(const Text& item) {
   return item.LiteralPart().find_first_of("*?") != std::string::npos;
-}
-
-// What "for /f" is told by its options: "tokens=1,3* delims=, eol=# skip=2
-// usebackq".
-struct LinesOptions {
-  std::string delims = " \t";
-  std::string eol = ";";
-  int skip = 0;
-  bool usebackq = false;
-  std::vector<int> tokens = {1};  // ascending, each once
-  bool rest = false;              // a "*": one more variable takes the rest
-  bool valid = true;
-};
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if ((text[i] | 0x20) != prefix[i]) return false;
-  }
-  return true;
-}
-
-LinesOptions ParseLinesOptions(std::string_view text) {
-  LinesOptions options;
-  static constexpr std::string_view kKeywords[] = {
-      "tokens=", "delims=", "eol=", "skip=", "usebackq"};
-  auto at_keyword = [&](size_t i) {
-    for (std::string_view keyword : kKeywords) {
-      if (StartsWith(text.substr(i), keyword)) return true;
-    }
-    return false;
-  };
-  size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == ' ' || text[i] == '\t') {
-      ++i;
-      continue;
-    }
-    const std::string_view rest = text.substr(i);
-    if (StartsWith(rest, "usebackq")) {
-      options.usebackq = true;
-      i += 8;
-    } else if (StartsWith(rest, "eol=")) {
-      i += 4;
-      options.eol = i < text.size() ? std::string(1, text[i++]) : std::string();
-    } else if (StartsWith(rest, "skip=")) {
-      i += 5;
-      size_t end = i;
-      while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-      if (end == i || end - i > 6) return {.valid = false};
-      options.skip = std::stoi(std::string(text.substr(i, end - i)));
-      i = end;
-    } else if (StartsWith(rest, "delims=")) {
-      // The delimiters run to a space that starts another option, or to the
-      // end: "delims= " makes the space one.
-      i += 7;
-      options.delims.clear();
-      while (i < text.size() && !(text[i] == ' ' && i + 1 < text.size() && at_keyword(i + 1))) {
-        options.delims += text[i++];
-      }
-    } else if (StartsWith(rest, "tokens=")) {
-      i += 7;
-      options.tokens.clear();
-      while (i < text.size() && text[i] != ' ') {
-        if (text[i] == '*') {
-          options.rest = true;
-          ++i;
-          continue;
-        }
-        size_t end = i;
-        while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-        if (end == i || end - i > 2) return {.valid = false};
-        const int first = std::stoi(std::string(text.substr(i, end - i)));
-        int last = first;
-        i = end;
-        if (i < text.size() && text[i] == '-') {
-          end = ++i;
-          while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-          if (end == i || end - i > 2) return {.valid = false};
-          last = std::stoi(std::string(text.substr(i, end - i)));
-          i = end;
-        }
-        for (int token = first; token <= last && token <= 31; ++token) {
-          if (token > 0) options.tokens.push_back(token);
-        }
-        if (i < text.size() && text[i] == ',') ++i;
-      }
-      std::sort(options.tokens.begin(), options.tokens.end());
-      options.tokens.erase(std::unique(options.tokens.begin(), options.tokens.end()),
-                           options.tokens.end());
-      if (options.tokens.empty() && !options.rest) return {.valid = false};
-    } else {
-      return {.valid = false};
-    }
-  }
-  return options;
 }
 
 // The delimiters as the inside of an sh bracket expression: "]" first, "-"
@@ -305,12 +209,13 @@ void Generator::EmitForLines(const batch::Command& command) {
                   "stop-for-options-at-run-time");
     return;
   }
-  const LinesOptions options = ParseLinesOptions(loop.options.LiteralPart());
-  if (!options.valid) {
+  const std::optional<batch::ForOptions> options =
+      batch::ParseForOptions(loop.options.LiteralPart());
+  if (!options) {
     NotTranslated(command, "for /f with options cmd does not accept", "stop-for-options");
     return;
   }
-  const int variables = static_cast<int>(options.tokens.size()) + (options.rest ? 1 : 0);
+  const int variables = static_cast<int>(options->tokens.size()) + (options->rest ? 1 : 0);
   if (static_cast<unsigned char>(loop.variable) + variables - 1 > 0xFF) {
     NotTranslated(command, "for /f with more tokens than variables after its own",
                   "stop-for-tokens");
@@ -322,9 +227,9 @@ void Generator::EmitForLines(const batch::Command& command) {
   const std::string line = "_fl" + level;
   Prelude prelude;
   const Text set = TrimBlanks(loop.set);
-  const std::optional<Text> command_text = Unquoted(set, options.usebackq ? '`' : '\'');
+  const std::optional<Text> command_text = Unquoted(set, options->usebackq ? '`' : '\'');
   const std::optional<Text> string_text =
-      options.usebackq ? Unquoted(set, '\'') : Unquoted(set, '"');
+      options->usebackq ? Unquoted(set, '\'') : Unquoted(set, '"');
   out_.Use("_nl");
   out_.Use("_ifs");
   out_.Use("_fsplit");
@@ -350,21 +255,21 @@ void Generator::EmitForLines(const batch::Command& command) {
   }
   prelude.clear();
   std::string tokens;
-  for (int token : options.tokens) {
+  for (int token : options->tokens) {
     if (!tokens.empty()) tokens += ' ';
     tokens += std::to_string(token);
   }
-  if (options.rest) tokens += tokens.empty() ? "*" : " *";
-  std::string split = "_fsplit " + ShellQuote(BracketSet(options.delims)) + " " +
-                      ShellQuote(options.eol) + " " + ShellQuote(tokens) + " \"$" + line + "\"";
+  if (options->rest) tokens += tokens.empty() ? "*" : " *";
+  std::string split = "_fsplit " + ShellQuote(BracketSet(options->delims)) + " " +
+                      ShellQuote(options->eol) + " " + ShellQuote(tokens) + " \"$" + line + "\"";
   for (int i = 0; i < variables; ++i) {
     split += ' ';
     split += LoopVariableName(static_cast<char>(loop.variable + i));
   }
   std::vector<std::string> head = {"IFS=$_nl", "for " + line + " in $" + text + "; do",
                                    "  IFS=$_ifs"};
-  if (options.skip > 0) {
-    out_.Line("_fk" + level + "=" + std::to_string(options.skip));
+  if (options->skip > 0) {
+    out_.Line("_fk" + level + "=" + std::to_string(options->skip));
     head.push_back("  if [ \"$_fk" + level + "\" -gt 0 ]; then");
     head.push_back("    _fk" + level + "=$((_fk" + level + " - 1))");
     head.push_back("    continue");
