@@ -1,6 +1,7 @@
 // Helpers shared by the command rules for picking a command's text apart.
 
 #include "generator/commands/commands.h"
+#include "generator/runtime_library.h"
 
 namespace morvex {
 
@@ -71,14 +72,14 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper) {
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper) {
   CallHelperWithWords(g, command, helper, ArgumentsAfterWord(command));
 }
 
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper,
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper,
                          const Text& arguments) {
   Prelude prelude;
-  std::string line(helper);
+  std::string line(HelperName(helper));
   for (const std::string& word : g.Words(arguments, WordStyle::kBuiltin, &prelude)) {
     line += ' ' + word;
   }

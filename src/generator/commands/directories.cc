@@ -40,7 +40,7 @@ void TranslateCd(Generator& g, const batch::Command& command) {
   // cd takes the rest of the line as one folder name, spaces and all; without
   // one it shows the current folder.
   const std::string path = text.empty() ? "''" : g.Value(text, &prelude);
-  g.out().Use("_cd");
+  g.out().Use(Helper::kCd);
   g.WritePrelude(prelude);
   g.out().Line("_cd " + path + redirections);
 }
@@ -54,7 +54,7 @@ void TranslatePushd(Generator& g, const batch::Command& command) {
     line += ' ';
     line += g.Value(text, &prelude);
   }
-  g.out().Use("_pushd");
+  g.out().Use(Helper::kPushd);
   g.WritePrelude(prelude);
   g.out().Line(line + redirections);
 }
@@ -62,17 +62,17 @@ void TranslatePushd(Generator& g, const batch::Command& command) {
 void TranslatePopd(Generator& g, const batch::Command& command) {
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use("_popd");
+  g.out().Use(Helper::kPopd);
   g.WritePrelude(prelude);
   g.out().Line("_popd" + redirections);
 }
 
 void TranslateMd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_md", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kMd, command.simple.arguments);
 }
 
 void TranslateRd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_rd", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kRd, command.simple.arguments);
 }
 
 }  // namespace morvex

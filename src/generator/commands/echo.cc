@@ -30,7 +30,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
   if (after_separator) {
     const Text trimmed = TrimBlanks(text);
     if (trimmed.empty()) {
-      g.out().Use("_echostate");
+      g.out().Use(Helper::kEchostate);
       g.WritePrelude(prelude);
       g.out().Line("_echostate" + redirections);
       return;
@@ -53,7 +53,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
     }
     if (!written) {
       const std::string value = g.Value(text, &prelude);
-      g.out().Use("_echo");
+      g.out().Use(Helper::kEcho);
       g.WritePrelude(prelude);
       g.out().Line("_echo " + value + redirections);
       return;

@@ -66,7 +66,7 @@ std::string Number(Generator& g, const Text& text, Prelude* prelude) {
                        digits.find_first_not_of("0123456789") == std::string::npos;
     if (plain) return std::to_string(std::stol(digits));
   }
-  g.out().Use("_ni");
+  g.out().Use(Helper::kNi);
   const std::string temporary = g.Temporary();
   prelude->push_back("_ni " + temporary + " " + g.Value(text, prelude));
   return "\"$" + temporary + "\"";
@@ -79,11 +79,11 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
                    const Text& rest) {
   Prelude prelude;
   const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use("_pct");
+  g.out().Use(Helper::kPct);
   if (word == "echo") {
     const Text text = TextAfterFirstCharacter(rest);
     if (TrimBlanks(text).empty()) {
-      g.out().Use("_echostate");
+      g.out().Use(Helper::kEchostate);
       g.WritePrelude(prelude);
       g.out().Line("_echostate" + redirections);
     } else {
@@ -94,7 +94,7 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
     }
   } else {
     const Text text = SkipBlanks(TextAfterFirstCharacter(rest));
-    g.out().Use("_setline");
+    g.out().Use(Helper::kSetline);
     const std::string line = g.Temporary();
     prelude.push_back("_pct " + line + " " + g.Value(text, &prelude) + " \"$@\"");
     g.WritePrelude(prelude);
@@ -165,7 +165,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
       // which %* keeps as written.
       const std::string line = g.Value(rest, &prelude);
       const std::string redirections = g.Redirections(command, &prelude);
-      g.out().Use("_cargs");
+      g.out().Use(Helper::kCargs);
       g.WritePrelude(prelude);
       g.out().Line("_cl=" + line);
       g.out().Line(g.CallLabel(name, zero) + redirections);
@@ -260,7 +260,7 @@ void TranslateExit(Generator& g, const batch::Command& command) {
   if (batch_only) {
     g.out().Line("return");
   } else {
-    g.out().Use("_exit");
+    g.out().Use(Helper::kExit);
     g.out().Line("_exit");
   }
 }

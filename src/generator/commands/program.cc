@@ -97,7 +97,7 @@ void StopProgram(Generator& g, const batch::Command& command, std::string_view n
          " is a Windows program with no counterpart here (--allow-program=" + std::string(name) +
          " runs it by its name)");
   g.RecordStop(command, "stop-windows-program", std::string(name) + ", a Windows program");
-  g.out().Use("_ntp");
+  g.out().Use(Helper::kNtp);
   g.WritePrelude(prelude);
   g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " + ShellQuote(g.SourceText(command)) +
                redirections);
@@ -118,7 +118,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   if (literal.size() == 2 && literal[1] == ':' && (literal[0] | 0x20) >= 'a' &&
       (literal[0] | 0x20) <= 'z' && command.simple.arguments.empty()) {
     const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_cd");
+    g.out().Use(Helper::kCd);
     g.WritePrelude(prelude);
     g.out().Line("_cd " + ShellQuote(literal) + redirections);
     return;
@@ -132,7 +132,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     switch (program->kind) {
       case WindowsProgram::Kind::kHelper:
         if (program->name == "attrib" && !AttribNote(g, command)) return;
-        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
         return;
       case WindowsProgram::Kind::kWithoutArguments:
         if (!TrimBlanks(command.simple.arguments).empty()) {
@@ -143,7 +143,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
                           "stop-program-arguments");
           return;
         }
-        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
         return;
       case WindowsProgram::Kind::kCmd:
         TranslateCmd(g, command, command.simple.arguments);
@@ -172,9 +172,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     line.Append(text);
     prelude.push_back("_rl=" + g.Value(line, &prelude));
     const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_cargs");
-    g.out().Use("_argv");
-    g.out().Use("_runb");
+    g.out().Use({Helper::kCargs, Helper::kArgv, Helper::kRunb});
     g.WritePrelude(prelude);
     if (!g.options().allowed_programs.empty()) {
       // Windows' own programs that the options say to run by their names.
@@ -200,8 +198,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
                piece.kind == batch::Piece::Kind::kAllArguments;
       });
   if (!only_all_arguments && (batch_file ? HasUnquotedExpansion(text) : !text.IsLiteral())) {
-    g.out().Use("_cargs");
-    g.out().Use("_argv");
+    g.out().Use({Helper::kCargs, Helper::kArgv});
     prelude.push_back("_rl=" + g.Value(text, &prelude));
   } else {
     for (const std::string& word :
@@ -217,7 +214,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     const std::string base = path.substr(path.rfind('/') + 1);
     g.Note("runs " + base.substr(0, base.size() - 4) + ".sh, the script converted from " + base +
            ", in this shell: the variables it sets stay set");
-    g.out().Use("_run");
+    g.out().Use(Helper::kRun);
     g.WritePrelude(prelude);
     g.out().Line("_run " + ShellQuote(path) + arguments + redirections);
     if (!called) {
@@ -240,14 +237,14 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     for (const std::string& word : words) program += (program.empty() ? "" : " ") + word;
     if (program.empty()) program = "''";
   }
-  g.out().Use("_run");
+  g.out().Use(Helper::kRun);
   g.WritePrelude(prelude);
   if (powershell) {
     // pwsh reads powershell's options; without it, powershell has no
     // counterpart here.
     g.Note("runs pwsh when it is found here, and stops as a Windows program otherwise");
-    g.out().Use("_pwsh");
-    g.out().Use("_ntp");
+    g.out().Use(Helper::kPwsh);
+    g.out().Use(Helper::kNtp);
     g.out().Line("if _pwsh; then");
     g.out().Indent();
     g.out().Line("_run \"$_pw\"" + arguments + redirections);
@@ -511,11 +508,11 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   g.out().Line("}");
   g.out().Line("_cc \"$@\"");
   g.out().Line("[ \"$_el\" != 9009 ] || exit 127");
-  g.out().Use("_exit");
+  g.out().Use(Helper::kExit);
   g.out().Line("_exit");
   g.out().Dedent();
   g.out().Line(")" + redirections);
-  g.out().Use("_cst");
+  g.out().Use(Helper::kCst);
   g.out().Line("_cst");
 }
 

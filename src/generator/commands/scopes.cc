@@ -13,19 +13,19 @@ void TranslateSetlocal(Generator& g, const batch::Command& command) {
        g.Words(ArgumentsAfterWord(command), WordStyle::kBuiltin, &prelude)) {
     line += ' ' + word;
   }
-  g.out().Use("_setlocal");
+  g.out().Use(Helper::kSetlocal);
   g.WritePrelude(prelude);
   g.out().Line(line);
 }
 
 void TranslateEndlocal(Generator& g, const batch::Command& command) {
   (void)command;
-  g.out().Use("_endlocal");
+  g.out().Use(Helper::kEndlocal);
   g.out().Line("_endlocal");
 }
 
 std::string KeepForEndlocal(Generator& g, const std::string& variable) {
-  g.out().Use("_jr");
+  g.out().Use(Helper::kJr);
   // A name is kept once a scope: its mark names the scope it was kept for,
   // and outside any scope both are empty. So the test is all that runs for
   // most changes, many of which happen in loops.

@@ -86,7 +86,7 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
   const std::string redirections = g.Redirections(command, prelude);
   if (!name.IsLiteral()) {
     // A name known only when the script runs is mapped to its sh name then.
-    g.out().Use("_setvar");
+    g.out().Use(Helper::kSetvar);
     const std::string line =
         "_setvar " + g.Value(name, prelude) + " " + g.Value(value, prelude) + redirections;
     g.WritePrelude(*prelude);
@@ -96,7 +96,7 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
   const std::string variable = ShellVariableName(name.LiteralPart());
   if (variable == "PATH" && !value.empty()) {
     // The folders of PATH are separated by ";" in cmd and by ":" here.
-    g.out().Use("_setpath");
+    g.out().Use(Helper::kSetpath);
     const std::string line = "_setpath " + g.Value(value, prelude) + redirections;
     g.WritePrelude(*prelude);
     g.out().Line(KeepForEndlocal(g, "PATH"));
@@ -117,7 +117,7 @@ void Assign(Generator& g, const batch::Command& command, const Text& name, const
   } else {
     // An expansion may turn out empty, and "set x=" removes x.
     g.out().Line(KeepForEndlocal(g, variable));
-    g.out().Use("_set");
+    g.out().Use(Helper::kSet);
     g.out().Line("_set " + variable + " " + text + redirections);
   }
 }
@@ -151,7 +151,7 @@ void TranslateSet(Generator& g, const batch::Command& command) {
       return;
     }
     const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_setp");
+    g.out().Use(Helper::kSetp);
     const std::string variable = ShellVariableName(name.LiteralPart());
     const std::string line = "_setp " + variable + " " + g.Value(prompt, &prelude) + redirections;
     g.WritePrelude(prelude);
@@ -164,7 +164,7 @@ void TranslateSet(Generator& g, const batch::Command& command) {
   if (!equals.found) {
     // Without "=", set shows the variables whose names start with the text.
     const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_setshow");
+    g.out().Use(Helper::kSetshow);
     const std::string line = "_setshow " + g.Value(TrimBlanks(content), &prelude) + redirections;
     g.WritePrelude(prelude);
     g.out().Line(line);

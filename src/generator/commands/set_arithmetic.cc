@@ -294,7 +294,7 @@ class ArithmeticWriter {
       if (known == variable) return temporary;
     }
     const std::string temporary = g_.Temporary();
-    g_.out().Use("_ni");
+    g_.out().Use(Helper::kNi);
     // A value that set /a gave the variable, as its shadow says, is a
     // number and is taken as it is, without a call.
     prelude_->push_back("case :${" + variable + "} in \"${" + KnownNumberShadow(variable) +
@@ -307,7 +307,7 @@ class ArithmeticWriter {
   // The number a glued operand stands for when the expression reaches it.
   std::string GluedNumber(const Token& token) {
     const std::string temporary = g_.Temporary();
-    g_.out().Use("_ng");
+    g_.out().Use(Helper::kNg);
     prelude_->push_back("_ng " + temporary + " \"${" + glued_texts_.at(&token) + "}\"");
     return temporary;
   }
@@ -347,7 +347,7 @@ class ArithmeticWriter {
         }
         const std::string temporary = g_.Temporary();
         expansions_.emplace_back(key, temporary);
-        g_.out().Use("_nx");
+        g_.out().Use(Helper::kNx);
         Text text;
         text.Append(*token.piece);
         // A plain number, the usual value, is taken as it is, without a call.
@@ -396,13 +396,13 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
     if (token.kind != Token::Kind::kGlued) continue;
     const bool target = i + 1 < tokens->size() && IsAssignment((*tokens)[i + 1]);
     const std::string text = g.Temporary();
-    g.out().Use("_gt");
+    g.out().Use(Helper::kGt);
     checks += (checks.empty() ? "" : " && ") + std::string("_gt ") + text + " " +
               g.Value(token.parts, &check_prelude);
     glued_texts[&token] = text;
     if (target) {
       const std::string name = g.Temporary();
-      g.out().Use("_gn");
+      g.out().Use(Helper::kGn);
       checks += " && _gn " + name + " \"${" + text + "}\"";
       glued_names[&token] = name;
     }
@@ -472,7 +472,7 @@ void TranslateSetArithmetic(Generator& g, const batch::Command& command, const T
         if (!check.empty()) check += " || ";
         check += "[ $((" + divisor + ")) -eq 0 ]";
       }
-      g.out().Use("_divzero");
+      g.out().Use(Helper::kDivzero);
       g.out().Line("if " + check + "; then");
       g.out().Indent();
       g.out().Line("_divzero");

@@ -12,7 +12,7 @@
 namespace morvex {
 
 void TranslateDir(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_dir", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kDir, command.simple.arguments);
 }
 
 void TranslateStart(Generator& g, const batch::Command& command) {
@@ -37,7 +37,7 @@ void TranslateStart(Generator& g, const batch::Command& command) {
   std::string line = "_start";
   for (const std::string& word : words) line += ' ' + word;
   line += g.Redirections(command, &prelude);
-  g.out().Use("_start");
+  g.out().Use(Helper::kStart);
   g.WritePrelude(prelude);
   g.out().Line(line);
 }
