@@ -1,7 +1,6 @@
 // Helpers shared by the command rules for picking a command's text apart.
 
 #include "generator/commands/commands.h"
-#include "generator/runtime_library.h"
 
 namespace morvex {
 
@@ -78,15 +77,7 @@ void CallHelperWithWords(Generator& g, const batch::Command& command, Helper hel
 
 void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper,
                          const Text& arguments) {
-  Prelude prelude;
-  std::string line(HelperName(helper));
-  for (const std::string& word : g.Words(arguments, WordStyle::kBuiltin, &prelude)) {
-    line += ' ' + word;
-  }
-  line += g.Redirections(command, &prelude);
-  g.out().Use(helper);
-  g.WritePrelude(prelude);
-  g.out().Line(line);
+  CommandBuilder(g, helper).WordsOf(arguments, WordStyle::kBuiltin).Redirect(command).Write();
 }
 
 }  // namespace morvex

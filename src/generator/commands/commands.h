@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "generator/command_builder.h"
 #include "generator/generator.h"
 #include "parser/syntax.h"
 

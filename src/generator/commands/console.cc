@@ -13,12 +13,7 @@ void TranslatePause(Generator& g, const batch::Command& command) {
 }
 
 void TranslateTitle(Generator& g, const batch::Command& command) {
-  Prelude prelude;
-  const std::string title = g.Value(ArgumentsAfterWord(command), &prelude);
-  const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use(Helper::kTitle);
-  g.WritePrelude(prelude);
-  g.out().Line("_title " + title + redirections);
+  CommandBuilder(g, Helper::kTitle).WordOf(ArgumentsAfterWord(command)).Redirect(command).Write();
 }
 
 void TranslateVer(Generator& g, const batch::Command& command) {

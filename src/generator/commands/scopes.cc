@@ -7,21 +7,14 @@
 namespace morvex {
 
 void TranslateSetlocal(Generator& g, const batch::Command& command) {
-  std::string line = "_setlocal";
-  Prelude prelude;
-  for (const std::string& word :
-       g.Words(ArgumentsAfterWord(command), WordStyle::kBuiltin, &prelude)) {
-    line += ' ' + word;
-  }
-  g.out().Use(Helper::kSetlocal);
-  g.WritePrelude(prelude);
-  g.out().Line(line);
+  CommandBuilder(g, Helper::kSetlocal)
+      .WordsOf(ArgumentsAfterWord(command), WordStyle::kBuiltin)
+      .Write();
 }
 
 void TranslateEndlocal(Generator& g, const batch::Command& command) {
   (void)command;
-  g.out().Use(Helper::kEndlocal);
-  g.out().Line("_endlocal");
+  CommandBuilder(g, Helper::kEndlocal).Write();
 }
 
 std::string KeepForEndlocal(Generator& g, const std::string& variable) {
