@@ -269,29 +269,36 @@ void Generator::EmitAndOr(const batch::AndOr& list) {
     return;
   }
   std::vector<std::string> parts;
-  bool all_single = true;
+  std::vector<std::string_view> operators;
   for (const batch::Pipeline& pipeline : list.pipelines) {
+    if (!parts.empty()) operators.push_back(list.and_before[parts.size() - 1] ? "&&" : "||");
     parts.push_back(Capture([&] { EmitPipeline(pipeline); }));
-    all_single = all_single && IsSingleLine(parts.back());
   }
+  WriteJoined(parts, operators, /*last_in_subshell=*/false);
+}
+
+void Generator::WriteJoined(const std::vector<std::string>& parts,
+                            const std::vector<std::string_view>& operators, bool last_in_subshell) {
+  const bool all_single = std::all_of(parts.begin(), parts.end(), IsSingleLine);
+  auto last = [&](size_t i) { return last_in_subshell && i + 1 == parts.size(); };
   if (all_single) {
     std::string line = Trimmed(parts[0]);
     for (size_t i = 1; i < parts.size(); ++i) {
-      line += list.and_before[i - 1] ? " && " : " || ";
-      line += Trimmed(parts[i]);
+      line += " " + std::string(operators[i - 1]) + " ";
+      line += last(i) ? "(" + Trimmed(parts[i]) + ")" : Trimmed(parts[i]);
     }
     out_.Line(line);
     return;
   }
   for (size_t i = 0; i < parts.size(); ++i) {
     out_.Line(i == 0 ? std::string("{")
-                     : std::string(list.and_before[i - 1] ? "} && {" : "} || {"));
+                     : "} " + std::string(operators[i - 1]) + (last(i) ? " (" : " {"));
     out_.Indent();
     out_.Lines(parts[i]);
     if (!HasCommand(parts[i])) out_.Line(":");
     out_.Dedent();
   }
-  out_.Line("}");
+  out_.Line(last_in_subshell ? ")" : "}");
 }
 
 void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
@@ -304,7 +311,6 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   // The last side is put in a subshell of its own: some shells (ksh) run it
   // in the script's, where a set would stay.
   std::vector<std::string> parts;
-  bool all_single = true;
   for (const batch::CommandPtr& command : pipeline.commands) {
     parts.push_back(Capture([&] { Emit(*command); }));
     // A redirection of a side's output belongs inside it: "{ a >f; } | b".
@@ -312,23 +318,9 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
         &command != &pipeline.commands.back()) {
       parts.back() = "{ " + Trimmed(parts.back()) + "; }\n";
     }
-    all_single = all_single && IsSingleLine(parts.back());
   }
-  if (all_single) {
-    std::string line;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) line += Trimmed(parts[i]) + " | ";
-    out_.Line(line + "(" + Trimmed(parts.back()) + ")");
-  } else {
-    for (size_t i = 0; i < parts.size(); ++i) {
-      const bool last = i + 1 == parts.size();
-      out_.Line(i == 0 ? "{" : last ? "} | (" : "} | {");
-      out_.Indent();
-      out_.Lines(parts[i]);
-      if (!HasCommand(parts[i])) out_.Line(":");
-      out_.Dedent();
-    }
-    out_.Line(")");
-  }
+  WriteJoined(parts, std::vector<std::string_view>(parts.size() - 1, "|"),
+              /*last_in_subshell=*/true);
   const Command& last = *pipeline.commands.back();
   if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {
     out_.Use(Helper::kSt);

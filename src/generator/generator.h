@@ -126,6 +126,12 @@ class Generator {
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
   void EmitPipeline(const batch::Pipeline& pipeline);
+  // Writes the captured parts of an and-or list or a pipeline joined by
+  // their operators ("&&", "||", "|"): on one line when each part is one
+  // line, else each in a group of its own. A pipeline's last part runs in a
+  // subshell.
+  void WriteJoined(const std::vector<std::string>& parts,
+                   const std::vector<std::string_view>& operators, bool last_in_subshell);
   void EmitIf(const batch::Command& command);
   void EmitFor(const batch::Command& command);
   void EmitForLines(const batch::Command& command);
