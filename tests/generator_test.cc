@@ -106,6 +106,89 @@ TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
   EXPECT_NE(std::string::npos, copy.find("_bs() {"));
 }
 
+// The temporaries (_e1, _e2...) that a script line reads ("${_e1}") but
+// that no line before it sets: a name written bare is set there, by a
+// helper given it as its first word or by an assignment.
+std::vector<std::string> TemporariesReadBeforeSet(const std::string& script) {
+  std::vector<std::string> unset;
+  std::vector<std::string> set;
+  size_t begin = 0;
+  while (begin < script.size()) {
+    const size_t end = std::min(script.find('\n', begin), script.size());
+    const std::string line = script.substr(begin, end - begin);
+    begin = end + 1;
+    const size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line[first] == '#') continue;
+    std::vector<std::string> defined;
+    for (size_t at = line.find("_e"); at != std::string::npos; at = line.find("_e", at + 1)) {
+      size_t digits = at + 2;
+      while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') ++digits;
+      if (digits == at + 2 ||
+          (at > 0 && line[at - 1] != '$' && line[at - 1] != '{' && line[at - 1] != ' ')) {
+        continue;
+      }
+      const std::string name = line.substr(at, digits - at);
+      const bool read = at > 0 && (line[at - 1] == '$' || line[at - 1] == '{');
+      if (!read) {
+        defined.push_back(name);
+      } else if (std::find(set.begin(), set.end(), name) == set.end()) {
+        unset.push_back(name + " in: " + line);
+      }
+    }
+    set.insert(set.end(), defined.begin(), defined.end());
+  }
+  return unset;
+}
+
+// Every rule that writes a command computes its values first: a line never
+// reads a temporary before the lines that set it.
+TEST(RunnableScriptTest, ValuesAreComputedBeforeTheCommandThatReadsThem) {
+  const char* const lines[] = {
+      "cd %x:~1% >%y:~1%",
+      "pushd %x:~1% >%y:~1%",
+      "popd >%y:~1%",
+      "title %x:~1% >%y:~1%",
+      "start \"\" %x:~1% >%y:~1%",
+      "setlocal %x:~1%",
+      "echo %x:~1% >%y:~1%",
+      "echo %x:~1%x >%y:~1%",
+      "echo, >%y:~1%",
+      "echo off >%y:~1%",
+      "set %x:~1%=%y:~1% >%z:~1%",
+      "set PATH=%x:~1% >%y:~1%",
+      "set y=%x:~1% >%y:~1%",
+      "set y= >%y:~1%",
+      "set /p y=%x:~1% >%y:~1%",
+      "set %x:~1% >%y:~1%",
+      "path >%y:~1%",
+      "path ; >%y:~1%",
+      "copy %x:~1% %y:~1% >%z:~1%",
+      "ping %x:~1% >%y:~1%",
+      "mode %x:~1% >%y:~1%",
+      "%x:~1% a >%y:~1%",
+      "c:\\other.bat %x:~1% >%y:~1%",
+      "prog.exe %x:~1% >%y:~1%",
+      "powershell %x:~1% >%y:~1%",
+      "call :sub %x:~1% >%y:~1%",
+      "call :sub a;%x:~1% >%y:~1%",
+      "call :%x:~1% a >%y:~1%",
+      "call %x:~1% a >%y:~1%",
+      "call echo %%x%% >%y:~1%",
+      "call set y=%%x%% >%y:~1%",
+      "goto %x:~1%",
+      "exit /b %x:~1%",
+      "cmd /c exit %x:~1%",
+      "cmd /c echo %x:~1% >%y:~1%",
+      "a %x:~1% | b %y:~1% >%z:~1%",
+      "a %x:~1% && b %y:~1% || c %z:~1%",
+  };
+  for (const char* line : lines) {
+    const std::string script = RunnableScript(std::string(line) + "\r\n:sub\r\n", "x.sh");
+    ASSERT_NE(std::string::npos, script.find("_e1")) << line;
+    EXPECT_EQ(std::vector<std::string>(), TemporariesReadBeforeSet(script)) << line;
+  }
+}
+
 TEST(RunnableScriptTest, JumpsNeedTheDispatchLoop) {
   const std::string script = RunnableScript(":top\r\ngoto top\r\n", "x.sh");
   EXPECT_NE(std::string::npos, script.find("  while [ \"$_pc\" != :eof ]; do\n"));

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,14 @@ namespace morvex {
 namespace {
 
 struct Row {
-  std::vector<std::string> helpers;
+  std::set<Helper> helpers;
   std::string snippet;   // sh lines that print what is checked
   std::string expected;  // what they print
 };
 
 // Runs `snippet` under dash after the helpers' definitions and `set -f`, as a
 // script runs them, and gives its standard output.
-std::string RunDash(const std::vector<std::string>& helpers, const std::string& snippet) {
+std::string RunDash(const std::set<Helper>& helpers, const std::string& snippet) {
   char path[] = "/tmp/morvex-helpers-XXXXXX";
   const int fd = mkstemp(path);
   if (fd < 0) return "<no temporary file>";
@@ -65,7 +66,7 @@ class RuntimeHelpersTest : public ::testing::Test {
 };
 
 TEST_F(RuntimeHelpersTest, SubstringsCountFromEitherEnd) {
-  const std::vector<std::string> h = {"_substr"};
+  const std::set<Helper> h = {Helper::kSubstr};
   Check({
       {h, "_substr r 'Hello World' 0 5; echo \"[$r]\"", "[Hello]\n"},
       {h, "_substr r 'Hello World' -5; echo \"[$r]\"", "[World]\n"},
@@ -78,7 +79,7 @@ TEST_F(RuntimeHelpersTest, SubstringsCountFromEitherEnd) {
 }
 
 TEST_F(RuntimeHelpersTest, ReplacementsIgnoreCase) {
-  const std::vector<std::string> h = {"_replace"};
+  const std::set<Helper> h = {Helper::kReplace};
   Check({
       {h, "_replace r 'Hello World' o 0; echo \"[$r]\"", "[Hell0 W0rld]\n"},
       {h, "_replace r 'Hello World' WORLD There; echo \"[$r]\"", "[Hello There]\n"},
@@ -90,7 +91,7 @@ TEST_F(RuntimeHelpersTest, ReplacementsIgnoreCase) {
 }
 
 TEST_F(RuntimeHelpersTest, NumbersAreReadAsCmdReadsThem) {
-  const std::vector<std::string> h = {"_ni", "_nx"};
+  const std::set<Helper> h = {Helper::kNi, Helper::kNx};
   Check({
       {h, "_ni r 42; echo $r", "42\n"},
       {h, "_ni r 010; echo $r", "8\n"},
@@ -107,7 +108,7 @@ TEST_F(RuntimeHelpersTest, NumbersAreReadAsCmdReadsThem) {
 }
 
 TEST_F(RuntimeHelpersTest, VariableNamesAreMappedAsTheConverterMapsThem) {
-  const std::vector<std::string> h = {"_vn"};
+  const std::set<Helper> h = {Helper::kVn};
   Check({
       {h, "_vn path; echo $_r", "PATH\n"},
       {h, "_vn My_Var2; echo $_r", "MY_VAR2\n"},
@@ -119,7 +120,7 @@ TEST_F(RuntimeHelpersTest, VariableNamesAreMappedAsTheConverterMapsThem) {
 }
 
 TEST_F(RuntimeHelpersTest, ForFTokensCutLines) {
-  const std::vector<std::string> h = {"_fsplit"};
+  const std::set<Helper> h = {Helper::kFsplit};
   Check({
       {h, "_fsplit ' \t' ';' '1 2' '  a b c' x y && echo \"[$x][$y]\"", "[a][b]\n"},
       {h, "_fsplit ',' ';' '2 *' 'a,,b,c d' x y && echo \"[$x][$y]\"", "[b][c d]\n"},
@@ -132,7 +133,7 @@ TEST_F(RuntimeHelpersTest, ForFTokensCutLines) {
 }
 
 TEST_F(RuntimeHelpersTest, DelayedExpansionOfValues) {
-  const std::vector<std::string> h = {"_dx", "_dvar"};
+  const std::set<Helper> h = {Helper::kDx, Helper::kDvar};
   Check({
       {h, "_dx r 'wow!'; echo \"[$r]\"", "[wow]\n"},
       {h, "V=1; export V; _dx r 'a!v!b'; echo \"[$r]\"", "[a1b]\n"},
@@ -145,7 +146,7 @@ TEST_F(RuntimeHelpersTest, DelayedExpansionOfValues) {
 }
 
 TEST_F(RuntimeHelpersTest, CallReadsPercentFormsAgain) {
-  const std::vector<std::string> h = {"_pct"};
+  const std::set<Helper> h = {Helper::kPct};
   Check({
       {h, "INNER=value; _pct r '[%inner%]'; echo \"$r\"", "[value]\n"},
       {h, "_pct r '100%%'; echo \"$r\"", "100%\n"},
@@ -156,7 +157,7 @@ TEST_F(RuntimeHelpersTest, CallReadsPercentFormsAgain) {
 }
 
 TEST_F(RuntimeHelpersTest, PathModifiers) {
-  const std::vector<std::string> h = {"_argmod"};
+  const std::set<Helper> h = {Helper::kArgmod};
   Check({
       {h, "_argmod r '~nx' 'dir\\file.tar.gz'; echo \"$r\"", "file.tar.gz\n"},
       {h, "_argmod r '~n' 'dir\\file.tar.gz'; echo \"$r\"", "file.tar\n"},
@@ -168,7 +169,7 @@ TEST_F(RuntimeHelpersTest, PathModifiers) {
 }
 
 TEST_F(RuntimeHelpersTest, ComparisonsAreNumericOnlyForNumbers) {
-  const std::vector<std::string> h = {"_cmp", "_ieq"};
+  const std::set<Helper> h = {Helper::kCmp, Helper::kIeq};
   Check({
       {h, "_cmp lss 9 10 && echo yes", "yes\n"},
       {h, "_cmp lss a9 a10 || echo no", "no\n"},
@@ -183,24 +184,26 @@ TEST_F(RuntimeHelpersTest, ComparisonsAreNumericOnlyForNumbers) {
 
 TEST_F(RuntimeHelpersTest, PathSeparatorsAndExitStatuses) {
   Check({
-      {{"_setpath"},
+      {{Helper::kSetpath},
        "_drives=/mnt; _setpath '/usr/bin;\"C:\\Program Files\\x\\\";;tools\\;'; echo \"$PATH\"",
        "/usr/bin:/mnt/c/Program Files/x/:tools/\n"},
-      {{"_bs"}, "_bs r 'a\\b\\\\c'; echo \"$r\"", "a/b//c\n"},
-      {{"_unq"}, "_unq r '\"a b\"'; echo \"[$r]\"; _unq r '\"a'; echo \"[$r]\"", "[a b]\n[a]\n"},
-      {{"_exit"},
+      {{Helper::kBs}, "_bs r 'a\\b\\\\c'; echo \"$r\"", "a/b//c\n"},
+      {{Helper::kUnq},
+       "_unq r '\"a b\"'; echo \"[$r]\"; _unq r '\"a'; echo \"[$r]\"",
+       "[a b]\n[a]\n"},
+      {{Helper::kExit},
        "(_el=256; _exit); echo $?; (_el=3; _exit); echo $?; (_el=-1; _exit); echo $?",
        "1\n3\n255\n"},
   });
 }
 
 TEST(RuntimeLibraryTest, DefinitionsHoldWhatTheHelpersNeedOnce) {
-  const std::string copy = HelperDefinitions({"_copy"});
+  const std::string copy = HelperDefinitions({Helper::kCopy});
   EXPECT_NE(std::string::npos, copy.find("_bs() {"));
   EXPECT_EQ(copy.find("_bs() {"), copy.rfind("_bs() {"));
   EXPECT_EQ(std::string::npos, copy.find("_xcopy() {"));
-  EXPECT_EQ(HelperDefinitions({"_copy", "_bs"}), HelperDefinitions({"_bs", "_copy"}));
-  EXPECT_EQ("", HelperDefinitions({"_no_such_helper"}));
+  EXPECT_EQ(HelperDefinitions({Helper::kCopy, Helper::kBs}),
+            HelperDefinitions({Helper::kBs, Helper::kCopy}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "generator/commands/commands.h"
 #include "generator/generator.h"
+#include "generator/runtime_library.h"
 #include "generator/sh_quote.h"
 #include "generator/shell_names.h"
 
@@ -143,7 +144,7 @@ void SmallSubstring(const std::string& temporary, const std::string& base,
 }  // namespace
 
 std::string DynamicValue(std::string_view upper_name,
-                         const std::function<std::string(const std::string&)>& compute) {
+                         const std::function<std::string(Helper)>& compute) {
   // A variable the batch file sets wins over the value cmd makes up, so each
   // is read through its own name first (which for the names a shell owns is
   // not the name itself: the batch file's USERNAME is xUSERNAME).
@@ -156,11 +157,11 @@ std::string DynamicValue(std::string_view upper_name,
   if (upper_name == "TMP") return "${TMP-${TMPDIR:-/tmp}}";
   if (upper_name == "USERNAME") return "${xUSERNAME-${USERNAME-$(command -p id -un)}}";
   if (upper_name == "COMPUTERNAME") return "${COMPUTERNAME-$(command -p uname -n)}";
-  static constexpr std::pair<std::string_view, std::string_view> kComputed[] = {
-      {"RANDOM", "_random"}, {"DATE", "_date"}, {"TIME", "_time"}};
+  static constexpr std::pair<std::string_view, Helper> kComputed[] = {
+      {"RANDOM", Helper::kRandom}, {"DATE", Helper::kDate}, {"TIME", Helper::kTime}};
   for (const auto& [name, helper] : kComputed) {
     if (upper_name != name) continue;
-    std::string value = compute(std::string(helper));  // "${_eN}"
+    std::string value = compute(helper);  // "${_eN}"
     return "${" + ShellVariableName(name) + "-$" + value.substr(2);
   }
   return "";
@@ -210,7 +211,7 @@ std::string Generator::Value(const Text& text, Prelude* prelude) {
     std::string_view rest = piece.text;
     for (size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
       word += DoubleQuoted(rest.substr(0, end));
-      out_.Use("_nl");
+      out_.Use(Helper::kNl);
       word += "${_nl}";
       rest.remove_prefix(end + 1);
     }
@@ -232,23 +233,23 @@ std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool con
   // is on, a value is taken as it is.
   if (current_command_ != nullptr && current_command_->delayed == batch::Delayed::kOn &&
       piece.kind != Piece::Kind::kDelayedVariable) {
-    out_.Use("_dx");
+    out_.Use(Helper::kDx);
     const std::string temporary = Temporary();
     prelude->push_back("_dx " + temporary + " \"" + value + "\"");
     value = "${" + temporary + "}";
   }
   if (!convert_slashes) return value;
-  out_.Use("_bs");
+  out_.Use(Helper::kBs);
   const std::string temporary = Temporary();
   prelude->push_back("_bs " + temporary + " \"" + value + "\"");
   return "${" + temporary + "}";
 }
 
 std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
-  auto computed = [&](const std::string& helper, const std::string& arguments) {
+  auto computed = [&](Helper helper, const std::string& arguments) {
     out_.Use(helper);
     const std::string temporary = Temporary();
-    prelude->push_back(helper + " " + temporary + " " + arguments);
+    prelude->push_back(std::string(HelperName(helper)) + " " + temporary + " " + arguments);
     return "${" + temporary + "}";
   };
   switch (piece.kind) {
@@ -273,14 +274,13 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       if (!piece.inner().empty()) {
         Text inner;
         for (const Piece& part : piece.inner()) inner.Append(part);
-        return computed("_dvar", Value(inner, prelude));
+        return computed(Helper::kDvar, Value(inner, prelude));
       }
       const std::string name = Upper(piece.text);
-      std::string base =
-          DynamicValue(name, [&](const std::string& helper) { return computed(helper, ""); });
+      std::string base = DynamicValue(name, [&](Helper helper) { return computed(helper, ""); });
       if (base.empty()) {
         const std::string variable = ShellVariableName(piece.text);
-        if (WindowsFolderVariable(variable)) out_.Use("_winenv");
+        if (WindowsFolderVariable(variable)) out_.Use(Helper::kWinenv);
         base = "${" + variable + "}";
       }
       using Kind = batch::VariableEdit::Kind;
@@ -291,12 +291,13 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
         SmallSubstring(temporary, base, edit, prelude);
         edited = "${" + temporary + "}";
       } else if (edit.kind == Kind::kSubstring) {
-        edited = computed("_substr",
+        edited = computed(Helper::kSubstr,
                           "\"" + base + "\" " + ShellQuote(edit.first) +
                               (edit.has_length ? " " + ShellQuote(edit.second) : std::string()));
       } else if (edit.kind == Kind::kReplace) {
-        edited = computed("_replace", "\"" + base + "\" " + ShellQuote(edit.first) + " " +
-                                          ShellQuote(edit.second) + (edit.star ? " '*'" : ""));
+        edited =
+            computed(Helper::kReplace, "\"" + base + "\" " + ShellQuote(edit.first) + " " +
+                                           ShellQuote(edit.second) + (edit.star ? " '*'" : ""));
       } else {
         return base;
       }
@@ -316,32 +317,32 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
     case Piece::Kind::kArgument: {
       if (piece.index == 0) {
         if (piece.modifiers().empty()) {
-          out_.Use("_a0");
+          out_.Use(Helper::kA0);
           return "${_a0}";
         }
         std::string lower = piece.modifiers();
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](char c) { return static_cast<char>(c | 0x20); });
         if (lower == "~dp") {
-          out_.Use("_d0");
+          out_.Use(Helper::kD0);
           return "${_d0}";
         }
         if (lower == "~") {
           // %0 without its quotes: the label of a call, or what shift moved there.
-          out_.Use("_a0");
-          return computed("_unq", "\"${_a0}\"");
+          out_.Use(Helper::kA0);
+          return computed(Helper::kUnq, "\"${_a0}\"");
         }
-        out_.Use("_bf");
-        return computed("_argmod", ShellQuote(piece.modifiers()) + " \"${_bf}\"");
+        out_.Use(Helper::kBf);
+        return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"${_bf}\"");
       }
       const std::string argument = "${" + std::to_string(piece.index) + "}";
       if (piece.modifiers().empty()) return argument;
-      if (piece.modifiers() == "~") return computed("_unq", "\"" + argument + "\"");
-      return computed("_argmod", ShellQuote(piece.modifiers()) + " \"" + argument + "\"");
+      if (piece.modifiers() == "~") return computed(Helper::kUnq, "\"" + argument + "\"");
+      return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + argument + "\"");
     }
     case Piece::Kind::kAllArguments:
       // shift leaves %* as it was when the batch file or call began.
-      out_.Use("_star");
+      reads_all_arguments_ = true;
       return "${_star}";
     case Piece::Kind::kLoopVariable: {
       const char letter = piece.text[0];
@@ -350,8 +351,8 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       }
       const std::string variable = "${" + LoopVariableName(letter) + "}";
       if (piece.modifiers().empty()) return variable;
-      if (piece.modifiers() == "~") return computed("_unq", "\"" + variable + "\"");
-      return computed("_argmod", ShellQuote(piece.modifiers()) + " \"" + variable + "\"");
+      if (piece.modifiers() == "~") return computed(Helper::kUnq, "\"" + variable + "\"");
+      return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + variable + "\"");
     }
   }
   return "";
@@ -384,7 +385,7 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
     // A program's word that names a drive goes through the drive mapping.
     const std::optional<std::string_view> known = word.Known();
     if (style == WordStyle::kProgram && known && IsDriveWord(*known)) {
-      out_.Use("_wp");
+      out_.Use(Helper::kWp);
       const std::string temporary = Temporary();
       prelude->push_back("_wp " + temporary + " " + word.Take());
       words.push_back("\"${" + temporary + "}\"");
@@ -435,7 +436,7 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
         continue;
       }
       if (c == '\n') {
-        out_.Use("_nl");
+        out_.Use(Helper::kNl);
         word.Raw("\"${_nl}\"");
         continue;
       }
@@ -513,14 +514,14 @@ std::string Generator::Redirections(const batch::Command& command, Prelude* prel
         text += ShellQuote(path);
       } else {
         // A drive goes through the drive mapping when the script runs.
-        out_.Use("_path");
+        out_.Use(Helper::kPath);
         const std::string temporary = Temporary();
         prelude->push_back("_path " + temporary + " " + ShellQuote(path));
         text += "\"${" + temporary + "}\"";
       }
       continue;
     }
-    out_.Use("_path");
+    out_.Use(Helper::kPath);
     const std::string temporary = Temporary();
     prelude->push_back("_path " + temporary + " " + Value(redirection.target, prelude));
     text += "\"${" + temporary + "}\"";

@@ -120,7 +120,7 @@ void Generator::EmitFor(const batch::Command& command) {
         numbers[i] = std::to_string(std::stol(literal));
         continue;
       }
-      out_.Use("_ni");
+      out_.Use(Helper::kNi);
       const std::string temporary = Temporary();
       prelude.push_back("_ni " + temporary + " " + Value(item, &prelude));
       numbers[i] = "$" + temporary;
@@ -157,14 +157,14 @@ void Generator::EmitFor(const batch::Command& command) {
       // Wildcards name files (or, with /d, folders) found when the loop
       // starts, and /r looks in every folder below its root; the items come
       // one per line in _r.
-      out_.Use("_nl");
-      out_.Use("_ifs");
+      out_.Use(Helper::kNl);
+      out_.Use(Helper::kIfs);
       std::string line;
       if (loop.kind == Kind::kRecursive) {
-        out_.Use("_forr");
+        out_.Use(Helper::kForr);
         line = "_forr " + (loop.root.empty() ? std::string("''") : Value(loop.root, &prelude));
       } else {
-        out_.Use("_forset");
+        out_.Use(Helper::kForset);
         line = std::string("_forset ") + (loop.kind == Kind::kDirectories ? "dirs" : "files");
       }
       for (const std::string& word : Words(loop.set, WordStyle::kCall, &prelude)) {
@@ -230,9 +230,9 @@ void Generator::EmitForLines(const batch::Command& command) {
   const std::optional<Text> command_text = Unquoted(set, options->usebackq ? '`' : '\'');
   const std::optional<Text> string_text =
       options->usebackq ? Unquoted(set, '\'') : Unquoted(set, '"');
-  out_.Use("_nl");
-  out_.Use("_ifs");
-  out_.Use("_fsplit");
+  out_.Use(Helper::kNl);
+  out_.Use(Helper::kIfs);
+  out_.Use(Helper::kFsplit);
   if (command_text) {
     // The command's output, as cmd /c gives it.
     const std::string code = Capture([&] { EmitCommandLine(*command_text); });
@@ -247,7 +247,7 @@ void Generator::EmitForLines(const batch::Command& command) {
     WritePrelude(prelude);
     out_.Line(text + "=" + value);
   } else {
-    out_.Use("_fread");
+    out_.Use(Helper::kFread);
     std::string read = "_fread " + text;
     for (const std::string& word : Words(set, WordStyle::kBuiltin, &prelude)) read += " " + word;
     WritePrelude(prelude);

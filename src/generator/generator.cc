@@ -271,29 +271,36 @@ void Generator::EmitAndOr(const batch::AndOr& list) {
     return;
   }
   std::vector<std::string> parts;
-  bool all_single = true;
+  std::vector<std::string_view> operators;
   for (const batch::Pipeline& pipeline : list.pipelines) {
+    if (!parts.empty()) operators.push_back(list.and_before[parts.size() - 1] ? "&&" : "||");
     parts.push_back(Capture([&] { EmitPipeline(pipeline); }));
-    all_single = all_single && IsSingleLine(parts.back());
   }
+  WriteJoined(parts, operators, /*last_in_subshell=*/false);
+}
+
+void Generator::WriteJoined(const std::vector<std::string>& parts,
+                            const std::vector<std::string_view>& operators, bool last_in_subshell) {
+  const bool all_single = std::all_of(parts.begin(), parts.end(), IsSingleLine);
+  auto last = [&](size_t i) { return last_in_subshell && i + 1 == parts.size(); };
   if (all_single) {
     std::string line = Trimmed(parts[0]);
     for (size_t i = 1; i < parts.size(); ++i) {
-      line += list.and_before[i - 1] ? " && " : " || ";
-      line += Trimmed(parts[i]);
+      line += " " + std::string(operators[i - 1]) + " ";
+      line += last(i) ? "(" + Trimmed(parts[i]) + ")" : Trimmed(parts[i]);
     }
     out_.Line(line);
     return;
   }
   for (size_t i = 0; i < parts.size(); ++i) {
     out_.Line(i == 0 ? std::string("{")
-                     : std::string(list.and_before[i - 1] ? "} && {" : "} || {"));
+                     : "} " + std::string(operators[i - 1]) + (last(i) ? " (" : " {"));
     out_.Indent();
     out_.Lines(parts[i]);
     if (!HasCommand(parts[i])) out_.Line(":");
     out_.Dedent();
   }
-  out_.Line("}");
+  out_.Line(last_in_subshell ? ")" : "}");
 }
 
 void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
@@ -306,7 +313,6 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   // The last side is put in a subshell of its own: some shells (ksh) run it
   // in the script's, where a set would stay.
   std::vector<std::string> parts;
-  bool all_single = true;
   for (const batch::CommandPtr& command : pipeline.commands) {
     parts.push_back(Capture([&] { Emit(*command); }));
     // A redirection of a side's output belongs inside it: "{ a >f; } | b".
@@ -314,26 +320,12 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
         &command != &pipeline.commands.back()) {
       parts.back() = "{ " + Trimmed(parts.back()) + "; }\n";
     }
-    all_single = all_single && IsSingleLine(parts.back());
   }
-  if (all_single) {
-    std::string line;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) line += Trimmed(parts[i]) + " | ";
-    out_.Line(line + "(" + Trimmed(parts.back()) + ")");
-  } else {
-    for (size_t i = 0; i < parts.size(); ++i) {
-      const bool last = i + 1 == parts.size();
-      out_.Line(i == 0 ? "{" : last ? "} | (" : "} | {");
-      out_.Indent();
-      out_.Lines(parts[i]);
-      if (!HasCommand(parts[i])) out_.Line(":");
-      out_.Dedent();
-    }
-    out_.Line(")");
-  }
+  WriteJoined(parts, std::vector<std::string_view>(parts.size() - 1, "|"),
+              /*last_in_subshell=*/true);
   const Command& last = *pipeline.commands.back();
   if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {
-    out_.Use("_st");
+    out_.Use(Helper::kSt);
     out_.Line("_st");
   }
 }
@@ -444,7 +436,7 @@ void Generator::Emit(const Command& command) {
     case Command::Kind::kUnreadable:
       Note("not translated: " + command.unreadable->reason + "; cmd stops the batch file here");
       RecordStop(command, "stop-syntax", command.unreadable->reason);
-      out_.Use("_nt");
+      out_.Use(Helper::kNt);
       out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
                 ShellQuote(command.unreadable->text));
       out_.Line("exit 255");
@@ -590,7 +582,7 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
                  AnyCasePattern((left_literal ? condition.left : condition.right).LiteralPart()) +
                  ") true ;; *) false ;; esac";
         } else if (condition.ignore_case) {
-          out_.Use("_ieq");
+          out_.Use(Helper::kIeq);
           test = "_ieq " + left + " " + right;
         } else {
           test = "[ " + left + " = " + right + " ]";
@@ -608,7 +600,7 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       static constexpr std::string_view kNames[] = {"", "equ", "neq", "lss", "leq", "gtr", "geq"};
       static constexpr std::string_view kTests[] = {"", "-eq", "-ne", "-lt", "-le", "-gt", "-ge"};
       const int compare = static_cast<int>(condition.compare);
-      out_.Use("_cmp");
+      out_.Use(Helper::kCmp);
       test = "_cmp " + std::string(kNames[compare]) + " " + left + " " + right +
              (condition.ignore_case ? " i" : "");
       // A number written in the file against a value that set /a wrote (the
@@ -646,7 +638,7 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       if (plain) {
         test = "[ \"$_el\" -ge " + number + " ]";
       } else {
-        out_.Use("_ni");
+        out_.Use(Helper::kNi);
         const std::string level = Temporary();
         prelude->push_back("_ni " + level + " " + OperandValue(condition.left, prelude));
         test = "[ \"$_el\" -ge \"$" + level + "\" ]";
@@ -654,22 +646,22 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
       break;
     }
     case Kind::kExist:
-      out_.Use("_exist");
+      out_.Use(Helper::kExist);
       test = "_exist " + OperandValue(condition.left, prelude);
       break;
     case Kind::kDefined:
       if (condition.left.IsLiteral()) {
         const std::string name = ShellVariableName(condition.left.LiteralPart());
-        if (WindowsFolderVariable(name)) out_.Use("_winenv");
+        if (WindowsFolderVariable(name)) out_.Use(Helper::kWinenv);
         test =
             AlwaysDefined(condition.left.LiteralPart()) ? "true" : "[ -n \"${" + name + "+set}\" ]";
       } else {
-        out_.Use("_defined");
+        out_.Use(Helper::kDefined);
         test = "_defined " + OperandValue(condition.left, prelude);
       }
       break;
     case Kind::kCmdExtVersion:
-      out_.Use("_ni");
+      out_.Use(Helper::kNi);
       const std::string version = Temporary();
       prelude->push_back("_ni " + version + " " + Value(condition.left, prelude));
       test = "[ 2 -ge \"$" + version + "\" ]";
@@ -784,8 +776,8 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
                                    const std::string& source) {
   dynamic_jumps_ = true;
   NoteJumpName(written);
-  for (const char* helper : {"_lower", "_nolabel", "_nt", "_exit"}) out_.Use(helper);
-  if (is_call) out_.Use("_call");
+  out_.Use({Helper::kLower, Helper::kNolabel, Helper::kNt, Helper::kExit});
+  if (is_call) out_.Use(Helper::kCall);
   std::string code =
       "\"${_fn}_lab\" " + std::to_string(statement_index_ - 1) + " " + target + "\ncase $_r in\n";
   if (is_call) {
@@ -907,7 +899,7 @@ void Generator::NotTranslated(const Command& command, std::string_view why, std:
                               std::string_view message) {
   Note("not translated: " + std::string(why));
   RecordStop(command, code, message.empty() ? why : message);
-  out_.Use("_nt");
+  out_.Use(Helper::kNt);
   out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command)));
 }
 
@@ -992,8 +984,8 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
 
 // The drive mapping and the guard, for the helpers that read them. A script
 // that another one runs in its shell keeps the settings of the first.
-std::string Generator::Settings(const std::set<std::string_view>& helpers) const {
-  if (helpers.count("_drive") == 0 && helpers.count("_guard") == 0) return "";
+std::string Generator::Settings(const std::set<Helper>& helpers) const {
+  if (helpers.count(Helper::kDrive) == 0 && helpers.count(Helper::kGuard) == 0) return "";
   std::string text = "if [ -z \"${_drives+1}\" ]; then\n";
   text += "  _drives=" + ShellQuote(options_.drives) + "\n";
   // The current drive is the one whose folder holds the current folder; the
@@ -1067,10 +1059,10 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   for (const GotoSite& site : goto_sites_) {
     if (std::optional<size_t> target = ResolveLabel(site)) {
       arm_used_[*target] = true;
-      if (site.is_call) out_.Use("_call");
+      if (site.is_call) out_.Use(Helper::kCall);
     } else {
-      out_.Use("_nolabel");
-      out_.Use("_nt");
+      out_.Use(Helper::kNolabel);
+      out_.Use(Helper::kNt);
       const std::string name = LabelOf(site);
       if (!name.empty() && LabelLines().count(name) > 0) {
         AddStop(site.position, "stop-jump-into-block",
@@ -1081,8 +1073,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   std::stable_sort(stops_.begin(), stops_.end(), [](const Stop& a, const Stop& b) {
     return std::tie(a.line, a.column) < std::tie(b.line, b.column);
   });
-  out_.Use("_exit");
-  if (out_.Contains("${_nl}")) out_.Use("_nl");
+  out_.Use(Helper::kExit);
+  if (out_.Contains("${_nl}")) out_.Use(Helper::kNl);
   if (dynamic_jumps_) {
     for (const auto& [label, statements] : labels_) {
       if (!JumpCanName(label)) continue;
@@ -1097,7 +1089,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   }
   if (dispatch) {
     for (size_t statement : shift_statements_) shifting_parts_.insert(PartOf(statement));
-    if (!shifting_parts_.empty()) out_.Use("_sa");
+    if (!shifting_parts_.empty()) out_.Use(Helper::kSa);
   }
 
   std::string head = "#!/bin/sh\n";
@@ -1109,17 +1101,19 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   head += "set -f\n";
   head += "_me=" + ShellQuote(script_name_) + "\n";
   head += "_el=${_el:-0}\n";
-  const std::set<std::string_view> helpers = HelpersNeeded(out_.used());
-  if (helpers.count("_bf") > 0 || helpers.count("_a0") > 0 || !options_.runtime_file.empty()) {
+  const std::set<Helper> helpers = HelpersNeeded(out_.used());
+  if (helpers.count(Helper::kBf) > 0 || helpers.count(Helper::kA0) > 0 ||
+      !options_.runtime_file.empty()) {
     head += "_bx=" + ShellQuote("." + options_.extension) + "\n";
   }
   // A script written away from its batch file (a project converted into
   // another folder) knows the batch file's own name for %~f0 and the like,
   // and where the scripts of the batch files it runs are.
-  if (!options_.batch_path.empty() && (helpers.count("_bf") > 0 || helpers.count("_d0") > 0)) {
+  if (!options_.batch_path.empty() &&
+      (helpers.count(Helper::kBf) > 0 || helpers.count(Helper::kD0) > 0)) {
     head += "_bfp=" + ShellQuote(options_.batch_path) + "\n";
   }
-  if (!options_.script_root.empty() && helpers.count("_runbat") > 0) {
+  if (!options_.script_root.empty() && helpers.count(Helper::kRunbat) > 0) {
     head += "if [ -z \"${_mto+1}\" ]; then\n";
     head += "  _mfrom=" + ShellQuote(options_.batch_root) + "\n";
     head += "  _mto=" + ShellQuote(options_.script_root) + "\n";
@@ -1150,7 +1144,7 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   if (dispatch) head += "{\n";
   head += body_name + "() {\n";
   // %* is the call's line as written when _call hands it over (_ct).
-  if (out_.Uses("_star")) head += "  _star=${_ct-$*}\n  unset _ct\n";
+  if (reads_all_arguments_) head += "  _star=${_ct-$*}\n  unset _ct\n";
   if (dispatch) head += DispatchLoop();
 
   const std::vector<ScriptWriter::HoleFiller> fillers = {
@@ -1171,13 +1165,13 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
     script += HelperDefinitions(out_.used());
   } else {
     script += RuntimeSourcing(options_.runtime_file);
-    std::vector<std::string> own;
-    for (std::string_view helper : helpers) {
-      if (ReadsTheScriptsPath(helper)) own.emplace_back(helper);
+    std::set<Helper> own;
+    for (Helper helper : helpers) {
+      if (ReadsTheScriptsPath(helper)) own.insert(helper);
     }
     script += HelperDefinitions(own);
   }
-  if (helpers.count("_winenv") > 0) script += "_winenv\n";
+  if (helpers.count(Helper::kWinenv) > 0) script += "_winenv\n";
   script += "\n# The end of the script: it runs the batch file's translation above.\n";
   script += "_fn=" + body_name + "\n";
   script += "# A batch file that calls this one reads the functions above and runs it.\n";

@@ -131,6 +131,12 @@ class Generator {
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
   void EmitPipeline(const batch::Pipeline& pipeline);
+  // Writes the captured parts of an and-or list or a pipeline joined by
+  // their operators ("&&", "||", "|"): on one line when each part is one
+  // line, else each in a group of its own. A pipeline's last part runs in a
+  // subshell.
+  void WriteJoined(const std::vector<std::string>& parts,
+                   const std::vector<std::string_view>& operators, bool last_in_subshell);
   void EmitIf(const batch::Command& command);
   void EmitFor(const batch::Command& command);
   void EmitForLines(const batch::Command& command);
@@ -168,7 +174,7 @@ class Generator {
   std::string LabelLookup(const std::string& name);
   void NoteJumpName(const batch::Text& written);
   bool JumpCanName(const std::string& label) const;
-  std::string Settings(const std::set<std::string_view>& helpers) const;
+  std::string Settings(const std::set<Helper>& helpers) const;
   // A simple command whose delayed expansion only the run decides, and its
   // readings with it on and off.
   static bool HasDelayedChoice(const batch::Command& command);
@@ -187,6 +193,7 @@ class Generator {
   std::vector<char> loop_letters_;
   int temporaries_ = 0;
   bool echo_turned_off_ = false;
+  bool reads_all_arguments_ = false;  // %*, which the body keeps as it starts
 
   // The values of the statement's percent expansions, taken when it is read.
   std::map<std::string, std::string> snapshot_;
@@ -235,7 +242,7 @@ class Generator {
 /// quotes; `compute` adds a helper's call to the prelude and gives its
 /// result. Empty for an ordinary variable.
 std::string DynamicValue(std::string_view upper_name,
-                         const std::function<std::string(const std::string&)>& compute);
+                         const std::function<std::string(Helper)>& compute);
 /// True for the variables Windows always sets and that have a stand-in here;
 /// `name` as the batch file writes it, in any case.
 bool AlwaysDefined(std::string_view name);

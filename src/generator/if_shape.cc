@@ -81,7 +81,7 @@ std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view
       // a closer look.
       const std::string test =
           "case $" + name + " in '' | *[[:blank:],\\;=\\\"]*) " + call + " ;; esac";
-      out_.Use("_shape");
+      out_.Use(Helper::kShape);
       checked_operands_[&operand] = name;
       if (how == "stop") {
         prelude.push_back(test);

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -127,9 +128,9 @@ std::string RuntimeLibrary() {
   text += "# another one calls finds the functions there already, and reads no further.\n";
   text += "[ -n \"${_rtl-}\" ] && return 0\n";
   text += "_rtl=1\n\n";
-  std::vector<std::string> all;
+  std::set<Helper> all;
   for (const RuntimeHelper& helper : RuntimeHelpers()) {
-    if (!ReadsTheScriptsPath(helper.name)) all.emplace_back(helper.name);
+    if (!ReadsTheScriptsPath(helper.id)) all.insert(helper.id);
   }
   return text + HelperDefinitions(all);
 }

@@ -1,51 +1,42 @@
 #include "generator/runtime_library.h"
 
-#include <algorithm>
-#include <set>
-
 namespace morvex {
 
 namespace {
 
-const RuntimeHelper* Find(std::string_view name) {
-  const std::vector<RuntimeHelper>& helpers = RuntimeHelpers();
-  auto it = std::lower_bound(helpers.begin(), helpers.end(), name,
-                             [](const RuntimeHelper& h, std::string_view n) { return h.name < n; });
-  return it != helpers.end() && it->name == name ? &*it : nullptr;
+const RuntimeHelper& Find(Helper helper) {
+  return RuntimeHelpers()[static_cast<size_t>(helper)];
 }
 
 }  // namespace
 
-bool ReadsTheScriptsPath(std::string_view name) {
-  const RuntimeHelper* helper = Find(name);
-  return helper != nullptr && helper->text.find("_self") != std::string_view::npos &&
-         helper->text.find("() {") == std::string_view::npos;
+std::string_view HelperName(Helper helper) {
+  return Find(helper).name;
 }
 
-std::set<std::string_view> HelpersNeeded(const std::vector<std::string>& used) {
-  std::set<std::string_view> wanted;
-  std::vector<std::string_view> pending(used.begin(), used.end());
+bool ReadsTheScriptsPath(Helper helper) {
+  const std::string_view text = Find(helper).text;
+  return text.find("_self") != std::string_view::npos &&
+         text.find("() {") == std::string_view::npos;
+}
+
+std::set<Helper> HelpersNeeded(const std::set<Helper>& used) {
+  std::set<Helper> wanted;
+  std::vector<Helper> pending(used.begin(), used.end());
   while (!pending.empty()) {
-    const std::string_view name = pending.back();
+    const Helper helper = pending.back();
     pending.pop_back();
-    const RuntimeHelper* helper = Find(name);
-    if (helper == nullptr || !wanted.insert(helper->name).second) continue;
-    std::string_view needs = helper->needs;
-    while (!needs.empty()) {
-      const size_t space = needs.find(' ');
-      const std::string_view need = needs.substr(0, space);
-      if (!need.empty()) pending.push_back(need);
-      if (space == std::string_view::npos) break;
-      needs.remove_prefix(space + 1);
-    }
+    if (!wanted.insert(helper).second) continue;
+    const std::vector<Helper>& needs = Find(helper).needs;
+    pending.insert(pending.end(), needs.begin(), needs.end());
   }
   return wanted;
 }
 
-std::string HelperDefinitions(const std::vector<std::string>& used) {
+std::string HelperDefinitions(const std::set<Helper>& used) {
   std::string text;
-  for (std::string_view name : HelpersNeeded(used)) {
-    text += Find(name)->text;
+  for (const Helper helper : HelpersNeeded(used)) {
+    text += Find(helper).text;
     text += '\n';
   }
   return text;

@@ -7,10 +7,13 @@
 #define MORVEX_GENERATOR_SCRIPT_WRITER_H_
 
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "generator/helper_names.h"
 
 namespace morvex {
 
@@ -39,9 +42,9 @@ class ScriptWriter {
 
   /// Records that the script calls a runtime helper (or reads a variable that
   /// a runtime file sets up).
-  void Use(std::string_view helper) { used_.insert(std::string(helper)); }
-  bool Uses(std::string_view helper) const { return used_.count(std::string(helper)) > 0; }
-  std::vector<std::string> used() const { return {used_.begin(), used_.end()}; }
+  void Use(Helper helper) { used_.insert(helper); }
+  void Use(std::initializer_list<Helper> helpers) { used_.insert(helpers); }
+  const std::set<Helper>& used() const { return used_; }
 
   /// Writes `head`, which holds no holes, and then the body with every hole
   /// filled, through `write`; `fillers[i]` fills the holes of filler i.
@@ -72,7 +75,7 @@ class ScriptWriter {
   std::vector<std::string> sealed_;
   std::string text_;
   int indent_ = 0;
-  std::set<std::string> used_;
+  std::set<Helper> used_;
 };
 
 }  // namespace morvex

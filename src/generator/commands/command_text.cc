@@ -71,21 +71,13 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper) {
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper) {
   CallHelperWithWords(g, command, helper, ArgumentsAfterWord(command));
 }
 
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper,
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper,
                          const Text& arguments) {
-  Prelude prelude;
-  std::string line(helper);
-  for (const std::string& word : g.Words(arguments, WordStyle::kBuiltin, &prelude)) {
-    line += ' ' + word;
-  }
-  line += g.Redirections(command, &prelude);
-  g.out().Use(helper);
-  g.WritePrelude(prelude);
-  g.out().Line(line);
+  CommandBuilder(g, helper).WordsOf(arguments, WordStyle::kBuiltin).Redirect(command).Write();
 }
 
 }  // namespace morvex

@@ -6,9 +6,11 @@
 #ifndef MORVEX_GENERATOR_COMMANDS_COMMANDS_H_
 #define MORVEX_GENERATOR_COMMANDS_COMMANDS_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "generator/command_builder.h"
 #include "generator/generator.h"
 #include "parser/syntax.h"
 
@@ -65,7 +67,7 @@ struct WindowsProgram {
   };
   std::string_view name;  // lower case, without ".exe"
   Kind kind;
-  std::string_view helper;  // for kHelper, kWithoutArguments and kPowershell
+  std::optional<Helper> helper{};  // for kHelper, kWithoutArguments and kPowershell
 };
 /// The entry for a program's name without a folder ("PING.EXE", "sort"), or
 /// nullptr for a program that runs by its name.
@@ -102,9 +104,9 @@ batch::Text TrimBlanks(const batch::Text& text);
 std::string Lower(std::string_view text);
 /// Writes a helper call for a command that takes words: `helper word...`
 /// and the command's redirections.
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper);
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper);
 /// The same for a text that is not the command's own arguments.
-void CallHelperWithWords(Generator& g, const batch::Command& command, std::string_view helper,
+void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper,
                          const batch::Text& arguments);
 
 }  // namespace morvex

@@ -5,24 +5,19 @@
 namespace morvex {
 
 void TranslateCls(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_cls");
+  CallHelperWithWords(g, command, Helper::kCls);
 }
 
 void TranslatePause(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_pause");
+  CallHelperWithWords(g, command, Helper::kPause);
 }
 
 void TranslateTitle(Generator& g, const batch::Command& command) {
-  Prelude prelude;
-  const std::string title = g.Value(ArgumentsAfterWord(command), &prelude);
-  const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use("_title");
-  g.WritePrelude(prelude);
-  g.out().Line("_title " + title + redirections);
+  CommandBuilder(g, Helper::kTitle).WordOf(ArgumentsAfterWord(command)).Redirect(command).Write();
 }
 
 void TranslateVer(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_ver");
+  CallHelperWithWords(g, command, Helper::kVer);
 }
 
 void TranslateRem(Generator& g, const batch::Command& command) {

@@ -25,8 +25,8 @@ Text FolderText(const batch::Command& command) {
 
 void TranslateCd(Generator& g, const batch::Command& command) {
   Text text = FolderText(command);
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
+  CommandBuilder cd(g, Helper::kCd);
+  cd.Redirect(command);
   // "/d" also changes the drive, which has no counterpart here.
   if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
     const std::string& first = text.pieces()[0].text;
@@ -39,40 +39,27 @@ void TranslateCd(Generator& g, const batch::Command& command) {
   }
   // cd takes the rest of the line as one folder name, spaces and all; without
   // one it shows the current folder.
-  const std::string path = text.empty() ? "''" : g.Value(text, &prelude);
-  g.out().Use("_cd");
-  g.WritePrelude(prelude);
-  g.out().Line("_cd " + path + redirections);
+  cd.Word(text.empty() ? "''" : cd.Value(text)).Write();
 }
 
 void TranslatePushd(Generator& g, const batch::Command& command) {
   const Text text = FolderText(command);
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
-  std::string line = "_pushd";
-  if (!text.empty()) {
-    line += ' ';
-    line += g.Value(text, &prelude);
-  }
-  g.out().Use("_pushd");
-  g.WritePrelude(prelude);
-  g.out().Line(line + redirections);
+  CommandBuilder pushd(g, Helper::kPushd);
+  pushd.Redirect(command);
+  if (!text.empty()) pushd.WordOf(text);
+  pushd.Write();
 }
 
 void TranslatePopd(Generator& g, const batch::Command& command) {
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use("_popd");
-  g.WritePrelude(prelude);
-  g.out().Line("_popd" + redirections);
+  CommandBuilder(g, Helper::kPopd).Redirect(command).Write();
 }
 
 void TranslateMd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_md", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kMd, command.simple.arguments);
 }
 
 void TranslateRd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_rd", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kRd, command.simple.arguments);
 }
 
 }  // namespace morvex

@@ -10,8 +10,8 @@ using batch::Text;
 
 void TranslateEcho(Generator& g, const batch::Command& command) {
   const Text& arguments = command.simple.arguments;
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
+  CommandBuilder echo(g);
+  echo.Redirect(command);
   // The character right after the word only separates the text from it:
   // "echo." and "echo(" print an empty line, "echo.x" prints "x". After a
   // space the text may instead be the state to show or set.
@@ -23,23 +23,20 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
   const Text text = TextAfterFirstCharacter(arguments);
   if (text.empty() && (first == ',' || first == ';' || first == '=')) {
     // "echo," "echo;" and "echo=" alone are blank-line forms too.
-    g.WritePrelude(prelude);
-    g.out().Line("echo" + redirections);
+    echo.Append("echo").Write();
     return;
   }
   if (after_separator) {
     const Text trimmed = TrimBlanks(text);
     if (trimmed.empty()) {
-      g.out().Use("_echostate");
-      g.WritePrelude(prelude);
-      g.out().Line("_echostate" + redirections);
+      echo.Call(Helper::kEchostate).Write();
       return;
     }
     if (trimmed.IsLiteral()) {
       const std::string word = Lower(trimmed.LiteralPart());
       if (word == "on" || word == "off") {
         if (word == "off") g.EchoTurnedOff();
-        g.WritePrelude(prelude);
+        echo.WritePrelude();
         g.out().Line("_eo=" + word);
         return;
       }
@@ -52,16 +49,11 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
                             piece.text.find_first_not_of(" \t") != std::string::npos);
     }
     if (!written) {
-      const std::string value = g.Value(text, &prelude);
-      g.out().Use("_echo");
-      g.WritePrelude(prelude);
-      g.out().Line("_echo " + value + redirections);
+      echo.Call(Helper::kEcho).WordOf(text).Write();
       return;
     }
   }
-  const std::string value = g.Value(text, &prelude);
-  g.WritePrelude(prelude);
-  g.out().Line("printf '%s\\n' " + value + redirections);
+  echo.Append("printf '%s\\n'").WordOf(text).Write();
 }
 
 }  // namespace morvex

@@ -7,23 +7,23 @@
 namespace morvex {
 
 void TranslateDel(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_del", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kDel, command.simple.arguments);
 }
 
 void TranslateCopy(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_copy", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kCopy, command.simple.arguments);
 }
 
 void TranslateMove(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_move", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kMove, command.simple.arguments);
 }
 
 void TranslateRen(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_ren", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kRen, command.simple.arguments);
 }
 
 void TranslateType(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_type", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kType, command.simple.arguments);
 }
 
 }  // namespace morvex

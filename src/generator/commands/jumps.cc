@@ -66,7 +66,7 @@ std::string Number(Generator& g, const Text& text, Prelude* prelude) {
                        digits.find_first_not_of("0123456789") == std::string::npos;
     if (plain) return std::to_string(std::stol(digits));
   }
-  g.out().Use("_ni");
+  g.out().Use(Helper::kNi);
   const std::string temporary = g.Temporary();
   prelude->push_back("_ni " + temporary + " " + g.Value(text, prelude));
   return "\"$" + temporary + "\"";
@@ -77,28 +77,25 @@ std::string Number(Generator& g, const Text& text, Prelude* prelude) {
 // The command clears the errorlevel, as any command run by call does.
 void CallEchoOrSet(Generator& g, const batch::Command& command, const std::string& word,
                    const Text& rest) {
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
-  g.out().Use("_pct");
+  CommandBuilder call(g);
+  call.Redirect(command);
+  g.out().Use(Helper::kPct);
+  // The line with its percent forms read again, in a temporary.
+  auto read_again = [&](const Text& text) {
+    const std::string line = g.Temporary();
+    call.prelude()->push_back("_pct " + line + " " + call.Value(text) + " \"$@\"");
+    return "\"$" + line + "\"";
+  };
   if (word == "echo") {
     const Text text = TextAfterFirstCharacter(rest);
     if (TrimBlanks(text).empty()) {
-      g.out().Use("_echostate");
-      g.WritePrelude(prelude);
-      g.out().Line("_echostate" + redirections);
+      call.Call(Helper::kEchostate).Write();
     } else {
-      const std::string line = g.Temporary();
-      prelude.push_back("_pct " + line + " " + g.Value(text, &prelude) + " \"$@\"");
-      g.WritePrelude(prelude);
-      g.out().Line("printf '%s\\n' \"$" + line + "\"" + redirections);
+      call.Append("printf '%s\\n'").Word(read_again(text)).Write();
     }
   } else {
     const Text text = SkipBlanks(TextAfterFirstCharacter(rest));
-    g.out().Use("_setline");
-    const std::string line = g.Temporary();
-    prelude.push_back("_pct " + line + " " + g.Value(text, &prelude) + " \"$@\"");
-    g.WritePrelude(prelude);
-    g.out().Line("_setline \"$" + line + "\"" + redirections);
+    call.Call(Helper::kSetline).Word(read_again(text)).Write();
   }
   g.out().Line("_el=0");
 }
@@ -122,10 +119,9 @@ void TranslateGoto(Generator& g, const batch::Command& command) {
     return;
   }
   if (!target.IsLiteral()) {
-    Prelude prelude;
-    const std::string value = g.Value(target, &prelude);
-    g.WritePrelude(prelude);
-    g.out().Lines(g.DynamicJump(value, target, false, "", g.SourceText(command)));
+    CommandBuilder jump(g);
+    const std::string value = jump.Value(target);
+    jump.Append(g.DynamicJump(value, target, false, "", g.SourceText(command))).WriteLines();
     return;
   }
   std::string_view text = target.pieces()[0].text;
@@ -137,18 +133,18 @@ void TranslateGoto(Generator& g, const batch::Command& command) {
 
 void TranslateCall(Generator& g, const batch::Command& command) {
   const Text text = SkipSeparators(ArgumentsAfterWord(command));
-  Prelude prelude;
+  CommandBuilder call(g);
+  Prelude* prelude = call.prelude();
   const bool label = !text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
                      text.pieces()[0].text[0] == ':';
   if (label) {
     auto [word, rest] = SplitFirstWord(text);
     if (!word.IsLiteral()) {
-      const std::string arguments = CallArguments(g, rest, &prelude);
-      const std::string value = g.Value(word, &prelude);
-      const std::string redirections = g.Redirections(command, &prelude);
-      g.WritePrelude(prelude);
-      g.out().Lines(g.DynamicJump(value, word, true, arguments, g.SourceText(command)) +
-                    redirections);
+      const std::string arguments = CallArguments(g, rest, prelude);
+      const std::string value = call.Value(word);
+      call.Redirect(command)
+          .Append(g.DynamicJump(value, word, true, arguments, g.SourceText(command)))
+          .WriteLines();
       return;
     }
     // "call ::name" calls :name: the colons before the name are one.
@@ -163,18 +159,14 @@ void TranslateCall(Generator& g, const batch::Command& command) {
       // The values may hold blanks and quotes: the words are cut as the
       // call runs. So are words between separators other than one space,
       // which %* keeps as written.
-      const std::string line = g.Value(rest, &prelude);
-      const std::string redirections = g.Redirections(command, &prelude);
-      g.out().Use("_cargs");
-      g.WritePrelude(prelude);
-      g.out().Line("_cl=" + line);
-      g.out().Line(g.CallLabel(name, zero) + redirections);
+      const std::string line = call.Value(rest);
+      call.Redirect(command);
+      g.out().Use(Helper::kCargs);
+      call.AfterPrelude("_cl=" + line).Append(g.CallLabel(name, zero)).Write();
       return;
     }
-    const std::string arguments = CallArguments(g, rest, &prelude);
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.WritePrelude(prelude);
-    g.out().Line(g.CallLabel(name, zero + arguments) + redirections);
+    const std::string arguments = CallArguments(g, rest, prelude);
+    call.Redirect(command).Append(g.CallLabel(name, zero + arguments)).Write();
     return;
   }
   auto [word, rest] = SplitFirstWord(text);
@@ -199,15 +191,14 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   // with a colon.
   const bool maybe_label = word.pieces()[0].kind != Piece::Kind::kLiteral;
   if (maybe_label) {
-    const std::string arguments = CallArguments(g, rest, &prelude);
-    const std::string value = g.Value(word, &prelude);
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.WritePrelude(prelude);
+    const std::string arguments = CallArguments(g, rest, prelude);
+    const std::string value = call.Value(word);
+    call.Redirect(command).WritePrelude();
     g.out().Line("case " + value + " in");
     g.out().Line(":*)");
     g.out().Indent();
     g.out().Lines(g.DynamicJump(value, word, true, arguments, g.SourceText(command)) +
-                  redirections);
+                  call.redirections());
     g.out().Line(";;");
     g.out().Dedent();
     g.out().Line("*)");
@@ -251,16 +242,13 @@ std::string ExitCode(Generator& g, const batch::Command& command, bool* batch_on
 
 void TranslateExit(Generator& g, const batch::Command& command) {
   bool batch_only = false;
-  Prelude prelude;
-  const std::string code = ExitCode(g, command, &batch_only, &prelude);
-  if (!code.empty()) {
-    g.WritePrelude(prelude);
-    g.out().Line("_el=" + code);
-  }
+  CommandBuilder set_level(g);
+  const std::string code = ExitCode(g, command, &batch_only, set_level.prelude());
+  if (!code.empty()) set_level.Append("_el=" + code).Write();
   if (batch_only) {
     g.out().Line(g.LeaveBatch(false));
   } else {
-    g.out().Use("_exit");
+    g.out().Use(Helper::kExit);
     g.out().Line("_exit");
   }
 }

@@ -91,22 +91,20 @@ bool AttribNote(Generator& g, const batch::Command& command) {
 // A Windows program with no counterpart here: cmd's errorlevel for a program
 // it cannot find, whatever program of that name there is here.
 void StopProgram(Generator& g, const batch::Command& command, std::string_view name) {
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
+  CommandBuilder stop(g, Helper::kNtp);
+  stop.Redirect(command);
   g.Note("not translated: " + std::string(name) +
          " is a Windows program with no counterpart here (--allow-program=" + std::string(name) +
          " runs it by its name)");
   g.RecordStop(command, "stop-windows-program", std::string(name) + ", a Windows program");
-  g.out().Use("_ntp");
-  g.WritePrelude(prelude);
-  g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " + ShellQuote(g.SourceText(command)) +
-               redirections);
+  stop.Word(ScriptWriter::LineNumberHole()).Word(ShellQuote(g.SourceText(command))).Write();
 }
 
 }  // namespace
 
 void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
-  Prelude prelude;
+  CommandBuilder run(g);
+  Prelude& prelude = *run.prelude();
   const Text& name = command.simple.name;
   bool powershell = false;
   std::string literal;
@@ -117,10 +115,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   // A drive's name alone changes to that drive, at its root here.
   if (literal.size() == 2 && literal[1] == ':' && (literal[0] | 0x20) >= 'a' &&
       (literal[0] | 0x20) <= 'z' && command.simple.arguments.empty()) {
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_cd");
-    g.WritePrelude(prelude);
-    g.out().Line("_cd " + ShellQuote(literal) + redirections);
+    run.Redirect(command).Call(Helper::kCd).Word(ShellQuote(literal)).Write();
     return;
   }
   const std::string lower = Lower(literal);
@@ -132,7 +127,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     switch (program->kind) {
       case WindowsProgram::Kind::kHelper:
         if (program->name == "attrib" && !AttribNote(g, command)) return;
-        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
         return;
       case WindowsProgram::Kind::kWithoutArguments:
         if (!TrimBlanks(command.simple.arguments).empty()) {
@@ -143,7 +138,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
                           "stop-program-arguments");
           return;
         }
-        CallHelperWithWords(g, command, program->helper, command.simple.arguments);
+        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
         return;
       case WindowsProgram::Kind::kCmd:
         TranslateCmd(g, command, command.simple.arguments);
@@ -170,21 +165,18 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     // it runs: its name may be a built-in's, or nothing at all.
     Text line = name;
     line.Append(text);
-    prelude.push_back("_rl=" + g.Value(line, &prelude));
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_cargs");
-    g.out().Use("_argv");
-    g.out().Use("_runb");
-    g.WritePrelude(prelude);
+    prelude.push_back("_rl=" + run.Value(line));
+    run.Redirect(command);
+    g.out().Use({Helper::kCargs, Helper::kArgv});
     if (!g.options().allowed_programs.empty()) {
       // Windows' own programs that the options say to run by their names.
       std::string allowed;
       for (const std::string& program : g.options().allowed_programs) {
         allowed += (allowed.empty() ? "" : " ") + Lower(program);
       }
-      g.out().Line("_wpa=" + ShellQuote(allowed));
+      run.AfterPrelude("_wpa=" + ShellQuote(allowed));
     }
-    g.out().Line("_runb " + ScriptWriter::LineNumberHole() + redirections);
+    run.Call(Helper::kRunb).Word(ScriptWriter::LineNumberHole()).Write();
     if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
     return;
   }
@@ -200,16 +192,16 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
                piece.kind == batch::Piece::Kind::kAllArguments;
       });
   if (!only_all_arguments && (batch_file ? HasUnquotedExpansion(text) : !text.IsLiteral())) {
-    g.out().Use("_cargs");
-    g.out().Use("_argv");
-    prelude.push_back("_rl=" + g.Value(text, &prelude));
+    g.out().Use({Helper::kCargs, Helper::kArgv});
+    prelude.push_back("_rl=" + run.Value(text));
   } else {
     for (const std::string& word :
          g.Words(text, batch_file ? WordStyle::kCall : WordStyle::kProgram, &prelude)) {
       arguments += " " + word;
     }
   }
-  const std::string redirections = g.Redirections(command, &prelude);
+  run.Redirect(command);
+  const std::string& redirections = run.redirections();
 
   if (batch_file) {
     std::string path = literal;
@@ -217,9 +209,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     const std::string base = path.substr(path.rfind('/') + 1);
     g.Note("runs " + base.substr(0, base.size() - 4) + ".sh, the script converted from " + base +
            ", in this shell: the variables it sets stay set");
-    g.out().Use("_run");
-    g.WritePrelude(prelude);
-    g.out().Line("_run " + ShellQuote(path) + arguments + redirections);
+    run.Call(Helper::kRun).Word(ShellQuote(path)).Append(arguments).Write();
     if (!called) {
       // Without call, the other batch file takes this one's place: when it
       // ends, so does this one.
@@ -240,14 +230,14 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     for (const std::string& word : words) program += (program.empty() ? "" : " ") + word;
     if (program.empty()) program = "''";
   }
-  g.out().Use("_run");
-  g.WritePrelude(prelude);
+  g.out().Use(Helper::kRun);
   if (powershell) {
+    run.WritePrelude();
     // pwsh reads powershell's options; without it, powershell has no
     // counterpart here.
     g.Note("runs pwsh when it is found here, and stops as a Windows program otherwise");
-    g.out().Use("_pwsh");
-    g.out().Use("_ntp");
+    g.out().Use(Helper::kPwsh);
+    g.out().Use(Helper::kNtp);
     g.out().Line("if _pwsh; then");
     g.out().Indent();
     g.out().Line("_run \"$_pw\"" + arguments + redirections);
@@ -260,7 +250,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     g.out().Line("fi");
     return;
   }
-  g.out().Line("_run " + program + arguments + redirections);
+  run.Call(Helper::kRun).Word(program).Append(arguments).Write();
   if (!called && literal.empty()) {
     // A name known only now may be a batch file's, which then takes this
     // one's place.
@@ -478,8 +468,9 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   if (line.keep) {
     g.Note("cmd /k: the new cmd would then wait for commands at its prompt; here it ends");
   }
-  Prelude prelude;
-  const std::string redirections = g.Redirections(command, &prelude);
+  CommandBuilder child(g);
+  child.Redirect(command);
+  const std::string& redirections = child.redirections();
   // "cmd /c exit N" only sets the errorlevel, all 32 bits of it.
   const batch::Command* only = statements.size() == 1 ? OnlyCommand(statements[0].body) : nullptr;
   if (statements.empty() || (only != nullptr && only->kind == batch::Command::Kind::kSimple &&
@@ -487,8 +478,8 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
                              redirections.empty() && !HasDelayedChoice(only->simple.arguments))) {
     bool batch_only = false;
     const std::string code =
-        statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, &prelude);
-    g.WritePrelude(prelude);
+        statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, child.prelude());
+    child.WritePrelude();
     g.out().Line("_el=" + (code.empty() ? std::string("0") : code));
     // The child's success, for && and ||.
     g.out().Line("[ \"$_el\" = 0 ]");
@@ -497,8 +488,8 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   // The child is a function in a subshell, so that exit /b ends it; its
   // exit status, the errorlevel's low byte (127 for 9009), is the errorlevel
   // it leaves.
-  g.KeepPercentValues(rest, &prelude);
-  g.WritePrelude(prelude);
+  g.KeepPercentValues(rest, child.prelude());
+  child.WritePrelude();
   g.out().Line("(");
   g.out().Indent();
   if (line.delayed != 0) g.out().Line(std::string("_dx=") + line.delayed);
@@ -511,11 +502,11 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   g.out().Line("}");
   g.out().Line("_cc \"$@\"");
   g.out().Line("[ \"$_el\" != 9009 ] || exit 127");
-  g.out().Use("_exit");
+  g.out().Use(Helper::kExit);
   g.out().Line("_exit");
   g.out().Dedent();
   g.out().Line(")" + redirections);
-  g.out().Use("_cst");
+  g.out().Use(Helper::kCst);
   g.out().Line("_cst");
 }
 

@@ -7,25 +7,18 @@
 namespace morvex {
 
 void TranslateSetlocal(Generator& g, const batch::Command& command) {
-  std::string line = "_setlocal";
-  Prelude prelude;
-  for (const std::string& word :
-       g.Words(ArgumentsAfterWord(command), WordStyle::kBuiltin, &prelude)) {
-    line += ' ' + word;
-  }
-  g.out().Use("_setlocal");
-  g.WritePrelude(prelude);
-  g.out().Line(line);
+  CommandBuilder(g, Helper::kSetlocal)
+      .WordsOf(ArgumentsAfterWord(command), WordStyle::kBuiltin)
+      .Write();
 }
 
 void TranslateEndlocal(Generator& g, const batch::Command& command) {
   (void)command;
-  g.out().Use("_endlocal");
-  g.out().Line("_endlocal");
+  CommandBuilder(g, Helper::kEndlocal).Write();
 }
 
 std::string KeepForEndlocal(Generator& g, const std::string& variable) {
-  g.out().Use("_jr");
+  g.out().Use(Helper::kJr);
   // A name is kept once a scope: its mark names the scope it was kept for,
   // and outside any scope both are empty. So the test is all that runs for
   // most changes, many of which happen in loops.

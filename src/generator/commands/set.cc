@@ -81,44 +81,30 @@ Text WithoutOuterQuotes(const Text& text) {
   return last.found ? SplitAt(inner, last).first : inner;
 }
 
-void Assign(Generator& g, const batch::Command& command, const Text& name, const Text& value,
-            Prelude* prelude) {
-  const std::string redirections = g.Redirections(command, prelude);
+void Assign(Generator& g, const batch::Command& command, const Text& name, const Text& value) {
+  CommandBuilder set(g);
+  set.Redirect(command);
   if (!name.IsLiteral()) {
     // A name known only when the script runs is mapped to its sh name then.
-    g.out().Use("_setvar");
-    const std::string line =
-        "_setvar " + g.Value(name, prelude) + " " + g.Value(value, prelude) + redirections;
-    g.WritePrelude(*prelude);
-    g.out().Line(line);
+    // The value's temporaries come before the name's.
+    const std::string text = set.Value(value);
+    set.Call(Helper::kSetvar).WordOf(name).Word(text).Write();
     return;
   }
   const std::string variable = ShellVariableName(name.LiteralPart());
   if (variable == "PATH" && !value.empty()) {
     // The folders of PATH are separated by ";" in cmd and by ":" here.
-    g.out().Use("_setpath");
-    const std::string line = "_setpath " + g.Value(value, prelude) + redirections;
-    g.WritePrelude(*prelude);
-    g.out().Line(KeepForEndlocal(g, "PATH"));
-    g.out().Line(line);
+    set.Call(Helper::kSetpath).WordOf(value).AfterPrelude(KeepForEndlocal(g, "PATH")).Write();
     return;
   }
+  set.AfterPrelude(KeepForEndlocal(g, variable));
   if (value.empty()) {
-    g.WritePrelude(*prelude);
-    g.out().Line(KeepForEndlocal(g, variable));
-    g.out().Line("unset " + variable + redirections);
-    return;
-  }
-  const std::string text = g.Value(value, prelude);
-  g.WritePrelude(*prelude);
-  if (value.IsLiteral()) {
-    g.out().Line(KeepForEndlocal(g, variable));
-    g.out().Line("export " + variable + "=" + text + redirections);
+    set.Append("unset " + variable).Write();
+  } else if (value.IsLiteral()) {
+    set.Append("export " + variable + "=" + set.Value(value)).Write();
   } else {
     // An expansion may turn out empty, and "set x=" removes x.
-    g.out().Line(KeepForEndlocal(g, variable));
-    g.out().Use("_set");
-    g.out().Line("_set " + variable + " " + text + redirections);
+    set.Call(Helper::kSet).Word(variable).WordOf(value).Write();
   }
 }
 
@@ -131,7 +117,6 @@ void ClearErrorlevelInCmdFile(Generator& g) {
 
 void TranslateSet(Generator& g, const batch::Command& command) {
   const Text text = SkipBlanks(ArgumentsAfterWord(command));
-  Prelude prelude;
   if (StartsWithSwitch(text, 'a')) {
     TranslateSetArithmetic(g, command, DropSwitch(text));
     return;
@@ -150,24 +135,20 @@ void TranslateSet(Generator& g, const batch::Command& command) {
                       "stop-set-prompt-at-run-time");
       return;
     }
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_setp");
     const std::string variable = ShellVariableName(name.LiteralPart());
-    const std::string line = "_setp " + variable + " " + g.Value(prompt, &prelude) + redirections;
-    g.WritePrelude(prelude);
-    g.out().Line(KeepForEndlocal(g, variable));
-    g.out().Line(line);
+    CommandBuilder(g, Helper::kSetp)
+        .Redirect(command)
+        .Word(variable)
+        .WordOf(prompt)
+        .AfterPrelude(KeepForEndlocal(g, variable))
+        .Write();
     return;
   }
   const Text content = WithoutOuterQuotes(text);
   const Position equals = Find(content, '=', false);
   if (!equals.found) {
     // Without "=", set shows the variables whose names start with the text.
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.out().Use("_setshow");
-    const std::string line = "_setshow " + g.Value(TrimBlanks(content), &prelude) + redirections;
-    g.WritePrelude(prelude);
-    g.out().Line(line);
+    CommandBuilder(g, Helper::kSetshow).Redirect(command).WordOf(TrimBlanks(content)).Write();
     return;
   }
   auto [name, value] = SplitAt(content, equals);
@@ -176,27 +157,24 @@ void TranslateSet(Generator& g, const batch::Command& command) {
                     "stop-set-name");
     return;
   }
-  Assign(g, command, name, value, &prelude);
+  Assign(g, command, name, value);
   ClearErrorlevelInCmdFile(g);
 }
 
 void TranslatePath(Generator& g, const batch::Command& command) {
   const Text text = TrimBlanks(ArgumentsAfterWord(command));
-  Prelude prelude;
   if (text.empty()) {
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.WritePrelude(prelude);
-    g.out().Line("printf 'PATH=%s\\n' \"$PATH\"" + redirections);
+    CommandBuilder(g, "printf 'PATH=%s\\n' \"$PATH\"").Redirect(command).Write();
     return;
   }
   if (text.IsLiteral() && text.LiteralPart() == ";") {
-    const std::string redirections = g.Redirections(command, &prelude);
-    g.WritePrelude(prelude);
-    g.out().Line(KeepForEndlocal(g, "PATH"));
-    g.out().Line("unset PATH" + redirections);
+    CommandBuilder(g, "unset PATH")
+        .Redirect(command)
+        .AfterPrelude(KeepForEndlocal(g, "PATH"))
+        .Write();
     return;
   }
-  Assign(g, command, Text("PATH"), text, &prelude);
+  Assign(g, command, Text("PATH"), text);
   ClearErrorlevelInCmdFile(g);
 }
 

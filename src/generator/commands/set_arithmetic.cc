@@ -86,7 +86,7 @@ class ArithmeticWriter {
       if (known == variable) return temporary;
     }
     const std::string temporary = g_.Temporary();
-    g_.out().Use("_ni");
+    g_.out().Use(Helper::kNi);
     // A value that set /a gave the variable, as its shadow says, is a
     // number and is taken as it is, without a call.
     prelude_.push_back("case :${" + variable + "} in \"${" + KnownNumberShadow(variable) +
@@ -99,7 +99,7 @@ class ArithmeticWriter {
   // The number a glued operand stands for when the expression reaches it.
   std::string GluedNumber(const Node& node) {
     const std::string temporary = g_.Temporary();
-    g_.out().Use("_ng");
+    g_.out().Use(Helper::kNg);
     prelude_.push_back("_ng " + temporary + " \"${" + glued_texts_.at(&node) + "}\"");
     return temporary;
   }
@@ -124,7 +124,7 @@ class ArithmeticWriter {
     }
     const std::string temporary = g_.Temporary();
     expansions_.emplace_back(key, temporary);
-    g_.out().Use("_nx");
+    g_.out().Use(Helper::kNx);
     // A plain number, the usual value, is taken as it is, without a call.
     const std::string value = g_.Value(node.parts, &prelude_);
     prelude_.push_back("case " + value + " in " + std::string(kNotShortNumber) + ") _nx " +
@@ -183,13 +183,13 @@ class SetArithmetic {
     std::string checks;
     auto check = [&](const Node& node, bool target) {
       const std::string text = g_.Temporary();
-      g_.out().Use("_gt");
+      g_.out().Use(Helper::kGt);
       checks += (checks.empty() ? "" : " && ") + std::string("_gt ") + text + " " +
                 g_.Value(node.parts, &prelude);
       glued_texts_[&node] = text;
       if (!target) return;
       const std::string name = g_.Temporary();
-      g_.out().Use("_gn");
+      g_.out().Use(Helper::kGn);
       checks += " && _gn " + name + " \"${" + text + "}\"";
       glued_names_[&node] = name;
     };
@@ -292,7 +292,7 @@ class SetArithmetic {
       if (!check.empty()) check += " || ";
       check += "[ $((" + divisor + ")) -eq 0 ]";
     }
-    g_.out().Use("_divzero");
+    g_.out().Use(Helper::kDivzero);
     g_.out().Line("if " + check + "; then");
     g_.out().Indent();
     g_.out().Line("_divzero");

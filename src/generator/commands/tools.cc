@@ -12,15 +12,16 @@
 namespace morvex {
 
 void TranslateDir(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, "_dir", command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kDir, command.simple.arguments);
 }
 
 void TranslateStart(Generator& g, const batch::Command& command) {
   // The first word in quotes before the program is the title of its window,
   // which has no counterpart here: it is left out. The words cut with their
   // quotes kept tell which one that is.
-  Prelude prelude;
-  std::vector<std::string> words = g.Words(command.simple.arguments, WordStyle::kBuiltin, &prelude);
+  CommandBuilder start(g, Helper::kStart);
+  std::vector<std::string> words =
+      g.Words(command.simple.arguments, WordStyle::kBuiltin, start.prelude());
   Prelude unused;
   const std::vector<std::string> quoted =
       g.Words(command.simple.arguments, WordStyle::kCall, &unused);
@@ -34,12 +35,8 @@ void TranslateStart(Generator& g, const batch::Command& command) {
       if (Lower(words[i]) == "/d") ++i;  // its folder
     }
   }
-  std::string line = "_start";
-  for (const std::string& word : words) line += ' ' + word;
-  line += g.Redirections(command, &prelude);
-  g.out().Use("_start");
-  g.WritePrelude(prelude);
-  g.out().Line(line);
+  for (const std::string& word : words) start.Word(word);
+  start.Redirect(command).Write();
 }
 
 }  // namespace morvex
