@@ -776,7 +776,7 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
                                    const std::string& source) {
   dynamic_jumps_ = true;
   NoteJumpName(written);
-  out_.Use({Helper::kLower, Helper::kNolabel, Helper::kNt, Helper::kExit});
+  out_.Use({Helper::kLabword, Helper::kNolabel, Helper::kNt, Helper::kExit});
   if (is_call) out_.Use(Helper::kCall);
   std::string code =
       "\"${_fn}_lab\" " + std::to_string(statement_index_ - 1) + " " + target + "\ncase $_r in\n";
@@ -841,21 +841,9 @@ bool Generator::JumpCanName(const std::string& label) const {
 // the label: its name is the first word after separators and one colon, in
 // any case, and the first label after the jump wins, or else the first one.
 std::string Generator::LabelLookup(const std::string& name) {
-  std::string code = "# shellcheck disable=SC2154 # _lab_n is set by _lower, through eval\n";
+  std::string code = "# shellcheck disable=SC2154 # _labword sets _lab_n, through eval\n";
   code += name + "() {\n";
-  code += "  _lab_t=$2\n";
-  code += "  while :; do\n";
-  code += "    case $_lab_t in\n";
-  code += "    [' \t,;=']*) _lab_t=${_lab_t#?} ;;\n";
-  code += "    *) break ;;\n";
-  code += "    esac\n";
-  code += "  done\n";
-  code += "  _lab_c=\n";
-  code += "  case $_lab_t in\n";
-  code += "  :*) _lab_c=: _lab_t=${_lab_t#:} ;;\n";
-  code += "  esac\n";
-  code += "  _lab_w=${_lab_t%%[' \t,;=+:&|<>']*}\n";
-  code += "  _lower _lab_n \"$_lab_w\"\n";
+  code += "  _labword \"$2\"\n";
   code += "  _r=\n";
   code += "  [ \"$_lab_c$_lab_n\" = :eof ] && _r=:eof && return\n";
   code += "  case $_lab_n in\n";
