@@ -149,6 +149,13 @@ class Generator {
   void EmitIndented(const std::function<void()>& body);
   std::string Condition(const batch::Condition& condition, Prelude* prelude);
 
+  // Fillers of the holes the generator leaves in the script's body, by
+  // number (0 is the script's line number).
+  static constexpr int kArmHole = 1;
+  static constexpr int kGotoHole = 2;
+  static constexpr int kLeaveHole = 3;
+  static constexpr int kReturnHole = 4;
+
   struct GotoSite {
     std::string label;
     int statement = 0;
