@@ -42,10 +42,6 @@ std::string Trimmed(std::string_view line) {
   return trimmed;
 }
 
-bool IsBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos;
-}
-
 bool ReadWhenLineIsRead(const Piece& piece) {
   return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
 }
@@ -207,7 +203,7 @@ void Generator::Comments(int through_line) {
   if (!comments_) return;
   for (int line = commented_through_ + 1; line <= through_line; ++line) {
     std::string_view text = (*lines_)[static_cast<size_t>(line)];
-    if (IsBlankLine(text)) continue;
+    if (batch::IsBlankLine(text)) continue;
     out_.Comment("# DOS: ", text);
   }
   commented_through_ = std::max(commented_through_, through_line);
@@ -546,10 +542,9 @@ std::string AnyCasePattern(std::string_view text) {
     quoted.clear();
   };
   for (const char c : text) {
-    const char lower = static_cast<char>(c | 0x20);
-    if (lower >= 'a' && lower <= 'z') {
+    if (batch::IsLetter(c)) {
       flush();
-      pattern += std::string("[") + lower + static_cast<char>(lower - 0x20) + "]";
+      pattern += std::string("[") + batch::ToLower(c) + batch::ToUpper(c) + "]";
     } else {
       quoted += c;
     }
@@ -768,6 +763,12 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
   return code + "esac";
 }
 
+// The separators the run-time label lookup passes over, and the bytes that
+// end a label's name there: the ones a shell pattern holds in any locale, so
+// vertical tab, form feed and 0xFF, which cmd also skips, are not among them.
+constexpr std::string_view kLookupSeparators = " \t,;=";
+constexpr std::string_view kLookupNameEnds = " \t,;=+:&|<>";
+
 // What a run-time jump can name follows from the literal text before its
 // first expansion, cut as the label lookup below cuts it: separators and one
 // colon go, and the name ends at the first byte that ends a label's name.
@@ -779,20 +780,17 @@ void Generator::NoteJumpName(const batch::Text& written) {
     if (piece.kind != batch::Piece::Kind::kLiteral) break;
     known += piece.text;
   }
-  const size_t first = known.find_first_not_of(" \t,;=");
+  const size_t first = known.find_first_not_of(kLookupSeparators);
   if (first == std::string::npos) {
     jumps_name_any_label_ = true;
     return;
   }
   known.erase(0, first);
   if (known[0] == ':') known.erase(0, 1);
-  const size_t end = known.find_first_of(" \t,;=+:&|<>");
+  const size_t end = known.find_first_of(kLookupNameEnds);
   JumpName name;
   name.whole = end != std::string::npos;
-  name.start = known.substr(0, end);
-  for (char& c : name.start) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  name.start = Lower(known.substr(0, end));
   if (name.start.empty() && !name.whole) {
     jumps_name_any_label_ = true;
     return;
@@ -819,7 +817,7 @@ std::string Generator::LabelLookup(const std::string& name) {
   code += "  _lab_t=$2\n";
   code += "  while :; do\n";
   code += "    case $_lab_t in\n";
-  code += "    [' \t,;=']*) _lab_t=${_lab_t#?} ;;\n";
+  code += "    ['" + std::string(kLookupSeparators) + "']*) _lab_t=${_lab_t#?} ;;\n";
   code += "    *) break ;;\n";
   code += "    esac\n";
   code += "  done\n";
@@ -827,7 +825,7 @@ std::string Generator::LabelLookup(const std::string& name) {
   code += "  case $_lab_t in\n";
   code += "  :*) _lab_c=: _lab_t=${_lab_t#:} ;;\n";
   code += "  esac\n";
-  code += "  _lab_w=${_lab_t%%[' \t,;=+:&|<>']*}\n";
+  code += "  _lab_w=${_lab_t%%['" + std::string(kLookupNameEnds) + "']*}\n";
   code += "  _lower _lab_n \"$_lab_w\"\n";
   code += "  _r=\n";
   code += "  [ \"$_lab_c$_lab_n\" = :eof ] && _r=:eof && return\n";

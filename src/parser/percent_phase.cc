@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "parser/characters.h"
+
 namespace morvex::batch {
 namespace {
 
@@ -63,7 +65,7 @@ Cell AddExpansion(Piece piece, std::vector<Piece>* expansions) {
 }  // namespace
 
 bool IsPathModifier(char c) {
-  switch (c | 0x20) {
+  switch (ToLower(c)) {
     case 'f':
     case 'd':
     case 'p':

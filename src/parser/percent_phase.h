@@ -22,8 +22,13 @@ inline constexpr Cell kDoublePercent = 0x100;
 inline constexpr Cell kExpansion = 0x200;  // kExpansion + i: expansions[i]
 inline constexpr Cell kEscaped = 0x80000000u;
 
+/// A byte, escaped by a caret or not.
 inline bool IsByte(Cell cell) {
   return (cell & ~kEscaped) < 0x100;
+}
+/// A byte that no caret escaped: the only kind that may mean something to cmd.
+inline bool IsPlainByte(Cell cell) {
+  return cell < 0x100;
 }
 inline bool IsExpansion(Cell cell) {
   return (cell & ~kEscaped) >= kExpansion;
