@@ -207,8 +207,8 @@ class Parser::Impl {
   CommandPtr ParseCommand();
   CommandPtr ParseBlock();
   void ParseTrailingRedirections(Command* command);
-  bool AtRedirection(const Text& before) const;
-  Redirection ParseRedirection(Text* before);
+  bool AtRedirection() const;
+  Redirection ParseRedirection();
   void ParseIf(Command* command);
   Condition ParseCondition();
   void ParseFor(Command* command);
@@ -610,9 +610,8 @@ CommandPtr Parser::Impl::ParseCommand() {
   command->line = logical_line_;
   SkipSeparators();
   // Redirections may come first: ">log.txt echo done".
-  Text unused;
-  while (AtRedirection(unused)) {
-    command->redirections.push_back(ParseRedirection(&unused));
+  while (AtRedirection()) {
+    command->redirections.push_back(ParseRedirection());
     SkipSeparators();
   }
   bool quiet = false;
@@ -804,8 +803,8 @@ void Parser::Impl::ParseArguments(Command* command) {
     TakePlainRun(&run);
     arguments.Append(run);
     if (AtLineEnd()) break;
-    if (AtRedirection(arguments)) {
-      command->redirections.push_back(ParseRedirection(&arguments));
+    if (AtRedirection()) {
+      command->redirections.push_back(ParseRedirection());
       continue;
     }
     if (AtOperator()) break;
@@ -839,8 +838,7 @@ void Parser::Impl::TakePlainRun(std::string* run) {
 
 // A redirection starts at "<" or ">", or at a handle digit right before ">"
 // that begins a word of its own.
-bool Parser::Impl::AtRedirection(const Text& before) const {
-  (void)before;
+bool Parser::Impl::AtRedirection() const {
   if (Special('<') || Special('>')) return true;
   if (AtLineEnd() || in_quotes_) return false;
   const Cell cell = Current();
@@ -849,8 +847,7 @@ bool Parser::Impl::AtRedirection(const Text& before) const {
   return IsSeparatorCell(cells_[pos_ - 1]);
 }
 
-Redirection Parser::Impl::ParseRedirection(Text* before) {
-  (void)before;
+Redirection Parser::Impl::ParseRedirection() {
   Redirection redirection;
   int handle = -1;
   if (Current() >= '0' && Current() <= '9') {
@@ -936,15 +933,14 @@ CommandPtr Parser::Impl::ParseBlock() {
 }
 
 void Parser::Impl::ParseTrailingRedirections(Command* command) {
-  Text unused;
   while (true) {
     const size_t saved = pos_;
     SkipSeparators();
-    if (!AtRedirection(unused)) {
+    if (!AtRedirection()) {
       pos_ = saved;
       return;
     }
-    command->redirections.push_back(ParseRedirection(&unused));
+    command->redirections.push_back(ParseRedirection());
   }
 }
 
@@ -1019,7 +1015,6 @@ Condition Parser::Impl::ParseCondition() {
   }
   SkipSeparators();
   using Kind = Condition::Kind;
-  const size_t start = pos_;
   Text first = ReadToken(/*stop_at_equals=*/true);
   if (first.empty()) {
     if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
@@ -1048,7 +1043,6 @@ Condition Parser::Impl::ParseCondition() {
       return condition;
     }
   }
-  (void)start;
   condition.kind = Kind::kCompare;
   condition.left = std::move(first);
   SkipBlanksAndCommas();
