@@ -175,6 +175,7 @@ class Parser::Impl {
   bool LoadLogicalLine();
   void LoadPhysicalLine(size_t index);
   void ResolveCarets();
+  void SetPosition(Command* command) const;
   bool AtLineEnd() const { return pos_ >= cells_.size(); }
   Cell Current() const { return cells_[pos_]; }
   Cell CellAt(size_t offset) const {
@@ -231,6 +232,11 @@ class Parser::Impl {
   size_t next_line_ = 0;     // the next physical line to read
   int logical_line_ = 0;     // the first physical line of the cells being read
   std::vector<Cell> cells_;  // the logical line being read
+  // Where each cell starts: an offset from the logical line's start, counted
+  // over the bytes of its physical lines as if they were one; and each
+  // physical line's first offset, with its index.
+  std::vector<uint32_t> offsets_;
+  std::vector<std::pair<uint32_t, int>> line_starts_;
   size_t pos_ = 0;
   bool in_quotes_ = false;
   std::vector<Piece> expansions_;  // what the cells' expansions stand for
@@ -351,9 +357,11 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
   auto command = std::make_unique<Command>();
   command->kind = Command::Kind::kUnreadable;
   command->unreadable = std::make_unique<Unreadable>();
-  command->line = statement_line_;
+  command->line = command->start_line = statement_line_;
   // The first line stands for the statement in messages.
   std::string_view line = lines_[static_cast<size_t>(statement_line_)];
+  const size_t first = line.find_first_not_of(" \t@");
+  command->column = static_cast<int>(first == std::string_view::npos ? 0 : first) + 1;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   command->unreadable->text = std::string(line);
   if (next_line_ > static_cast<size_t>(statement_line_) + 1) command->unreadable->text += " ...";
@@ -369,6 +377,8 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
 bool Parser::Impl::LoadLogicalLine() {
   if (next_line_ >= lines_.size()) return false;
   cells_.clear();
+  offsets_.clear();
+  line_starts_.clear();
   pos_ = 0;
   in_quotes_ = false;
   logical_line_ = static_cast<int>(next_line_);
@@ -381,7 +391,35 @@ bool Parser::Impl::LoadLogicalLine() {
 }
 
 void Parser::Impl::LoadPhysicalLine(size_t index) {
-  ApplyPercentPhase(lines_[index], &cells_, &expansions_, &percent_problem_);
+  uint32_t start = 0;
+  if (!line_starts_.empty()) {
+    const auto& [previous, line] = line_starts_.back();
+    start = previous + static_cast<uint32_t>(lines_[static_cast<size_t>(line)].size()) + 1;
+  }
+  line_starts_.emplace_back(start, static_cast<int>(index));
+  ApplyPercentPhase(lines_[index], &cells_, &expansions_, &percent_problem_, &offsets_, start);
+}
+
+// The physical line and column of the cell at the current place, or of the
+// logical line's end.
+void Parser::Impl::SetPosition(Command* command) const {
+  uint32_t offset = 0;
+  if (pos_ < offsets_.size()) {
+    offset = offsets_[pos_];
+  } else if (!offsets_.empty()) {
+    offset = offsets_.back() + 1;
+  }
+  auto after = std::upper_bound(
+      line_starts_.begin(), line_starts_.end(), offset,
+      [](uint32_t value, const std::pair<uint32_t, int>& start) { return value < start.first; });
+  if (after == line_starts_.begin()) {
+    command->start_line = logical_line_;
+    command->column = 1;
+    return;
+  }
+  --after;
+  command->start_line = after->second;
+  command->column = static_cast<int>(offset - after->first) + 1;
 }
 
 // Takes the escaping carets out of the cells from `from` on, marking the
@@ -397,6 +435,7 @@ void Parser::Impl::ResolveCarets() {
     Cell cell = cells_[in];
     if (escape_next) {
       escape_next = false;
+      offsets_[out] = offsets_[in];
       cells_[out++] = cell | kEscaped;
       continue;
     }
@@ -408,11 +447,13 @@ void Parser::Impl::ResolveCarets() {
       }
       // The caret ends the line: the next line carries on this one.
       cells_.resize(out);
+      offsets_.resize(out);
       if (next_line_ >= lines_.size()) return;
       const size_t joined = cells_.size();
       LoadPhysicalLine(next_line_++);
       if (cells_.size() == joined) {
         cells_.push_back('\n' | kEscaped);
+        offsets_.push_back(line_starts_.back().first);
         if (next_line_ < lines_.size()) LoadPhysicalLine(next_line_++);
         out = joined + 1;
         in = joined;  // the loop's increment moves past the line end
@@ -423,9 +464,11 @@ void Parser::Impl::ResolveCarets() {
       escape_next = true;
       continue;
     }
+    offsets_[out] = offsets_[in];
     cells_[out++] = cell;
   }
   cells_.resize(out);
+  offsets_.resize(out);
 }
 
 // Cells.
@@ -620,6 +663,7 @@ CommandPtr Parser::Impl::ParseCommand() {
     Advance();
     SkipSeparators();
   }
+  SetPosition(command.get());
   // A command that starts with a colon is a label: cmd ignores it, with the
   // rest of its line and its redirections ("&:: remark", "<# : header").
   if (Special(':')) {
@@ -887,6 +931,7 @@ CommandPtr Parser::Impl::ParseBlock() {
   command->kind = Command::Kind::kBlock;
   command->block = std::make_unique<Block>();
   command->line = logical_line_;
+  SetPosition(command.get());
   Advance();  // the "("
   ++open_blocks_;
   while (true) {

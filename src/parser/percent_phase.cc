@@ -82,10 +82,24 @@ bool IsPathModifier(char c) {
 }
 
 void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
-                       std::vector<Piece>* expansions, PercentProblem* problem) {
+                       std::vector<Piece>* expansions, PercentProblem* problem,
+                       std::vector<uint32_t>* offsets, uint32_t base) {
   const size_t n = line.size();
   size_t i = 0;
+  // The cells that one turn of the loop adds start at byte `from`: an
+  // expansion or a "%%" is one cell, a run of bytes one cell a byte.
+  size_t filled = cells->size();
+  size_t from = 0;
+  auto note_offsets = [&]() {
+    if (offsets == nullptr) return;
+    for (; filled < cells->size(); ++filled) {
+      offsets->push_back(base + static_cast<uint32_t>(from));
+      if (IsByte((*cells)[filled])) ++from;
+    }
+  };
   while (i < n) {
+    note_offsets();
+    from = i;
     const char c = line[i];
     if (c == '\r') {
       ++i;
@@ -171,6 +185,7 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
     }
     i = j + 1;  // "%VAR:" with no valid edit after it is dropped
   }
+  note_offsets();
 }
 
 }  // namespace morvex::batch

@@ -216,6 +216,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   batch::Command called;
   called.kind = batch::Command::Kind::kSimple;
   called.line = command.line;
+  called.start_line = command.start_line;
+  called.column = command.column;
   called.simple.name = word;
   called.simple.arguments = rest;
   for (const batch::Redirection& redirection : command.redirections) {
