@@ -20,8 +20,9 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
   const char first = literal_start ? arguments.pieces()[0].text[0] : '\0';
   const bool after_separator = arguments.empty() || batch::IsSeparator(first);
   const Text text = TextAfterFirstCharacter(arguments);
-  if (text.empty() && (first == ',' || first == ';' || first == '=')) {
-    // "echo," "echo;" and "echo=" alone are blank-line forms too.
+  if (text.empty() && batch::IsSeparator(first) && !batch::IsBlank(first)) {
+    // "echo," "echo;" and "echo=" alone are blank-line forms too, as are the
+    // other separators that are no blanks.
     g.WritePrelude(prelude);
     g.out().Line("echo" + redirections);
     return;
