@@ -87,15 +87,18 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
   const size_t n = line.size();
   size_t i = 0;
   // The cells that one turn of the loop adds start at byte `from`: an
-  // expansion or a "%%" is one cell, a run of bytes one cell a byte.
+  // expansion or a "%%" is one cell, a run of bytes one cell a byte, so the
+  // k-th cell of a turn starts at byte from + k.
   size_t filled = cells->size();
   size_t from = 0;
   auto note_offsets = [&]() {
     if (offsets == nullptr) return;
-    for (; filled < cells->size(); ++filled) {
-      offsets->push_back(base + static_cast<uint32_t>(from));
-      if (IsByte((*cells)[filled])) ++from;
+    const size_t start = offsets->size();
+    offsets->resize(start + cells->size() - filled);
+    for (size_t k = start; k < offsets->size(); ++k) {
+      (*offsets)[k] = base + static_cast<uint32_t>(from + (k - start));
     }
+    filled = cells->size();
   };
   while (i < n) {
     note_offsets();
