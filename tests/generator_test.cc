@@ -353,7 +353,7 @@ TEST(RunnableStopsTest, EachStopWithItsPlaceAndCode) {
       {"@echo off\r\necho hi\r\n", ""},
       {"color 0a\r\n", "1:1 stop-color color\n"},
       {"  @prompt $g\r\n", "1:4 stop-prompt prompt\n"},
-      // The second of two on a line is looked for after the first.
+      // Two on a line, each at its own name.
       {"color 0a & COLOR 1f\r\n", "1:1 stop-color color\n1:12 stop-color color\n"},
       {"echo x\r\nreg query hklm\\x\r\n", "2:1 stop-windows-program reg, a Windows program\n"},
       {"shift /9\r\n", "1:1 stop-shift shift with /9\n"},
@@ -371,8 +371,12 @@ TEST(RunnableStopsTest, EachStopWithItsPlaceAndCode) {
       // A command that the script holds in two readings, for delayed
       // expansion on and off, is one stop.
       {":top\r\ncolor !x!\r\n", "2:1 stop-color color\n"},
-      // A name that comes from a value is not in the line: the line's start.
+      // A name that comes from a value does not move the ones after it.
       {"set c=color\r\n%c% 0a & color\r\n", "2:10 stop-color color\n"},
+      {"if 1==1 (color 0a) else color\r\n", "1:10 stop-color color\n1:25 stop-color color\n"},
+      // A command that a caret carries on to the next line stands there.
+      {"for %%a in (x) ^\r\ndo color 0a\r\n", "2:4 stop-color color\n"},
+      {"echo %x% %%y & color\r\n", "1:16 stop-color color\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.batch);

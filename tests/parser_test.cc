@@ -393,6 +393,86 @@ TEST(ParserTest, SourceFormReadsBackTheSame) {
   }
 }
 
+// Where each command of `text` starts, "line:column what", in the order the
+// commands begin.
+void Positions(const Sequence& sequence, std::string* out);
+
+void Positions(const Command& command, std::string* out) {
+  std::string what;
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      what = command.simple.word.empty() ? Outline(command.simple.name) : command.simple.word;
+      break;
+    case Command::Kind::kBlock:
+      what = "(";
+      break;
+    case Command::Kind::kIf:
+      what = "if";
+      break;
+    case Command::Kind::kFor:
+      what = "for";
+      break;
+    case Command::Kind::kUnreadable:
+      what = "unreadable";
+      break;
+  }
+  *out += std::to_string(command.start_line + 1) + ":" + std::to_string(command.column) + " " +
+          what + "\n";
+  if (command.kind == Command::Kind::kBlock) {
+    for (const Sequence& line : command.block->lines) Positions(line, out);
+  } else if (command.kind == Command::Kind::kIf) {
+    Positions(command.if_command->then_branch, out);
+    if (command.if_command->else_branch) Positions(*command.if_command->else_branch, out);
+  } else if (command.kind == Command::Kind::kFor) {
+    Positions(command.for_command->body, out);
+  }
+}
+
+void Positions(const Sequence& sequence, std::string* out) {
+  for (const AndOr& list : sequence.items) {
+    for (const Pipeline& pipeline : list.pipelines) {
+      for (const CommandPtr& command : pipeline.commands) Positions(*command, out);
+    }
+  }
+}
+
+// A command's place is its name's first byte in the physical line that holds
+// it: after "@", separators and the redirections before it, with the
+// expansions and carets before it counted as written.
+TEST(ParserTest, CommandsKnowTheirLineAndColumn) {
+  const struct {
+    const char* batch;
+    const char* positions;
+  } cases[] = {
+      {"color 0a\r\n", "1:1 color\n"},
+      {"  @prompt $g\r\n", "1:4 prompt\n"},
+      {">nul 2>&1 color 0a\r\n", "1:11 color\n"},
+      {"echo a & color 0a\r\n", "1:1 echo\n1:10 color\n"},
+      {"color 0a & COLOR 1f\r\n", "1:1 color\n1:12 color\n"},
+      {"echo %x% %%y & color\r\n", "1:1 echo\n1:16 color\n"},
+      {"echo a^&b & color\r\n", "1:1 echo\n1:13 color\n"},
+      {"echo a | sort\r\n", "1:1 echo\n1:10 sort\n"},
+      {"(echo a) & (color)\r\n", "1:1 (\n1:2 echo\n1:12 (\n1:13 color\n"},
+      {"if 1==1 (color 0a) else color 1f\r\n", "1:1 if\n1:9 (\n1:10 color\n1:25 color\n"},
+      {"(\r\n  color 0a\r\n)\r\n", "1:1 (\n2:3 color\n"},
+      {"for %%a in (x) do (\r\n\tcolor\r\n)\r\n", "1:1 for\n1:19 (\n2:2 color\n"},
+      // A caret at a line's end carries the command on to the next line.
+      {"for %%a in (x) ^\r\ndo color 0a\r\n", "1:1 for\n2:4 color\n"},
+      {"echo a ^\r\n\r\n& color 0a\r\n", "1:1 echo\n3:3 color\n"},
+      {"echo a\r\necho b ^\r\nc & color\r\n", "1:1 echo\n2:1 echo\n3:5 color\n"},
+      {"  (echo\r\n", "1:3 unreadable\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.batch);
+    const std::vector<std::string_view> lines = SplitLines(c.batch);
+    Parser parser(lines);
+    Statement statement;
+    std::string out;
+    while (parser.Next(&statement)) Positions(statement.body, &out);
+    EXPECT_EQ(c.positions, out);
+  }
+}
+
 TEST(ParserTest, LinesEndAtLineFeedsAndCtrlZ) {
   const std::vector<std::string_view> lines = SplitLines(
       "a\r\nb\x1A"

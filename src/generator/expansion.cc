@@ -19,22 +19,10 @@ namespace {
 using batch::Piece;
 using batch::Text;
 
-bool IsCommandSeparator(char c) {
-  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=' || c == '\x0B' || c == '\x0C';
-}
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 // A path that names a drive, "C:\x", "c:/x", "D:" or "c:x", or the root of
 // the current drive, "\x", but not a network path, "\\server\share".
 bool IsWindowsPath(std::string_view path) {
-  if (path.size() >= 2 && (path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z' && path[1] == ':') {
+  if (path.size() >= 2 && batch::IsLetter(path[0]) && path[1] == ':') {
     return true;
   }
   return path.size() >= 1 && path[0] == '\\' && (path.size() == 1 || path[1] != '\\');
@@ -276,7 +264,7 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
         for (const Piece& part : piece.inner()) inner.Append(part);
         return computed(Helper::kDvar, Value(inner, prelude));
       }
-      const std::string name = Upper(piece.text);
+      const std::string name = batch::Upper(piece.text);
       std::string base = DynamicValue(name, [&](Helper helper) { return computed(helper, ""); });
       if (base.empty()) {
         const std::string variable = ShellVariableName(piece.text);
@@ -320,9 +308,7 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
           out_.Use(Helper::kA0);
           return "${_a0}";
         }
-        std::string lower = piece.modifiers();
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](char c) { return static_cast<char>(c | 0x20); });
+        const std::string lower = Lower(piece.modifiers());
         if (lower == "~dp") {
           out_.Use(Helper::kD0);
           return "${_d0}";
@@ -430,7 +416,7 @@ std::vector<std::string> Generator::Words(const Text& text, WordStyle style, Pre
       }
       flush_backslashes(std::exchange(backslashes, 0));
       const bool separates =
-          style == WordStyle::kProgram ? (c == ' ' || c == '\t') : IsCommandSeparator(c);
+          style == WordStyle::kProgram ? batch::IsBlank(c) : batch::IsSeparator(c);
       if (!quoted && separates) {
         end_word();
         continue;

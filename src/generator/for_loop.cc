@@ -16,10 +16,6 @@ using batch::Text;
 
 namespace {
 
-bool IsSetSeparator(char c) {
-  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=';
-}
-
 // The items of a set as written: cut at separators outside quotes, quotes
 // kept, as cmd cuts them.
 std::vector<Text> SetItems(const Text& set) {
@@ -33,7 +29,7 @@ std::vector<Text> SetItems(const Text& set) {
     }
     for (char c : piece.text) {
       if (c == '"') quoted = !quoted;
-      if (!quoted && IsSetSeparator(c)) {
+      if (!quoted && batch::IsSeparator(c)) {
         if (!item.empty()) items.push_back(std::move(item));
         item = Text();
         continue;

@@ -38,10 +38,6 @@ std::string Trimmed(std::string_view line) {
   return trimmed;
 }
 
-bool IsBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos;
-}
-
 bool ReadWhenLineIsRead(const Piece& piece) {
   return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
 }
@@ -203,7 +199,7 @@ void Generator::Comments(int through_line) {
   if (!comments_) return;
   for (int line = commented_through_ + 1; line <= through_line; ++line) {
     std::string_view text = (*lines_)[static_cast<size_t>(line)];
-    if (IsBlankLine(text)) continue;
+    if (batch::IsBlankLine(text)) continue;
     out_.Comment("# DOS: ", text);
   }
   commented_through_ = std::max(commented_through_, through_line);
@@ -234,6 +230,9 @@ void Generator::EmitCommandLine(const batch::Text& text) {
   const std::string source = batch::SourceForm(text);
   const std::vector<std::string_view> lines = batch::SplitLines(source);
   batch::Parser parser(lines, loop_letters_);
+  const std::pair<int, int> outer_start = command_line_start_;
+  command_line_start_ = current_command_ ? StopPosition(*current_command_)
+                                         : std::pair<int, int>(statement_line_ + 1, 1);
   const std::vector<std::string_view>* outer_lines = std::exchange(lines_, &lines);
   const bool outer_comments = std::exchange(comments_, false);
   batch::Statement statement;
@@ -242,6 +241,7 @@ void Generator::EmitCommandLine(const batch::Text& text) {
   }
   comments_ = outer_comments;
   lines_ = outer_lines;
+  command_line_start_ = outer_start;
 }
 
 // Sequences and lists.
@@ -378,6 +378,8 @@ Command Generator::DelayedReading(const Command& command, bool on) {
   Command reading;
   reading.kind = command.kind;
   reading.line = command.line;
+  reading.start_line = command.start_line;
+  reading.column = command.column;
   reading.delayed = on ? batch::Delayed::kOn : batch::Delayed::kOff;
   reading.simple = command.simple;
   reading.simple.name = morvex::DelayedReading(command.simple.name, on);
@@ -403,10 +405,8 @@ void Generator::Emit(const Command& command) {
         // Only the run knows whether delayed expansion reads its marks: the
         // script holds both readings and takes one.
         out_.Line("if [ \"${_dx:-0}\" = 1 ]; then");
-        const size_t stop_cursor = stop_cursor_;
         EmitIndented([&] { Emit(DelayedReading(command, true)); });
         out_.Line("else");
-        if (stop_line_ == command.line) stop_cursor_ = stop_cursor;
         EmitIndented([&] { Emit(DelayedReading(command, false)); });
         out_.Line("fi");
       } else if (command.simple.word.empty()) {
@@ -534,10 +534,9 @@ std::string AnyCasePattern(std::string_view text) {
     quoted.clear();
   };
   for (const char c : text) {
-    const char lower = static_cast<char>(c | 0x20);
-    if (lower >= 'a' && lower <= 'z') {
+    if (batch::IsLetter(c)) {
       flush();
-      pattern += std::string("[") + lower + static_cast<char>(lower - 0x20) + "]";
+      pattern += std::string("[") + batch::ToLower(c) + batch::ToUpper(c) + "]";
     } else {
       quoted += c;
     }
@@ -685,49 +684,41 @@ void Generator::NotTranslated(const Command& command, std::string_view why, std:
   out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command)));
 }
 
-// A stop's column is found by looking for the command's name in its line,
-// from where the last stop on that line was found, so that the second of two
-// stopped commands on one line is not placed at the first. The name is not
-// found when it came from a value or carets: the column is then the line's
-// first word, and the line is not searched again.
-std::pair<int, int> Generator::StopPosition(const Command& command, bool advance) {
-  // A command of a command line given as text (cmd /c) stands in its statement.
-  const bool in_file = lines_ == file_lines_;
-  const int line = in_file ? command.line : statement_line_;
-  std::string_view text = (*file_lines_)[static_cast<size_t>(line)];
-  if (line != stop_line_) {
-    stop_line_ = line;
-    stop_cursor_ = text.find_first_not_of(" \t@");
-    if (stop_cursor_ == std::string_view::npos) stop_cursor_ = 0;
-    stop_line_lower_ = Lower(text);
-  }
+// A command of a command line given as text (cmd /c, for /f) stands in the
+// line of the command that runs the text, no earlier than its own column in
+// the text counted from that command's: the text starts after the command's
+// name, and carets that the line holds and the text lacks only move it on.
+// Its name is looked for from there, and no further than kNameSearch bytes
+// on, so that many stops on one long line cost no more than their count; a
+// name that is not found, not written in the text, or too long to look for
+// leaves it at the command that runs the text.
+std::pair<int, int> Generator::StopPosition(const Command& command) const {
+  if (lines_ == file_lines_) return {command.start_line + 1, command.column};
+  constexpr size_t kNameSearch = 4096;
+  constexpr size_t kLongestName = 64;
+  const auto [line, column] = command_line_start_;
   std::string needle;
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      if (command.simple.name.IsLiteral()) needle = Lower(command.simple.name.LiteralPart());
-      break;
-    case Command::Kind::kIf:
-      needle = "if";
-      break;
-    case Command::Kind::kFor:
-      needle = "for";
-      break;
-    case Command::Kind::kBlock:
-      needle = "(";
-      break;
-    case Command::Kind::kUnreadable:
-      break;
+  if (command.kind == Command::Kind::kSimple && command.simple.name.IsLiteral()) {
+    needle = Lower(command.simple.name.LiteralPart());
+  } else if (command.kind == Command::Kind::kIf) {
+    needle = "if";
+  } else if (command.kind == Command::Kind::kFor) {
+    needle = "for";
+  } else if (command.kind == Command::Kind::kBlock) {
+    needle = "(";
   }
-  size_t found = std::string::npos;
-  if (!needle.empty() && stop_cursor_ < text.size()) {
-    const auto start = stop_line_lower_.begin() + static_cast<std::ptrdiff_t>(stop_cursor_);
-    const auto at = std::search(start, stop_line_lower_.end(),
-                                std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
-    if (at != stop_line_lower_.end()) found = static_cast<size_t>(at - stop_line_lower_.begin());
+  if (needle.empty() || needle.size() > kLongestName) return {line, column};
+  if (lowered_line_ != line) {
+    lowered_line_ = line;
+    lowered_text_ = Lower((*file_lines_)[static_cast<size_t>(line - 1)]);
   }
-  const size_t column = found != std::string::npos ? found : std::min(stop_cursor_, text.size());
-  if (advance) stop_cursor_ = found != std::string::npos ? found + needle.size() : text.size();
-  return {line + 1, static_cast<int>(column) + 1};
+  const size_t earliest = static_cast<size_t>(column + command.column - 2);
+  if (earliest >= lowered_text_.size()) return {line, column};
+  const std::string_view window =
+      std::string_view(lowered_text_).substr(earliest, kNameSearch + needle.size());
+  const size_t found = window.find(needle);
+  if (found == std::string_view::npos) return {line, column};
+  return {line, static_cast<int>(earliest + found) + 1};
 }
 
 void Generator::AddStop(std::pair<int, int> position, std::string_view code,
@@ -739,7 +730,7 @@ void Generator::AddStop(std::pair<int, int> position, std::string_view code,
 
 void Generator::RecordStop(const Command& command, std::string_view code,
                            std::string_view message) {
-  AddStop(StopPosition(command, true), code, message);
+  AddStop(StopPosition(command), code, message);
 }
 
 std::string Generator::Temporary() {

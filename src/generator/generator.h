@@ -163,9 +163,8 @@ class Generator {
     std::string arguments;
     std::pair<int, int> position;  // of the command in the batch file, for a stop
   };
-  // The line and column, from 1, where `command` stands in the batch file;
-  // `advance` moves the search for the next one on the line past it.
-  std::pair<int, int> StopPosition(const batch::Command& command, bool advance);
+  // The line and column, from 1, where `command` stands in the batch file.
+  std::pair<int, int> StopPosition(const batch::Command& command) const;
   void AddStop(std::pair<int, int> position, std::string_view code, std::string_view message);
   std::string FillGoto(size_t site, size_t line);
   static std::string LabelOf(const GotoSite& site);
@@ -208,12 +207,15 @@ class Generator {
   // read: the variable that holds each one's word.
   std::map<const batch::Text*, std::string> checked_operands_;
 
-  // The stops, and where the search for the next one on a line begins.
+  // The stops, and the line and column of the command that runs the command
+  // line being translated, if any.
   std::vector<Stop> stops_;
   std::set<std::tuple<int, int, std::string>> stop_keys_;
-  int stop_line_ = -1;
-  size_t stop_cursor_ = 0;
-  std::string stop_line_lower_;
+  std::pair<int, int> command_line_start_;
+  // The statement's line in lower case, where the commands of a command
+  // line given as text are looked for.
+  mutable int lowered_line_ = 0;
+  mutable std::string lowered_text_;
   const std::vector<std::string_view>* file_lines_;
 
   // Labels: the statement index of each label statement by name, in file

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "generator/sh_quote.h"
+#include "parser/characters.h"
 #include "parser/parser.h"
 
 namespace morvex {
@@ -16,14 +17,14 @@ namespace morvex {
 std::string Generator::Goto(const std::string& label) {
   if (label == ":eof") return LeaveBatch(true);
   goto_sites_.push_back({label, statement_index_ - 1, false, "",
-                         current_command_ ? StopPosition(*current_command_, false)
+                         current_command_ ? StopPosition(*current_command_)
                                           : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
 
 std::string Generator::CallLabel(const std::string& label, const std::string& arguments) {
   goto_sites_.push_back({label, statement_index_ - 1, true, arguments,
-                         current_command_ ? StopPosition(*current_command_, false)
+                         current_command_ ? StopPosition(*current_command_)
                                           : std::pair<int, int>(statement_line_ + 1, 1)});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
@@ -136,6 +137,13 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
   return code + "esac";
 }
 
+// The separators the run-time label lookup (_labword) passes over, and the
+// bytes that end a label's name there: the ones a shell pattern holds in any
+// locale, so vertical tab, form feed and 0xFF, which cmd also skips, are not
+// among them.
+constexpr std::string_view kLookupSeparators = " \t,;=";
+constexpr std::string_view kLookupNameEnds = " \t,;=+:&|<>";
+
 // What a run-time jump can name follows from the literal text before its
 // first expansion, cut as the label lookup below cuts it: separators and one
 // colon go, and the name ends at the first byte that ends a label's name.
@@ -147,20 +155,17 @@ void Generator::NoteJumpName(const batch::Text& written) {
     if (piece.kind != batch::Piece::Kind::kLiteral) break;
     known += piece.text;
   }
-  const size_t first = known.find_first_not_of(" \t,;=");
+  const size_t first = known.find_first_not_of(kLookupSeparators);
   if (first == std::string::npos) {
     jumps_name_any_label_ = true;
     return;
   }
   known.erase(0, first);
   if (known[0] == ':') known.erase(0, 1);
-  const size_t end = known.find_first_of(" \t,;=+:&|<>");
+  const size_t end = known.find_first_of(kLookupNameEnds);
   JumpName name;
   name.whole = end != std::string::npos;
-  name.start = known.substr(0, end);
-  for (char& c : name.start) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  name.start = batch::Lower(known.substr(0, end));
   if (name.start.empty() && !name.whole) {
     jumps_name_any_label_ = true;
     return;

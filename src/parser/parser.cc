@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "parser/characters.h"
 #include "parser/delayed_phase.h"
 #include "parser/percent_phase.h"
 
@@ -24,19 +25,20 @@ bool IsBuiltin(std::string_view word) {
 }
 static_assert(std::is_sorted(std::begin(kBuiltins), std::end(kBuiltins)));
 
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+// A separator that no caret escaped.
+bool IsSeparatorCell(Cell cell) {
+  return IsPlainByte(cell) && IsSeparator(static_cast<char>(cell));
 }
 
-// The characters that separate words on a command line.
-bool IsSeparator(unsigned char c) {
-  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=' || c == 0x0B || c == 0x0C ||
-         c == 0xFF;
+// An operator that no caret escaped, taking ")" as one whether a block is
+// open or not.
+bool IsOperatorCell(Cell cell) {
+  return IsPlainByte(cell) && IsOperator(static_cast<char>(cell), /*in_block=*/true);
 }
 
 // A built-in's name ends at these even when no separator follows: "echo.",
 // "cd\", "echo(" and "echo:" all run the built-in.
-bool EndsBuiltinName(unsigned char c) {
+bool EndsBuiltinName(char c) {
   switch (c) {
     case '.':
     case '/':
@@ -53,19 +55,8 @@ bool EndsBuiltinName(unsigned char c) {
 }
 
 // A label's name ends at these.
-bool EndsLabelName(unsigned char c) {
-  switch (c) {
-    case '+':
-    case ':':
-    case '&':
-    case '|':
-    case '<':
-    case '>':
-    case '\r':
-      return true;
-    default:
-      return IsSeparator(c);
-  }
+bool EndsLabelName(char c) {
+  return c == '+' || c == ':' || c == '\r' || IsSeparator(c) || IsOperator(c, /*in_block=*/false);
 }
 
 bool IsPlain(Cell cell, char c) {
@@ -75,11 +66,13 @@ bool IsPlain(Cell cell, char c) {
 // "rem" followed by more than one word.
 bool IsRemarkOfSeveralWords(const std::vector<Cell>& cells) {
   size_t i = 0;
-  auto separator = [&](size_t at) { return cells[at] < 0x100 && IsSeparator(cells[at]); };
+  auto separator = [&](size_t at) { return IsSeparatorCell(cells[at]); };
   while (i < cells.size() && (separator(i) || IsPlain(cells[i], '@'))) ++i;
   if (cells.size() - i < 3) return false;
   for (size_t k = 0; k < 3; ++k) {
-    if (cells[i + k] >= 0x100 || Lower(static_cast<char>(cells[i + k])) != "rem"[k]) return false;
+    if (!IsPlainByte(cells[i + k]) || ToLower(static_cast<char>(cells[i + k])) != "rem"[k]) {
+      return false;
+    }
   }
   i += 3;
   if (i == cells.size() || !separator(i)) return false;
@@ -117,7 +110,7 @@ std::vector<std::string_view> SplitLines(std::string_view batch) {
 
 bool IsLabelLine(std::string_view line, std::string_view* after_colon) {
   size_t i = 0;
-  while (i < line.size() && IsSeparator(static_cast<unsigned char>(line[i]))) ++i;
+  while (i < line.size() && IsSeparator(line[i])) ++i;
   if (i == line.size() || line[i] != ':') return false;
   *after_colon = line.substr(i + 1);
   return true;
@@ -126,8 +119,8 @@ bool IsLabelLine(std::string_view line, std::string_view* after_colon) {
 std::string LabelName(std::string_view after_colon) {
   std::string name;
   for (char c : after_colon) {
-    if (EndsLabelName(static_cast<unsigned char>(c))) break;
-    name += Lower(c);
+    if (EndsLabelName(c)) break;
+    name += ToLower(c);
   }
   return name;
 }
@@ -182,6 +175,7 @@ class Parser::Impl {
   bool LoadLogicalLine();
   void LoadPhysicalLine(size_t index);
   void ResolveCarets();
+  void SetPosition(Command* command) const;
   bool AtLineEnd() const { return pos_ >= cells_.size(); }
   Cell Current() const { return cells_[pos_]; }
   Cell CellAt(size_t offset) const {
@@ -195,9 +189,7 @@ class Parser::Impl {
   bool SpecialAt(size_t offset, char c) const {
     return !in_quotes_ && CellAt(offset) == static_cast<unsigned char>(c);
   }
-  bool AtSeparator() const {
-    return !AtLineEnd() && !in_quotes_ && Current() < 0x100 && IsSeparator(Current());
-  }
+  bool AtSeparator() const { return !AtLineEnd() && !in_quotes_ && IsSeparatorCell(Current()); }
   bool AtOperator() const;
   void Advance();
   void SkipSeparators();
@@ -216,8 +208,8 @@ class Parser::Impl {
   CommandPtr ParseCommand();
   CommandPtr ParseBlock();
   void ParseTrailingRedirections(Command* command);
-  bool AtRedirection(const Text& before) const;
-  Redirection ParseRedirection(Text* before);
+  bool AtRedirection() const;
+  Redirection ParseRedirection();
   void ParseIf(Command* command);
   Condition ParseCondition();
   void ParseFor(Command* command);
@@ -240,6 +232,11 @@ class Parser::Impl {
   size_t next_line_ = 0;     // the next physical line to read
   int logical_line_ = 0;     // the first physical line of the cells being read
   std::vector<Cell> cells_;  // the logical line being read
+  // Where each cell starts: an offset from the logical line's start, counted
+  // over the bytes of its physical lines as if they were one; and each
+  // physical line's first offset, with its index.
+  std::vector<uint32_t> offsets_;
+  std::vector<std::pair<uint32_t, int>> line_starts_;
   size_t pos_ = 0;
   bool in_quotes_ = false;
   std::vector<Piece> expansions_;  // what the cells' expansions stand for
@@ -288,7 +285,7 @@ bool Parser::Impl::Next(Statement* statement) {
       }
       return true;
     }
-    if (line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
+    if (IsBlankLine(line)) {
       ++next_line_;  // blank lines are no statement at all
       continue;
     }
@@ -322,11 +319,9 @@ bool Parser::Impl::Next(Statement* statement) {
 std::string Parser::Impl::Unexpected() {
   if (AtLineEnd()) return "The syntax of the command is incorrect.";
   std::string token;
-  if (Current() < 0x100 && !IsSeparator(Current())) {
+  if (IsPlainByte(Current()) && !IsSeparatorCell(Current())) {
     token = static_cast<char>(Current());  // an operator or a parenthesis
-    if (std::string_view("&|<>()").find(token[0]) == std::string_view::npos) {
-      token = SourceForm(ReadToken(false));
-    }
+    if (!IsOperatorCell(Current()) && Current() != '(') token = SourceForm(ReadToken(false));
   } else {
     Text text;
     TakeCell(&text);
@@ -362,9 +357,11 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
   auto command = std::make_unique<Command>();
   command->kind = Command::Kind::kUnreadable;
   command->unreadable = std::make_unique<Unreadable>();
-  command->line = statement_line_;
+  command->line = command->start_line = statement_line_;
   // The first line stands for the statement in messages.
   std::string_view line = lines_[static_cast<size_t>(statement_line_)];
+  const size_t first = line.find_first_not_of(" \t@");
+  command->column = static_cast<int>(first == std::string_view::npos ? 0 : first) + 1;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   command->unreadable->text = std::string(line);
   if (next_line_ > static_cast<size_t>(statement_line_) + 1) command->unreadable->text += " ...";
@@ -380,6 +377,8 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
 bool Parser::Impl::LoadLogicalLine() {
   if (next_line_ >= lines_.size()) return false;
   cells_.clear();
+  offsets_.clear();
+  line_starts_.clear();
   pos_ = 0;
   in_quotes_ = false;
   logical_line_ = static_cast<int>(next_line_);
@@ -392,7 +391,35 @@ bool Parser::Impl::LoadLogicalLine() {
 }
 
 void Parser::Impl::LoadPhysicalLine(size_t index) {
-  ApplyPercentPhase(lines_[index], &cells_, &expansions_, &percent_problem_);
+  uint32_t start = 0;
+  if (!line_starts_.empty()) {
+    const auto& [previous, line] = line_starts_.back();
+    start = previous + static_cast<uint32_t>(lines_[static_cast<size_t>(line)].size()) + 1;
+  }
+  line_starts_.emplace_back(start, static_cast<int>(index));
+  ApplyPercentPhase(lines_[index], &cells_, &expansions_, &percent_problem_, &offsets_, start);
+}
+
+// The physical line and column of the cell at the current place, or of the
+// logical line's end.
+void Parser::Impl::SetPosition(Command* command) const {
+  uint32_t offset = 0;
+  if (pos_ < offsets_.size()) {
+    offset = offsets_[pos_];
+  } else if (!offsets_.empty()) {
+    offset = offsets_.back() + 1;
+  }
+  auto after = std::upper_bound(
+      line_starts_.begin(), line_starts_.end(), offset,
+      [](uint32_t value, const std::pair<uint32_t, int>& start) { return value < start.first; });
+  if (after == line_starts_.begin()) {
+    command->start_line = logical_line_;
+    command->column = 1;
+    return;
+  }
+  --after;
+  command->start_line = after->second;
+  command->column = static_cast<int>(offset - after->first) + 1;
 }
 
 // Takes the escaping carets out of the cells from `from` on, marking the
@@ -408,6 +435,7 @@ void Parser::Impl::ResolveCarets() {
     Cell cell = cells_[in];
     if (escape_next) {
       escape_next = false;
+      offsets_[out] = offsets_[in];
       cells_[out++] = cell | kEscaped;
       continue;
     }
@@ -419,11 +447,13 @@ void Parser::Impl::ResolveCarets() {
       }
       // The caret ends the line: the next line carries on this one.
       cells_.resize(out);
+      offsets_.resize(out);
       if (next_line_ >= lines_.size()) return;
       const size_t joined = cells_.size();
       LoadPhysicalLine(next_line_++);
       if (cells_.size() == joined) {
         cells_.push_back('\n' | kEscaped);
+        offsets_.push_back(line_starts_.back().first);
         if (next_line_ < lines_.size()) LoadPhysicalLine(next_line_++);
         out = joined + 1;
         in = joined;  // the loop's increment moves past the line end
@@ -434,9 +464,11 @@ void Parser::Impl::ResolveCarets() {
       escape_next = true;
       continue;
     }
+    offsets_[out] = offsets_[in];
     cells_[out++] = cell;
   }
   cells_.resize(out);
+  offsets_.resize(out);
 }
 
 // Cells.
@@ -444,8 +476,7 @@ void Parser::Impl::ResolveCarets() {
 bool Parser::Impl::AtOperator() const {
   if (AtLineEnd() || in_quotes_) return false;
   const Cell cell = Current();
-  return cell == '&' || cell == '|' || cell == '<' || cell == '>' ||
-         (cell == ')' && open_blocks_ > 0);
+  return IsPlainByte(cell) && IsOperator(static_cast<char>(cell), open_blocks_ > 0);
 }
 
 void Parser::Impl::Advance() {
@@ -487,7 +518,7 @@ bool Parser::Impl::TakeLoopVariable(Text* text) {
   if (loop_variables_.empty()) return false;
   auto is_variable = [&](size_t offset) {
     const Cell cell = CellAt(offset);
-    return cell < 0x100 && std::find(loop_variables_.begin(), loop_variables_.end(),
+    return IsPlainByte(cell) && std::find(loop_variables_.begin(), loop_variables_.end(),
                                      static_cast<char>(cell)) != loop_variables_.end();
   };
   Piece piece;
@@ -495,10 +526,10 @@ bool Parser::Impl::TakeLoopVariable(Text* text) {
   size_t end = 0;
   if (CellAt(1) == '~') {
     size_t last = 2;
-    while (CellAt(last) < 0x100 && IsPathModifier(static_cast<char>(CellAt(last)))) ++last;
+    while (IsPlainByte(CellAt(last)) && IsPathModifier(static_cast<char>(CellAt(last)))) ++last;
     if (CellAt(last) == '$') {
       size_t colon = last;
-      while (CellAt(colon) < 0x100 && CellAt(colon) != ':') ++colon;
+      while (IsPlainByte(CellAt(colon)) && CellAt(colon) != ':') ++colon;
       if (CellAt(colon) == ':') last = colon + 1;
     }
     for (size_t variable = last; variable >= 2 && end == 0; --variable) {
@@ -527,14 +558,13 @@ bool Parser::Impl::ConsumeWord(std::string_view lower_word) {
     // escapes the first one of the next ("... ^" then "do ...").
     Cell cell = CellAt(i);
     const Cell plain = cell & ~kEscaped;
-    if (plain < 0x100 && ((plain | 0x20) >= 'a' && (plain | 0x20) <= 'z')) cell = plain;
-    if (cell >= 0x100 || Lower(static_cast<char>(cell)) != lower_word[i]) return false;
+    if (IsByte(plain) && IsLetter(static_cast<char>(plain))) cell = plain;
+    if (!IsPlainByte(cell) || ToLower(static_cast<char>(cell)) != lower_word[i]) return false;
   }
   const Cell after = CellAt(lower_word.size());
   const bool ends =
       pos_ + lower_word.size() == cells_.size() ||
-      (after < 0x100 && (IsSeparator(after) || after == '(' || after == ')' || after == '&' ||
-                         after == '|' || after == '<' || after == '>'));
+      IsSeparatorCell(after) || IsOperatorCell(after) || after == '(';
   if (!ends) return false;
   pos_ += lower_word.size();
   return true;
@@ -545,9 +575,9 @@ bool Parser::Impl::ConsumeWord(std::string_view lower_word) {
 Text Parser::Impl::ReadToken(bool stop_at_equals) {
   Text token;
   while (!AtLineEnd()) {
-    if (!in_quotes_ && Current() < 0x100) {
+    if (!in_quotes_ && IsPlainByte(Current())) {
       const Cell cell = Current();
-      if (cell == '=' ? stop_at_equals : IsSeparator(cell)) break;
+      if (cell == '=' ? stop_at_equals : IsSeparatorCell(cell)) break;
       if (AtOperator()) break;
     }
     TakeCell(&token);
@@ -623,9 +653,8 @@ CommandPtr Parser::Impl::ParseCommand() {
   command->line = logical_line_;
   SkipSeparators();
   // Redirections may come first: ">log.txt echo done".
-  Text unused;
-  while (AtRedirection(unused)) {
-    command->redirections.push_back(ParseRedirection(&unused));
+  while (AtRedirection()) {
+    command->redirections.push_back(ParseRedirection());
     SkipSeparators();
   }
   bool quiet = false;
@@ -634,6 +663,7 @@ CommandPtr Parser::Impl::ParseCommand() {
     Advance();
     SkipSeparators();
   }
+  SetPosition(command.get());
   // A command that starts with a colon is a label: cmd ignores it, with the
   // rest of its line and its redirections ("&:: remark", "<# : header").
   if (Special(':')) {
@@ -648,8 +678,7 @@ CommandPtr Parser::Impl::ParseCommand() {
   if (command->redirections.empty() && open_blocks_ == 0 && Special(')')) {
     const Cell next = CellAt(1);
     if (pos_ + 1 >= cells_.size() ||
-        (next < 0x100 && (IsSeparator(next) || std::string_view("&|<>()").find(static_cast<char>(
-                                                   next)) != std::string_view::npos))) {
+        IsSeparatorCell(next) || IsOperatorCell(next) || next == '(') {
       pos_ = cells_.size();
       command->simple.word = "rem";
       command->simple.quiet = quiet;
@@ -677,18 +706,17 @@ CommandPtr Parser::Impl::ParseCommand() {
   // The command word: a built-in when its plain leading letters name one.
   const size_t start = pos_;
   size_t cut = start;
-  while (cut < cells_.size() && cells_[cut] < 0x100 && !EndsBuiltinName(cells_[cut]) &&
-         cells_[cut] != '"' && cells_[cut] != '&' && cells_[cut] != '|' && cells_[cut] != '<' &&
-         cells_[cut] != '>' && cells_[cut] != ')') {
+  while (cut < cells_.size() && IsPlainByte(cells_[cut]) &&
+         !EndsBuiltinName(static_cast<char>(cells_[cut])) && cells_[cut] != '"' &&
+         !IsOperatorCell(cells_[cut])) {
     ++cut;
   }
   std::string word;
-  for (size_t i = start; i < cut; ++i) word += Lower(static_cast<char>(cells_[i]));
+  for (size_t i = start; i < cut; ++i) word += ToLower(static_cast<char>(cells_[i]));
   const bool word_ends =
       cut == cells_.size() ||
-      (cells_[cut] < 0x100 &&
-       (EndsBuiltinName(cells_[cut]) || cells_[cut] == '&' || cells_[cut] == '|' ||
-        cells_[cut] == '<' || cells_[cut] == '>' || (cells_[cut] == ')' && open_blocks_ > 0)));
+      (IsPlainByte(cells_[cut]) && (EndsBuiltinName(static_cast<char>(cells_[cut])) ||
+                                    IsOperator(static_cast<char>(cells_[cut]), open_blocks_ > 0)));
   if (word_ends && IsBuiltin(word)) {
     command->simple.word = word;
     Text name;
@@ -696,8 +724,7 @@ CommandPtr Parser::Impl::ParseCommand() {
     command->simple.name = std::move(name);
   } else {
     while (!AtLineEnd()) {
-      if (!in_quotes_ && Current() < 0x100 &&
-          (IsSeparator(Current()) || AtOperator() || Current() == '(')) {
+      if (!in_quotes_ && (IsSeparatorCell(Current()) || AtOperator() || Current() == '(')) {
         break;
       }
       TakeCell(&command->simple.name);
@@ -770,8 +797,7 @@ void Parser::Impl::TrackSetlocal(const Command& command) {
     delayed_.value = Delayed::kUnknown;
     return;
   }
-  std::string options = command.simple.arguments.LiteralPart();
-  std::transform(options.begin(), options.end(), options.begin(), Lower);
+  const std::string options = Lower(command.simple.arguments.LiteralPart());
   if (options.find("enabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOn;
   if (options.find("disabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOff;
 }
@@ -821,8 +847,8 @@ void Parser::Impl::ParseArguments(Command* command) {
     TakePlainRun(&run);
     arguments.Append(run);
     if (AtLineEnd()) break;
-    if (AtRedirection(arguments)) {
-      command->redirections.push_back(ParseRedirection(&arguments));
+    if (AtRedirection()) {
+      command->redirections.push_back(ParseRedirection());
       continue;
     }
     if (AtOperator()) break;
@@ -837,8 +863,8 @@ void Parser::Impl::TakePlainRun(std::string* run) {
   const size_t size = cells_.size();
   while (pos_ < size) {
     const Cell cell = cells_[pos_];
-    if (cell >= 0x100) {
-      if ((cell & ~kEscaped) >= 0x100) return;  // an expansion or a "%%"
+    if (!IsPlainByte(cell)) {
+      if (!IsByte(cell)) return;  // an expansion or a "%%"
       *run += static_cast<char>(cell & 0xFF);
       ++pos_;
       continue;
@@ -846,10 +872,7 @@ void Parser::Impl::TakePlainRun(std::string* run) {
     if (cell == '"') {
       in_quotes_ = !in_quotes_;
     } else if (!in_quotes_) {
-      if (cell == '&' || cell == '|' || cell == '<' || cell == '>' ||
-          (cell == ')' && open_blocks_ > 0)) {
-        return;
-      }
+      if (IsOperator(static_cast<char>(cell), open_blocks_ > 0)) return;
       if (cell >= '0' && cell <= '9' && pos_ + 1 < size && cells_[pos_ + 1] == '>') return;
     }
     *run += static_cast<char>(cell);
@@ -859,19 +882,16 @@ void Parser::Impl::TakePlainRun(std::string* run) {
 
 // A redirection starts at "<" or ">", or at a handle digit right before ">"
 // that begins a word of its own.
-bool Parser::Impl::AtRedirection(const Text& before) const {
-  (void)before;
+bool Parser::Impl::AtRedirection() const {
   if (Special('<') || Special('>')) return true;
   if (AtLineEnd() || in_quotes_) return false;
   const Cell cell = Current();
   if (cell < '0' || cell > '9' || !SpecialAt(1, '>')) return false;
   if (pos_ == 0) return true;
-  const Cell previous = cells_[pos_ - 1];
-  return previous < 0x100 && IsSeparator(previous);
+  return IsSeparatorCell(cells_[pos_ - 1]);
 }
 
-Redirection Parser::Impl::ParseRedirection(Text* before) {
-  (void)before;
+Redirection Parser::Impl::ParseRedirection() {
   Redirection redirection;
   int handle = -1;
   if (Current() >= '0' && Current() <= '9') {
@@ -898,7 +918,7 @@ Redirection Parser::Impl::ParseRedirection(Text* before) {
   }
   SkipBlanks();
   while (!AtLineEnd()) {
-    if (!in_quotes_ && Current() < 0x100 && (IsSeparator(Current()) || AtOperator())) break;
+    if (!in_quotes_ && (IsSeparatorCell(Current()) || AtOperator())) break;
     TakeCell(&redirection.target);
   }
   if (redirection.target.empty()) Fail("The syntax of the command is incorrect.");
@@ -911,6 +931,7 @@ CommandPtr Parser::Impl::ParseBlock() {
   command->kind = Command::Kind::kBlock;
   command->block = std::make_unique<Block>();
   command->line = logical_line_;
+  SetPosition(command.get());
   Advance();  // the "("
   ++open_blocks_;
   while (true) {
@@ -941,7 +962,7 @@ CommandPtr Parser::Impl::ParseBlock() {
         label_in_block_ = next_line_;
       }
       if (IsLabelLine(line_text, &after_colon) ||
-          line_text.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos) {
+          IsBlankLine(line_text)) {
         ++next_line_;
         continue;
       }
@@ -957,15 +978,14 @@ CommandPtr Parser::Impl::ParseBlock() {
 }
 
 void Parser::Impl::ParseTrailingRedirections(Command* command) {
-  Text unused;
   while (true) {
     const size_t saved = pos_;
     SkipSeparators();
-    if (!AtRedirection(unused)) {
+    if (!AtRedirection()) {
       pos_ = saved;
       return;
     }
-    command->redirections.push_back(ParseRedirection(&unused));
+    command->redirections.push_back(ParseRedirection());
   }
 }
 
@@ -1040,7 +1060,6 @@ Condition Parser::Impl::ParseCondition() {
   }
   SkipSeparators();
   using Kind = Condition::Kind;
-  const size_t start = pos_;
   Text first = ReadToken(/*stop_at_equals=*/true);
   if (first.empty()) {
     if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
@@ -1050,13 +1069,11 @@ Condition Parser::Impl::ParseCondition() {
   SkipBlanksAndCommas();
   // "errorlevel==1" is the old way to write "errorlevel 1": the equal signs
   // only separate the number from the word.
-  std::string first_word = first.IsLiteral() ? first.LiteralPart() : std::string();
-  std::transform(first_word.begin(), first_word.end(), first_word.begin(), Lower);
+  const std::string first_word = first.IsLiteral() ? Lower(first.LiteralPart()) : std::string();
   const bool comparison = Special('=') && SpecialAt(1, '=') && first_word != "errorlevel";
   pos_ = after_first;
   if (!comparison && first.IsLiteral()) {
-    std::string keyword = first.LiteralPart();
-    std::transform(keyword.begin(), keyword.end(), keyword.begin(), Lower);
+    const std::string keyword = Lower(first.LiteralPart());
     const bool has_quote = keyword.find('"') != std::string::npos;
     std::optional<Kind> kind;
     if (!has_quote && keyword == "errorlevel") kind = Kind::kErrorlevel;
@@ -1071,7 +1088,6 @@ Condition Parser::Impl::ParseCondition() {
       return condition;
     }
   }
-  (void)start;
   condition.kind = Kind::kCompare;
   condition.left = std::move(first);
   SkipBlanksAndCommas();
@@ -1143,7 +1159,7 @@ void Parser::Impl::ParseFor(Command* command) {
     }
   }
   SkipSeparators();
-  if (AtLineEnd() || (Current() & ~kEscaped) != kDoublePercent || CellAt(1) >= 0x100) {
+  if (AtLineEnd() || (Current() & ~kEscaped) != kDoublePercent || !IsPlainByte(CellAt(1))) {
     Fail("a for loop needs its variable written %%x");
   }
   loop.variable = static_cast<char>(CellAt(1));

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "parser/characters.h"
+
 namespace morvex::batch {
 namespace {
 
@@ -63,7 +65,7 @@ Cell AddExpansion(Piece piece, std::vector<Piece>* expansions) {
 }  // namespace
 
 bool IsPathModifier(char c) {
-  switch (c | 0x20) {
+  switch (ToLower(c)) {
     case 'f':
     case 'd':
     case 'p':
@@ -80,10 +82,27 @@ bool IsPathModifier(char c) {
 }
 
 void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
-                       std::vector<Piece>* expansions, PercentProblem* problem) {
+                       std::vector<Piece>* expansions, PercentProblem* problem,
+                       std::vector<uint32_t>* offsets, uint32_t base) {
   const size_t n = line.size();
   size_t i = 0;
+  // The cells that one turn of the loop adds start at byte `from`: an
+  // expansion or a "%%" is one cell, a run of bytes one cell a byte, so the
+  // k-th cell of a turn starts at byte from + k.
+  size_t filled = cells->size();
+  size_t from = 0;
+  auto note_offsets = [&]() {
+    if (offsets == nullptr) return;
+    const size_t start = offsets->size();
+    offsets->resize(start + cells->size() - filled);
+    for (size_t k = start; k < offsets->size(); ++k) {
+      (*offsets)[k] = base + static_cast<uint32_t>(from + (k - start));
+    }
+    filled = cells->size();
+  };
   while (i < n) {
+    note_offsets();
+    from = i;
     const char c = line[i];
     if (c == '\r') {
       ++i;
@@ -169,6 +188,7 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
     }
     i = j + 1;  // "%VAR:" with no valid edit after it is dropped
   }
+  note_offsets();
 }
 
 }  // namespace morvex::batch

@@ -22,8 +22,13 @@ inline constexpr Cell kDoublePercent = 0x100;
 inline constexpr Cell kExpansion = 0x200;  // kExpansion + i: expansions[i]
 inline constexpr Cell kEscaped = 0x80000000u;
 
+/// A byte, escaped by a caret or not.
 inline bool IsByte(Cell cell) {
   return (cell & ~kEscaped) < 0x100;
+}
+/// A byte that no caret escaped: the only kind that may mean something to cmd.
+inline bool IsPlainByte(Cell cell) {
+  return cell < 0x100;
 }
 inline bool IsExpansion(Cell cell) {
   return (cell & ~kEscaped) >= kExpansion;
@@ -40,9 +45,11 @@ struct PercentProblem {
 
 /// Appends the cells of one physical line (without its line end) to `cells`
 /// and the expansions they refer to to `expansions`. Carriage returns are
-/// dropped, as cmd drops them.
+/// dropped, as cmd drops them. With `offsets`, appends for each cell `base`
+/// plus the offset in the line of the byte it starts at.
 void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
-                       std::vector<Piece>* expansions, PercentProblem* problem);
+                       std::vector<Piece>* expansions, PercentProblem* problem,
+                       std::vector<uint32_t>* offsets = nullptr, uint32_t base = 0);
 
 /// Reads the edit after the colon of "%VAR:edit%" ("~1,2", "old=new",
 /// "*old=new"); false when it is no edit.

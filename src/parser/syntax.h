@@ -198,7 +198,13 @@ enum class Delayed : uint8_t { kOff, kOn, kUnknown };
 struct Command {
   enum class Kind { kSimple, kBlock, kIf, kFor, kUnreadable };
   Kind kind = Kind::kSimple;
-  int line = 0;  // the physical line, from 0, where the command starts
+  int line = 0;  // the physical line, from 0, where the command's logical line starts
+  // Where the command itself begins, which a caret at a line's end may put on
+  // a later line: the physical line, from 0, and the byte column in it, from
+  // 1, of its name (after "@" and any redirections before it), of a block's
+  // "(", or of an unreadable statement's first word.
+  int start_line = 0;
+  int column = 1;
   Delayed delayed = Delayed::kOff;
   std::vector<Redirection> redirections;
   SimpleCommand simple;  // the others are held apart, as most commands are simple

@@ -9,10 +9,6 @@ using batch::Text;
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // `text` with `count` bytes dropped from the front of its first piece, which
 // must be literal.
 Text DropFront(const Text& text, size_t count) {
@@ -36,9 +32,7 @@ Text ArgumentsAfterWord(const batch::Command& command) {
   if (arguments.empty() || arguments.pieces()[0].kind != Piece::Kind::kLiteral) return arguments;
   // "exit/b" and "cd\" keep what ends the word; a separator goes.
   const char first = arguments.pieces()[0].text[0];
-  const bool separator =
-      first == ' ' || first == '\t' || first == ',' || first == ';' || first == '=';
-  return separator ? DropFront(arguments, 1) : arguments;
+  return batch::IsSeparator(first) ? DropFront(arguments, 1) : arguments;
 }
 
 Text TextAfterFirstCharacter(const Text& text) {
@@ -50,25 +44,17 @@ Text SkipBlanks(const Text& text) {
   if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return text;
   const std::string& first = text.pieces()[0].text;
   size_t blanks = 0;
-  while (blanks < first.size() && IsBlank(first[blanks])) ++blanks;
+  while (blanks < first.size() && batch::IsBlank(first[blanks])) ++blanks;
   return DropFront(text, blanks);
 }
 
 Text TrimBlanks(const Text& text) {
   Text trimmed = SkipBlanks(text);
   while (!trimmed.empty() && trimmed.pieces().back().kind == Piece::Kind::kLiteral &&
-         IsBlank(trimmed.pieces().back().text.back())) {
+         batch::IsBlank(trimmed.pieces().back().text.back())) {
     trimmed.RemoveLastByte();
   }
   return trimmed;
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
 }
 
 void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper) {

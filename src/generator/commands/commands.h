@@ -12,6 +12,7 @@
 
 #include "generator/command_builder.h"
 #include "generator/generator.h"
+#include "parser/characters.h"
 #include "parser/syntax.h"
 
 namespace morvex {
@@ -100,8 +101,7 @@ batch::Text TextAfterFirstCharacter(const batch::Text& text);
 batch::Text SkipBlanks(const batch::Text& text);
 /// `text` without leading and trailing spaces and tabs.
 batch::Text TrimBlanks(const batch::Text& text);
-/// Lower-case ASCII.
-std::string Lower(std::string_view text);
+using batch::Lower;
 /// Writes a helper call for a command that takes words: `helper word...`
 /// and the command's redirections.
 void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper);

@@ -15,7 +15,8 @@ Text FolderText(const batch::Command& command) {
   const Text& arguments = command.simple.arguments;
   if (!arguments.empty() && arguments.pieces()[0].kind == Piece::Kind::kLiteral) {
     const char first = arguments.pieces()[0].text[0];
-    if (first == ',' || first == ';' || first == '=')
+    // A separator that is no blank goes: trimming keeps it.
+    if (batch::IsSeparator(first) && !batch::IsBlank(first))
       return TrimBlanks(ArgumentsAfterWord(command));
   }
   return TrimBlanks(arguments);
@@ -30,7 +31,7 @@ void TranslateCd(Generator& g, const batch::Command& command) {
   // "/d" also changes the drive, which has no counterpart here.
   if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
     const std::string& first = text.pieces()[0].text;
-    if (first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == 'd') {
+    if (first.size() >= 2 && first[0] == '/' && batch::ToLower(first[1]) == 'd') {
       Text rest;
       rest.Append(std::string_view(first).substr(2));
       for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);

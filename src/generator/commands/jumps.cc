@@ -12,10 +12,6 @@ using batch::Text;
 
 namespace {
 
-bool IsSeparator(char c) {
-  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=';
-}
-
 // The first word of `text` and the rest, which starts with the character that
 // ended the word.
 std::pair<Text, Text> SplitFirstWord(const Text& text) {
@@ -30,7 +26,7 @@ std::pair<Text, Text> SplitFirstWord(const Text& text) {
     for (size_t i = 0; i < piece.text.size(); ++i) {
       const char c = piece.text[i];
       if (c == '"') quoted = !quoted;
-      if (!quoted && IsSeparator(c)) {
+      if (!quoted && batch::IsSeparator(c)) {
         in_rest = true;
         rest.Append(std::string_view(piece.text).substr(i));
         break;
@@ -51,11 +47,16 @@ Text SkipSeparators(const Text& text) {
       continue;
     }
     size_t i = 0;
-    while (i < piece.text.size() && IsSeparator(piece.text[i])) ++i;
+    while (i < piece.text.size() && batch::IsSeparator(piece.text[i])) ++i;
     if (i < piece.text.size()) skipping = false;
     rest.Append(std::string_view(piece.text).substr(i));
   }
   return rest;
+}
+
+bool HasSeparatorOtherThanSpace(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return c != ' ' && batch::IsSeparator(c); });
 }
 
 // A number written in the batch file, or the text to read one from.
@@ -153,8 +154,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     const std::string name = batch::LabelName(written);
     // %0 is the label as the call writes it.
     const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
-    if (HasUnquotedExpansion(rest) ||
-        rest.LiteralPart().find_first_of(",;=\t") != std::string::npos ||
+    if (HasUnquotedExpansion(rest) || HasSeparatorOtherThanSpace(rest.LiteralPart()) ||
         rest.LiteralPart().find("  ") != std::string::npos) {
       // The values may hold blanks and quotes: the words are cut as the
       // call runs. So are words between separators other than one space,
@@ -207,6 +207,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   batch::Command called;
   called.kind = batch::Command::Kind::kSimple;
   called.line = command.line;
+  called.start_line = command.start_line;
+  called.column = command.column;
   called.simple.name = word;
   called.simple.arguments = rest;
   for (const batch::Redirection& redirection : command.redirections) {
@@ -226,13 +228,13 @@ std::string ExitCode(Generator& g, const batch::Command& command, bool* batch_on
   *batch_only = false;
   if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
     const std::string& first = text.pieces()[0].text;
-    if (first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == 'b' &&
-        (first.size() == 2 || IsSeparator(first[2]))) {
+    if (first.size() >= 2 && first[0] == '/' && batch::ToLower(first[1]) == 'b' &&
+        (first.size() == 2 || batch::IsSeparator(first[2]))) {
       *batch_only = true;
       Text rest;
       rest.Append(std::string_view(first).substr(2));
       for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
-      text = TrimBlanks(rest);
+      text = SkipSeparators(rest);  // the word that follows is cut at separators
     }
   }
   // Only the first word is the exit code.

@@ -113,8 +113,8 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     literal.erase(std::remove(literal.begin(), literal.end(), '"'), literal.end());
   }
   // A drive's name alone changes to that drive, at its root here.
-  if (literal.size() == 2 && literal[1] == ':' && (literal[0] | 0x20) >= 'a' &&
-      (literal[0] | 0x20) <= 'z' && command.simple.arguments.empty()) {
+  if (literal.size() == 2 && literal[1] == ':' && batch::IsLetter(literal[0]) &&
+      command.simple.arguments.empty()) {
     run.Redirect(command).Call(Helper::kCd).Word(ShellQuote(literal)).Write();
     return;
   }
@@ -260,10 +260,6 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // What cmd's own switches say, and the command after /c or /k.
 struct CmdLine {
   bool found = false;         // /c or /k
@@ -289,7 +285,7 @@ CmdLine ReadCmdLine(const Text& arguments) {
     const std::string& text = piece.text;
     size_t i = 0;
     while (i < text.size() && !in_rest) {
-      if (IsBlank(text[i]) || text[i] == ',' || text[i] == ';' || text[i] == '=') {
+      if (batch::IsSeparator(text[i])) {
         ++i;
         continue;
       }
@@ -298,7 +294,7 @@ CmdLine ReadCmdLine(const Text& arguments) {
         return line;
       }
       size_t end = i + 1;
-      while (end < text.size() && !IsBlank(text[end]) && text[end] != '/') ++end;
+      while (end < text.size() && !batch::IsBlank(text[end]) && text[end] != '/') ++end;
       const std::string word = Lower(std::string_view(text).substr(i + 1, end - i - 1));
       const char letter = word.empty() ? '\0' : word[0];
       if (letter == 'c' || letter == 'k') {
@@ -306,7 +302,7 @@ CmdLine ReadCmdLine(const Text& arguments) {
         line.keep = letter == 'k';
         // The command starts right after the letter, blanks skipped.
         size_t start = i + 2;
-        while (start < text.size() && IsBlank(text[start])) ++start;
+        while (start < text.size() && batch::IsBlank(text[start])) ++start;
         line.rest.Append(std::string_view(text).substr(start));
         in_rest = true;
         break;
@@ -380,8 +376,8 @@ bool Jumps(const batch::Sequence& sequence) {
             if (command->simple.word == "goto") return true;
             if (command->simple.word == "call") {
               const std::string text = command->simple.arguments.LiteralPart();
-              const size_t first = text.find_first_not_of(" \t,;=");
-              if (first != std::string::npos && text[first] == ':') return true;
+              const auto first = std::find_if_not(text.begin(), text.end(), batch::IsSeparator);
+              if (first != text.end() && *first == ':') return true;
             }
             break;
           }

@@ -53,7 +53,7 @@ std::pair<Text, Text> SplitAt(const Text& text, Position at) {
 bool StartsWithSwitch(const Text& text, char letter) {
   if (text.empty() || text.pieces()[0].kind != Piece::Kind::kLiteral) return false;
   const std::string& first = text.pieces()[0].text;
-  return first.size() >= 2 && first[0] == '/' && (first[1] | 0x20) == letter;
+  return first.size() >= 2 && first[0] == '/' && batch::ToLower(first[1]) == letter;
 }
 
 Text DropSwitch(const Text& text) {

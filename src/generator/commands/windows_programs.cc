@@ -83,17 +83,11 @@ static_assert(std::is_sorted(std::begin(kPrograms), std::end(kPrograms),
                                return a.name < b.name;
                              }));
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return (x >= 'A' && x <= 'Z' ? x | 0x20 : x) == (y >= 'A' && y <= 'Z' ? y | 0x20 : y);
-         });
-}
-
 // The name without a trailing ".exe" or ".com", in any case.
 std::string_view WithoutExtension(std::string_view name) {
   if (name.size() > 4) {
     const std::string_view tail = name.substr(name.size() - 4);
-    if (EqualsIgnoringCase(tail, ".exe") || EqualsIgnoringCase(tail, ".com")) {
+    if (batch::EqualsIgnoringCase(tail, ".exe") || batch::EqualsIgnoringCase(tail, ".com")) {
       name.remove_suffix(4);
     }
   }
@@ -116,7 +110,7 @@ const WindowsProgram* FindWindowsProgram(std::string_view name, const RunnableOp
   const WindowsProgram* program = FindWindowsProgram(name);
   if (program == nullptr) return nullptr;
   for (const std::string& allowed : options.allowed_programs) {
-    if (EqualsIgnoringCase(WithoutExtension(allowed), program->name)) return nullptr;
+    if (batch::EqualsIgnoringCase(WithoutExtension(allowed), program->name)) return nullptr;
   }
   return program;
 }
