@@ -175,6 +175,12 @@ class Generator {
   size_t PartOf(size_t statement) const;
   std::string PartName(size_t part) const;
   std::string DispatchLoop() const;
+  void ResolveJumps();
+  // The frame of the whole script.
+  std::string ScriptHeader(const std::set<Helper>& helpers) const;
+  std::string BodyName() const;
+  std::string BodyOpening() const;
+  std::string ScriptEnd(const std::set<Helper>& helpers);
   std::string ArmName(size_t label_statement) const;
   const std::set<std::string>& LabelLines();
   std::string LabelLookup(const std::string& name);

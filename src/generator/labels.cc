@@ -242,4 +242,39 @@ std::string Generator::DispatchLoop() const {
   return code + PartName(kStartPart) + "() {\n";
 }
 
+// Where each goto and call lands, and so which labels begin parts of the
+// file and which parts shift the arguments. A jump that lands nowhere it can
+// is a stop.
+void Generator::ResolveJumps() {
+  arm_used_.assign(static_cast<size_t>(statement_index_), false);
+  for (const GotoSite& site : goto_sites_) {
+    if (std::optional<size_t> target = ResolveLabel(site)) {
+      arm_used_[*target] = true;
+      if (site.is_call) out_.Use(Helper::kCall);
+    } else {
+      out_.Use(Helper::kNolabel);
+      out_.Use(Helper::kNt);
+      const std::string name = LabelOf(site);
+      if (!name.empty() && LabelLines().count(name) > 0) {
+        AddStop(site.position, "stop-jump-into-block",
+                (site.is_call ? "call :" : "goto :") + name + ", a label inside a block");
+      }
+    }
+  }
+  if (dynamic_jumps_) {
+    for (const auto& [label, statements] : labels_) {
+      if (!JumpCanName(label)) continue;
+      for (size_t statement : statements) arm_used_[statement] = true;
+    }
+  }
+  for (size_t statement = 0; statement < arm_used_.size(); ++statement) {
+    if (arm_used_[statement]) part_starts_.push_back(statement);
+  }
+  dispatch_ = dynamic_jumps_ || !part_starts_.empty();
+  if (dispatch_) {
+    for (size_t statement : shift_statements_) shifting_parts_.insert(PartOf(statement));
+    if (!shifting_parts_.empty()) out_.Use(Helper::kSa);
+  }
+}
+
 }  // namespace morvex

@@ -73,45 +73,8 @@ std::string RuntimeSourcing(const std::string& runtime_file) {
 
 }  // namespace
 
-void Generator::Finish(const std::function<void(std::string_view)>& write) {
-  Comments(static_cast<int>(lines_->size()) - 1);
-  arm_used_.assign(static_cast<size_t>(statement_index_), false);
-  for (const GotoSite& site : goto_sites_) {
-    if (std::optional<size_t> target = ResolveLabel(site)) {
-      arm_used_[*target] = true;
-      if (site.is_call) out_.Use(Helper::kCall);
-    } else {
-      out_.Use(Helper::kNolabel);
-      out_.Use(Helper::kNt);
-      const std::string name = LabelOf(site);
-      if (!name.empty() && LabelLines().count(name) > 0) {
-        AddStop(site.position, "stop-jump-into-block",
-                (site.is_call ? "call :" : "goto :") + name + ", a label inside a block");
-      }
-    }
-  }
-  std::stable_sort(stops_.begin(), stops_.end(), [](const Stop& a, const Stop& b) {
-    return std::tie(a.line, a.column) < std::tie(b.line, b.column);
-  });
-  out_.Use(Helper::kExit);
-  if (out_.Contains("${_nl}")) out_.Use(Helper::kNl);
-  if (dynamic_jumps_) {
-    for (const auto& [label, statements] : labels_) {
-      if (!JumpCanName(label)) continue;
-      for (size_t statement : statements) arm_used_[statement] = true;
-    }
-  }
-  dispatch_ =
-      dynamic_jumps_ || std::find(arm_used_.begin(), arm_used_.end(), true) != arm_used_.end();
-  const bool dispatch = dispatch_;
-  for (size_t statement = 0; statement < arm_used_.size(); ++statement) {
-    if (arm_used_[statement]) part_starts_.push_back(statement);
-  }
-  if (dispatch) {
-    for (size_t statement : shift_statements_) shifting_parts_.insert(PartOf(statement));
-    if (!shifting_parts_.empty()) out_.Use(Helper::kSa);
-  }
-
+// The header: what the script is, and the settings its helpers read.
+std::string Generator::ScriptHeader(const std::set<Helper>& helpers) const {
   std::string head = "#!/bin/sh\n";
   head += "# Converted by morvex --runnable. A command marked \"not translated\" prints a\n";
   head += "# message and fails with errorlevel 1 when the script reaches it.\n";
@@ -121,7 +84,6 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   head += "set -f\n";
   head += "_me=" + ShellQuote(script_name_) + "\n";
   head += "_el=${_el:-0}\n";
-  const std::set<Helper> helpers = HelpersNeeded(out_.used());
   if (helpers.count(Helper::kBf) > 0 || helpers.count(Helper::kA0) > 0 ||
       !options_.runtime_file.empty()) {
     head += "_bx=" + ShellQuote("." + options_.extension) + "\n";
@@ -139,21 +101,28 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
     head += "  _mto=" + ShellQuote(options_.script_root) + "\n";
     head += "fi\n";
   }
-  head += Settings(helpers);
-  // The body's name is the batch file's own, so that a script that another
-  // one runs in its shell (call other.bat) does not replace the caller's.
-  uint64_t hash = 14695981039346656037ull;
+  return head + Settings(helpers);
+}
+
+// The body's name is the batch file's own, so that a script that another
+// one runs in its shell (call other.bat) does not replace the caller's.
+std::string Generator::BodyName() const {
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits
   for (std::string_view line : *lines_) {
     for (char c : line) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     hash = (hash ^ '\n') * 1099511628211ull;
   }
   char name[32];
   std::snprintf(name, sizeof name, "_b_%016llx", static_cast<unsigned long long>(hash));
-  body_name_ = name;
-  const std::string& body_name = body_name_;
+  return name;
+}
+
+// The lines that open the batch file's function, and with a dispatch loop,
+// the loop and the first part's function.
+std::string Generator::BodyOpening() const {
   // The translation comes first; sh looks a function up only when it is
   // called, and the body is called at the end, after the helpers below.
-  head += "\n# The batch file, translated.\n";
+  std::string head = "\n# The batch file, translated.\n";
   // The helpers set the temporaries (_e1) and the for variables (_l_i) by the
   // names they are given, through eval, which shellcheck cannot follow. And
   // quotes in a variable's value are text, as they are to cmd: the words of a
@@ -161,25 +130,20 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   // loop inside another may use its letter, as in cmd.
   head += "# shellcheck disable=SC2154,SC2089,SC2090,SC2165,SC2167 # helpers set _e and _l_";
   head += " variables; quotes in values are text; nested for loops may share a letter\n";
-  if (dispatch) head += "{\n";
-  head += body_name + "() {\n";
+  if (dispatch_) head += "{\n";
+  head += body_name_ + "() {\n";
   // %* is the call's line as written when _call hands it over (_ct).
   if (reads_all_arguments_) head += "  _star=${_ct-$*}\n  unset _ct\n";
-  if (dispatch) head += DispatchLoop();
+  if (dispatch_) head += DispatchLoop();
+  return head;
+}
 
-  const std::vector<ScriptWriter::HoleFiller> fillers = {
-      nullptr,
-      [this](size_t payload, size_t) { return FillArm(payload); },
-      [this](size_t payload, size_t line) { return FillGoto(payload, line); },
-      [this](size_t payload, size_t) { return FillLeave(payload != 0); },
-      [this](size_t payload, size_t) { return FillReturn(payload); },
-  };
-  if (!out_.HasAnyCommand()) out_.Line(":");
-  out_.Assemble(head, fillers, write);
-  std::string script;
+// What follows the translation: the label lookup, the helpers and the lines
+// that run the batch file's function.
+std::string Generator::ScriptEnd(const std::set<Helper>& helpers) {
   // The last part ends the file; the group around the parts closes.
-  script += dispatch ? "  _pc=:eof\n}\n}\n" : "}\n";
-  if (dynamic_jumps_) script += "\n" + LabelLookup(body_name + "_lab");
+  std::string script = dispatch_ ? "  _pc=:eof\n}\n}\n" : "}\n";
+  if (dynamic_jumps_) script += "\n" + LabelLookup(body_name_ + "_lab");
   script += "\n" + RuntimeBanner(options_.runtime_file);
   if (options_.runtime_file.empty()) {
     script += HelperDefinitions(out_.used());
@@ -193,11 +157,33 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
   }
   if (helpers.count(Helper::kWinenv) > 0) script += "_winenv\n";
   script += "\n# The end of the script: it runs the batch file's translation above.\n";
-  script += "_fn=" + body_name + "\n";
+  script += "_fn=" + body_name_ + "\n";
   script += "# A batch file that calls this one reads the functions above and runs it.\n";
   script += "[ -n \"${_sourced-}\" ] && return 0\n";
   script += "_pc=_start\n\"$_fn\" \"$@\"\n_exit\n";
-  write(script);
+  return script;
+}
+
+void Generator::Finish(const std::function<void(std::string_view)>& write) {
+  Comments(static_cast<int>(lines_->size()) - 1);
+  ResolveJumps();
+  std::stable_sort(stops_.begin(), stops_.end(), [](const Stop& a, const Stop& b) {
+    return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+  });
+  out_.Use(Helper::kExit);
+  if (out_.Contains("${_nl}")) out_.Use(Helper::kNl);
+  body_name_ = BodyName();
+  const std::set<Helper> helpers = HelpersNeeded(out_.used());
+  const std::vector<ScriptWriter::HoleFiller> fillers = {
+      nullptr,
+      [this](size_t payload, size_t) { return FillArm(payload); },
+      [this](size_t payload, size_t line) { return FillGoto(payload, line); },
+      [this](size_t payload, size_t) { return FillLeave(payload != 0); },
+      [this](size_t payload, size_t) { return FillReturn(payload); },
+  };
+  if (!out_.HasAnyCommand()) out_.Line(":");
+  out_.Assemble(ScriptHeader(helpers) + BodyOpening(), fillers, write);
+  write(ScriptEnd(helpers));
 }
 
 }  // namespace morvex
