@@ -78,6 +78,32 @@ TEST_F(RuntimeHelpersTest, SubstringsCountFromEitherEnd) {
   });
 }
 
+TEST_F(RuntimeHelpersTest, ArgumentsKeptForTheDispatchLoopComeBackWhole) {
+  // What a part of the file that shifts leaves in _av, set back as the loop
+  // does, gives the same words: quotes, spaces, patterns, empty words.
+  const std::set<Helper> h = {Helper::kSa};
+  const std::string back = "; eval \"set -- $_av\"; echo $#; printf '[%s]' \"$@\"; echo";
+  Check({
+      {h, "_sa" + back, "0\n[]\n"},
+      {h, "_sa a 'b c' ''" + back, "3\n[a][b c][]\n"},
+      {h, "_sa \"it's\" \"'\" \"''x''\"" + back, "3\n[it's]['][''x'']\n"},
+      {h, "_sa '$x' '`ls`' '*' '\\n' 'a\nb'" + back, "5\n[$x][`ls`][*][\\n][a\nb]\n"},
+  });
+}
+
+TEST_F(RuntimeHelpersTest, LabelNamesAreReadFromAJumpsText) {
+  const std::set<Helper> h = {Helper::kLabword};
+  const std::string show = "; echo \"[$_lab_c][$_lab_w][$_lab_n]\"";
+  Check({
+      {h, "_labword Menu" + show, "[][Menu][menu]\n"},
+      {h, "_labword ' ,;=:End of it'" + show, "[:][End][end]\n"},
+      {h, "_labword '::x'" + show, "[:][][]\n"},
+      {h, "_labword 'a+b'" + show, "[][a][a]\n"},
+      {h, "_labword 'EOF&'" + show, "[][EOF][eof]\n"},
+      {h, "_labword ''" + show, "[][][]\n"},
+  });
+}
+
 TEST_F(RuntimeHelpersTest, ReplacementsIgnoreCase) {
   const std::set<Helper> h = {Helper::kReplace};
   Check({
