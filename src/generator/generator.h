@@ -129,6 +129,15 @@ class Generator {
   std::string OperandValue(const batch::Text& operand, Prelude* prelude);
   std::string PieceValue(const batch::Piece& piece, Prelude* prelude, bool convert_slashes);
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
+  // Runs `helper` into a new temporary before the command; the value reads it.
+  std::string ComputedValue(Helper helper, const std::string& arguments, Prelude* prelude);
+  // A variable read with ! when delayed expansion is on, and as `otherwise` when it is off.
+  std::string DelayedOrNotValue(const batch::Piece& piece,
+                                const std::vector<batch::Piece>& otherwise, Prelude* prelude);
+  // A %name% or !name! value, with its substring or replacement applied.
+  std::string VariableValue(const batch::Piece& piece, Prelude* prelude);
+  // A %0 to %9 value, with its ~ modifiers applied.
+  std::string ArgumentValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
   void EmitPipeline(const batch::Pipeline& pipeline);
   // Writes the captured parts of an and-or list or a pipeline joined by
