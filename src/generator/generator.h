@@ -157,6 +157,14 @@ class Generator {
   // Writes `body` one level in, with ":" when it writes no command.
   void EmitIndented(const std::function<void()>& body);
   std::string Condition(const batch::Condition& condition, Prelude* prelude);
+  // The test of "if [/i] a==b": equal text, in any case with /i.
+  std::string EqualTextTest(const batch::Condition& condition, const std::string& left,
+                            const std::string& right, Prelude* prelude);
+  // The test of "if a equ b" and the other comparisons, as numbers when both are numbers.
+  std::string CompareTest(const batch::Condition& condition, const std::string& left,
+                          const std::string& right, Prelude* prelude);
+  // The test of "if errorlevel n": the last exit status is n or more.
+  std::string ErrorlevelTest(const batch::Condition& condition, Prelude* prelude);
 
   // Fillers of the holes the generator leaves in the script's body, by
   // number (0 is the script's line number).
