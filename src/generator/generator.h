@@ -149,6 +149,14 @@ class Generator {
   void EmitIf(const batch::Command& command);
   void EmitFor(const batch::Command& command);
   void EmitForLines(const batch::Command& command);
+  // The head of "for /l": a while loop that counts from start by step to end.
+  void CountingLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                        Prelude* prelude, std::vector<std::string>* head,
+                        std::vector<std::string>* tail);
+  // The head of a loop over the files or folders that wildcards (or /r) find.
+  void FoundItemsLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                          Prelude* prelude, std::vector<std::string>* head,
+                          std::vector<std::string>* after);
   void EmitLoopBody(const batch::ForCommand& loop, int variables,
                     const std::vector<std::string>& head, const std::vector<std::string>& tail,
                     const std::vector<std::string>& after);
