@@ -233,99 +233,117 @@ std::string Generator::PieceValue(const Piece& piece, Prelude* prelude, bool con
   return "${" + temporary + "}";
 }
 
-std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
-  auto computed = [&](Helper helper, const std::string& arguments) {
-    out_.Use(helper);
+std::string Generator::ComputedValue(Helper helper, const std::string& arguments,
+                                     Prelude* prelude) {
+  out_.Use(helper);
+  const std::string temporary = Temporary();
+  prelude->push_back(std::string(HelperName(helper)) + " " + temporary + " " + arguments);
+  return "${" + temporary + "}";
+}
+
+std::string Generator::DelayedOrNotValue(const Piece& piece, const std::vector<Piece>& otherwise,
+                                         Prelude* prelude) {
+  Piece variable = piece;
+  variable.mutable_details().if_delayed = false;
+  const bool nothing = piece.text.empty() && piece.inner().empty();
+  const std::string on = nothing ? "" : ExpansionValue(variable, prelude);
+  Text off;
+  for (const Piece& part : otherwise) off.Append(part);
+  const std::string off_value = Value(off, prelude);
+  const std::string temporary = Temporary();
+  prelude->push_back("if [ \"${_dx:-0}\" = 1 ]; then " + temporary + "=\"" + on + "\"; else " +
+                     temporary + "=" + off_value + "; fi");
+  return "${" + temporary + "}";
+}
+
+std::string Generator::VariableValue(const Piece& piece, Prelude* prelude) {
+  if (const std::vector<Piece>* otherwise = piece.if_not_delayed()) {
+    // Read only if delayed expansion is on when the command runs.
+    return DelayedOrNotValue(piece, *otherwise, prelude);
+  }
+  if (!piece.inner().empty()) {
+    Text inner;
+    for (const Piece& part : piece.inner()) inner.Append(part);
+    return ComputedValue(Helper::kDvar, Value(inner, prelude), prelude);
+  }
+  const std::string name = batch::Upper(piece.text);
+  std::string base =
+      DynamicValue(name, [&](Helper helper) { return ComputedValue(helper, "", prelude); });
+  if (base.empty()) {
+    const std::string variable = ShellVariableName(piece.text);
+    if (WindowsFolderVariable(variable)) out_.Use(Helper::kWinenv);
+    base = "${" + variable + "}";
+  }
+  using Kind = batch::VariableEdit::Kind;
+  const batch::VariableEdit& edit = piece.edit();
+  std::string edited;
+  if (edit.kind == Kind::kSubstring && IsSmallSubstring(edit)) {
     const std::string temporary = Temporary();
-    prelude->push_back(std::string(HelperName(helper)) + " " + temporary + " " + arguments);
-    return "${" + temporary + "}";
-  };
+    SmallSubstring(temporary, base, edit, prelude);
+    edited = "${" + temporary + "}";
+  } else if (edit.kind == Kind::kSubstring) {
+    edited = ComputedValue(Helper::kSubstr,
+                           "\"" + base + "\" " + ShellQuote(edit.first) +
+                               (edit.has_length ? " " + ShellQuote(edit.second) : std::string()),
+                           prelude);
+  } else if (edit.kind == Kind::kReplace) {
+    edited = ComputedValue(Helper::kReplace,
+                           "\"" + base + "\" " + ShellQuote(edit.first) + " " +
+                               ShellQuote(edit.second) + (edit.star ? " '*'" : ""),
+                           prelude);
+  } else {
+    return base;
+  }
+  const std::string variable = ShellVariableName(piece.text);
+  if (piece.kind == Piece::Kind::kVariable && base == "${" + variable + "}") {
+    // cmd drops "%name:" of a variable that is not defined and reads on
+    // after the colon: "%undef:~0,2%" gives "~0,2".
+    const std::string written = edit.kind == Kind::kSubstring
+                                    ? "~" + edit.first + (edit.has_length ? "," + edit.second : "")
+                                    : (edit.star ? "*" : "") + edit.first + "=" + edit.second;
+    prelude->push_back("[ -n \"${" + variable + "+1}\" ] || " +
+                       edited.substr(2, edited.size() - 3) + "=" + ShellQuote(written));
+  }
+  return edited;
+}
+
+std::string Generator::ArgumentValue(const Piece& piece, Prelude* prelude) {
+  if (piece.index == 0) {
+    if (piece.modifiers().empty()) {
+      out_.Use(Helper::kA0);
+      return "${_a0}";
+    }
+    const std::string lower = Lower(piece.modifiers());
+    if (lower == "~dp") {
+      out_.Use(Helper::kD0);
+      return "${_d0}";
+    }
+    if (lower == "~") {
+      // %0 without its quotes: the label of a call, or what shift moved there.
+      out_.Use(Helper::kA0);
+      return ComputedValue(Helper::kUnq, "\"${_a0}\"", prelude);
+    }
+    out_.Use(Helper::kBf);
+    return ComputedValue(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"${_bf}\"", prelude);
+  }
+  const std::string argument = "${" + std::to_string(piece.index) + "}";
+  if (piece.modifiers().empty()) return argument;
+  if (piece.modifiers() == "~") {
+    return ComputedValue(Helper::kUnq, "\"" + argument + "\"", prelude);
+  }
+  return ComputedValue(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + argument + "\"",
+                       prelude);
+}
+
+std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
   switch (piece.kind) {
     case Piece::Kind::kLiteral:
       return DoubleQuoted(piece.text);
     case Piece::Kind::kVariable:
-    case Piece::Kind::kDelayedVariable: {
-      if (const std::vector<Piece>* otherwise = piece.if_not_delayed()) {
-        // Read only if delayed expansion is on when the command runs.
-        Piece variable = piece;
-        variable.mutable_details().if_delayed = false;
-        const bool nothing = piece.text.empty() && piece.inner().empty();
-        const std::string on = nothing ? "" : ExpansionValue(variable, prelude);
-        Text off;
-        for (const Piece& part : *otherwise) off.Append(part);
-        const std::string off_value = Value(off, prelude);
-        const std::string temporary = Temporary();
-        prelude->push_back("if [ \"${_dx:-0}\" = 1 ]; then " + temporary + "=\"" + on +
-                           "\"; else " + temporary + "=" + off_value + "; fi");
-        return "${" + temporary + "}";
-      }
-      if (!piece.inner().empty()) {
-        Text inner;
-        for (const Piece& part : piece.inner()) inner.Append(part);
-        return computed(Helper::kDvar, Value(inner, prelude));
-      }
-      const std::string name = batch::Upper(piece.text);
-      std::string base = DynamicValue(name, [&](Helper helper) { return computed(helper, ""); });
-      if (base.empty()) {
-        const std::string variable = ShellVariableName(piece.text);
-        if (WindowsFolderVariable(variable)) out_.Use(Helper::kWinenv);
-        base = "${" + variable + "}";
-      }
-      using Kind = batch::VariableEdit::Kind;
-      const batch::VariableEdit& edit = piece.edit();
-      std::string edited;
-      if (edit.kind == Kind::kSubstring && IsSmallSubstring(edit)) {
-        const std::string temporary = Temporary();
-        SmallSubstring(temporary, base, edit, prelude);
-        edited = "${" + temporary + "}";
-      } else if (edit.kind == Kind::kSubstring) {
-        edited = computed(Helper::kSubstr,
-                          "\"" + base + "\" " + ShellQuote(edit.first) +
-                              (edit.has_length ? " " + ShellQuote(edit.second) : std::string()));
-      } else if (edit.kind == Kind::kReplace) {
-        edited =
-            computed(Helper::kReplace, "\"" + base + "\" " + ShellQuote(edit.first) + " " +
-                                           ShellQuote(edit.second) + (edit.star ? " '*'" : ""));
-      } else {
-        return base;
-      }
-      const std::string variable = ShellVariableName(piece.text);
-      if (piece.kind == Piece::Kind::kVariable && base == "${" + variable + "}") {
-        // cmd drops "%name:" of a variable that is not defined and reads on
-        // after the colon: "%undef:~0,2%" gives "~0,2".
-        const std::string written =
-            edit.kind == Kind::kSubstring
-                ? "~" + edit.first + (edit.has_length ? "," + edit.second : "")
-                : (edit.star ? "*" : "") + edit.first + "=" + edit.second;
-        prelude->push_back("[ -n \"${" + variable + "+1}\" ] || " +
-                           edited.substr(2, edited.size() - 3) + "=" + ShellQuote(written));
-      }
-      return edited;
-    }
-    case Piece::Kind::kArgument: {
-      if (piece.index == 0) {
-        if (piece.modifiers().empty()) {
-          out_.Use(Helper::kA0);
-          return "${_a0}";
-        }
-        const std::string lower = Lower(piece.modifiers());
-        if (lower == "~dp") {
-          out_.Use(Helper::kD0);
-          return "${_d0}";
-        }
-        if (lower == "~") {
-          // %0 without its quotes: the label of a call, or what shift moved there.
-          out_.Use(Helper::kA0);
-          return computed(Helper::kUnq, "\"${_a0}\"");
-        }
-        out_.Use(Helper::kBf);
-        return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"${_bf}\"");
-      }
-      const std::string argument = "${" + std::to_string(piece.index) + "}";
-      if (piece.modifiers().empty()) return argument;
-      if (piece.modifiers() == "~") return computed(Helper::kUnq, "\"" + argument + "\"");
-      return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + argument + "\"");
-    }
+    case Piece::Kind::kDelayedVariable:
+      return VariableValue(piece, prelude);
+    case Piece::Kind::kArgument:
+      return ArgumentValue(piece, prelude);
     case Piece::Kind::kAllArguments:
       // shift leaves %* as it was when the batch file or call began.
       reads_all_arguments_ = true;
@@ -337,8 +355,11 @@ std::string Generator::ExpansionValue(const Piece& piece, Prelude* prelude) {
       }
       const std::string variable = "${" + LoopVariableName(letter) + "}";
       if (piece.modifiers().empty()) return variable;
-      if (piece.modifiers() == "~") return computed(Helper::kUnq, "\"" + variable + "\"");
-      return computed(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + variable + "\"");
+      if (piece.modifiers() == "~") {
+        return ComputedValue(Helper::kUnq, "\"" + variable + "\"", prelude);
+      }
+      return ComputedValue(Helper::kArgmod, ShellQuote(piece.modifiers()) + " \"" + variable + "\"",
+                           prelude);
     }
   }
   return "";

@@ -88,6 +88,70 @@ std::optional<Text> Unquoted(const Text& text, char quote) {
 
 }  // namespace
 
+void Generator::CountingLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                                 Prelude* prelude, std::vector<std::string>* head,
+                                 std::vector<std::string>* tail) {
+  // (start,step,end); a missing number counts as 0.
+  std::vector<Text> items = SetItems(loop.set);
+  items.resize(3, Text("0"));
+  std::string numbers[3];
+  for (int i = 0; i < 3; ++i) {
+    const Text& item = items[static_cast<size_t>(i)];
+    const std::string literal = item.LiteralPart();
+    const bool plain = item.IsLiteral() && !literal.empty() && literal.size() < 10 &&
+                       literal.find_first_not_of("-0123456789") == std::string::npos &&
+                       literal.find('-', 1) == std::string::npos && literal != "-";
+    if (plain) {
+      numbers[i] = std::to_string(std::stol(literal));
+      continue;
+    }
+    out_.Use(Helper::kNi);
+    const std::string temporary = Temporary();
+    prelude->push_back("_ni " + temporary + " " + Value(item, prelude));
+    numbers[i] = "$" + temporary;
+  }
+  const std::string& start = numbers[0];
+  const std::string& step = numbers[1];
+  const std::string& end = numbers[2];
+  std::string test;
+  if (step[0] == '$') {
+    test = "[ $((" + step + " >= 0 ? " + variable + " <= " + end + " : " + variable + " >= " + end +
+           ")) -ne 0 ]";
+  } else {
+    test = "[ \"$" + variable + "\" " + (step[0] == '-' ? "-ge " : "-le ") + end + " ]";
+  }
+  prelude->push_back(variable + "=" + start);
+  head->push_back("while " + test + "; do");
+  tail->push_back(variable + "=$((" + variable + " + " + step + "))");
+}
+
+void Generator::FoundItemsLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                                   Prelude* prelude, std::vector<std::string>* head,
+                                   std::vector<std::string>* after) {
+  using Kind = batch::ForCommand::Kind;
+  // Wildcards name files (or, with /d, folders) found when the loop
+  // starts, and /r looks in every folder below its root; the items come
+  // one per line in _r.
+  out_.Use(Helper::kNl);
+  out_.Use(Helper::kIfs);
+  std::string line;
+  if (loop.kind == Kind::kRecursive) {
+    out_.Use(Helper::kForr);
+    line = "_forr " + (loop.root.empty() ? std::string("''") : Value(loop.root, prelude));
+  } else {
+    out_.Use(Helper::kForset);
+    line = std::string("_forset ") + (loop.kind == Kind::kDirectories ? "dirs" : "files");
+  }
+  for (const std::string& word : Words(loop.set, WordStyle::kCall, prelude)) {
+    line += " " + word;
+  }
+  prelude->push_back(line);
+  prelude->push_back("IFS=$_nl");
+  head->push_back("for " + variable + " in $_r; do");
+  head->push_back("  IFS=$_ifs");
+  after->push_back("IFS=$_ifs");
+}
+
 void Generator::EmitFor(const batch::Command& command) {
   const batch::ForCommand& loop = *command.for_command;
   using Kind = batch::ForCommand::Kind;
@@ -102,38 +166,7 @@ void Generator::EmitFor(const batch::Command& command) {
   std::vector<std::string> after;  // lines after the loop
 
   if (loop.kind == Kind::kNumbers) {
-    // (start,step,end); a missing number counts as 0.
-    std::vector<Text> items = SetItems(loop.set);
-    items.resize(3, Text("0"));
-    std::string numbers[3];
-    for (int i = 0; i < 3; ++i) {
-      const Text& item = items[static_cast<size_t>(i)];
-      const std::string literal = item.LiteralPart();
-      const bool plain = item.IsLiteral() && !literal.empty() && literal.size() < 10 &&
-                         literal.find_first_not_of("-0123456789") == std::string::npos &&
-                         literal.find('-', 1) == std::string::npos && literal != "-";
-      if (plain) {
-        numbers[i] = std::to_string(std::stol(literal));
-        continue;
-      }
-      out_.Use(Helper::kNi);
-      const std::string temporary = Temporary();
-      prelude.push_back("_ni " + temporary + " " + Value(item, &prelude));
-      numbers[i] = "$" + temporary;
-    }
-    const std::string& start = numbers[0];
-    const std::string& step = numbers[1];
-    const std::string& end = numbers[2];
-    std::string test;
-    if (step[0] == '$') {
-      test = "[ $((" + step + " >= 0 ? " + variable + " <= " + end + " : " + variable +
-             " >= " + end + ")) -ne 0 ]";
-    } else {
-      test = "[ \"$" + variable + "\" " + (step[0] == '-' ? "-ge " : "-le ") + end + " ]";
-    }
-    prelude.push_back(variable + "=" + start);
-    head.push_back("while " + test + "; do");
-    tail.push_back(variable + "=$((" + variable + " + " + step + "))");
+    CountingLoopHead(loop, variable, &prelude, &head, &tail);
   } else {
     const std::vector<Text> items = SetItems(loop.set);
     bool plain = loop.kind == Kind::kPlain;
@@ -150,27 +183,7 @@ void Generator::EmitFor(const batch::Command& command) {
       }
       head.push_back(line + "; do");
     } else {
-      // Wildcards name files (or, with /d, folders) found when the loop
-      // starts, and /r looks in every folder below its root; the items come
-      // one per line in _r.
-      out_.Use(Helper::kNl);
-      out_.Use(Helper::kIfs);
-      std::string line;
-      if (loop.kind == Kind::kRecursive) {
-        out_.Use(Helper::kForr);
-        line = "_forr " + (loop.root.empty() ? std::string("''") : Value(loop.root, &prelude));
-      } else {
-        out_.Use(Helper::kForset);
-        line = std::string("_forset ") + (loop.kind == Kind::kDirectories ? "dirs" : "files");
-      }
-      for (const std::string& word : Words(loop.set, WordStyle::kCall, &prelude)) {
-        line += " " + word;
-      }
-      prelude.push_back(line);
-      prelude.push_back("IFS=$_nl");
-      head.push_back("for " + variable + " in $_r; do");
-      head.push_back("  IFS=$_ifs");
-      after.push_back("IFS=$_ifs");
+      FoundItemsLoopHead(loop, variable, &prelude, &head, &after);
     }
   }
   WritePrelude(prelude);

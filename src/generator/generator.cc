@@ -559,6 +559,81 @@ std::string ShadowOf(const batch::Text& text) {
 
 }  // namespace
 
+std::string Generator::EqualTextTest(const batch::Condition& condition, const std::string& left,
+                                     const std::string& right, Prelude* prelude) {
+  std::string test;
+  if (condition.ignore_case && (condition.left.IsLiteral() || condition.right.IsLiteral())) {
+    // Text written in the file becomes a pattern that matches it in
+    // any case, so no helper runs.
+    const bool left_literal = condition.left.IsLiteral();
+    test = "case " + (left_literal ? right : left) + " in " +
+           AnyCasePattern((left_literal ? condition.left : condition.right).LiteralPart()) +
+           ") true ;; *) false ;; esac";
+  } else if (condition.ignore_case) {
+    out_.Use(Helper::kIeq);
+    test = "_ieq " + left + " " + right;
+  } else {
+    test = "[ " + left + " = " + right + " ]";
+    if (NeverEqual(condition.left, condition.right)) {
+      prelude->push_back(
+          "# shellcheck disable=SC2193 # cmd compares the words as written, quotes and all");
+    }
+  }
+  if (condition.left.IsLiteral() && condition.right.IsLiteral()) {
+    prelude->push_back(
+        "# shellcheck disable=SC2050,SC2194 # the batch file compares two words it writes");
+  }
+  return test;
+}
+
+std::string Generator::CompareTest(const batch::Condition& condition, const std::string& left,
+                                   const std::string& right, Prelude* prelude) {
+  static constexpr std::string_view kNames[] = {"", "equ", "neq", "lss", "leq", "gtr", "geq"};
+  static constexpr std::string_view kTests[] = {"", "-eq", "-ne", "-lt", "-le", "-gt", "-ge"};
+  const int compare = static_cast<int>(condition.compare);
+  out_.Use(Helper::kCmp);
+  std::string test = "_cmp " + std::string(kNames[compare]) + " " + left + " " + right +
+                     (condition.ignore_case ? " i" : "");
+  // A number written in the file against a value that set /a wrote (the
+  // usual loop test, see known_numbers.h) is compared at once; any other
+  // value goes to _cmp.
+  // Any other value is looked at by a pattern first.
+  const bool left_number = ShortNumber(condition.left);
+  if (left_number != ShortNumber(condition.right) &&
+      !(condition.left.IsLiteral() && condition.right.IsLiteral()) &&
+      MayBeShortNumber(left_number ? condition.right : condition.left)) {
+    const std::string& value = left_number ? right : left;
+    const std::string shadow = ShadowOf(left_number ? condition.right : condition.left);
+    const std::string numbers =
+        "[ " + left + " " + std::string(kTests[compare]) + " " + right + " ]";
+    if (shadow.empty()) {
+      if ((left_number ? condition.right : condition.left).pieces().size() > 1) {
+        // Text written around the value rules out some of the forms.
+        prelude->push_back(
+            "# shellcheck disable=SC2195 # the pattern lists every form that is no number");
+      }
+      test = "case " + value + " in " + std::string(kNotShortNumber) + ") " + test + " ;; *) " +
+             numbers + " ;; esac";
+    } else {
+      test = "case :" + value + " in \"${" + shadow + "-}\") " + numbers + " ;; *) " + test +
+             " ;; esac";
+    }
+  }
+  return test;
+}
+
+std::string Generator::ErrorlevelTest(const batch::Condition& condition, Prelude* prelude) {
+  const std::string number = condition.left.LiteralPart();
+  const bool plain = condition.left.IsLiteral() && !number.empty() &&
+                     number.find_first_not_of("0123456789") == std::string::npos &&
+                     number.size() < 10;
+  if (plain) return "[ \"$_el\" -ge " + number + " ]";
+  out_.Use(Helper::kNi);
+  const std::string level = Temporary();
+  prelude->push_back("_ni " + level + " " + OperandValue(condition.left, prelude));
+  return "[ \"$_el\" -ge \"$" + level + "\" ]";
+}
+
 std::string Generator::Condition(const batch::Condition& condition, Prelude* prelude) {
   using Kind = batch::Condition::Kind;
   std::string test;
@@ -566,78 +641,14 @@ std::string Generator::Condition(const batch::Condition& condition, Prelude* pre
     case Kind::kCompare: {
       const std::string left = OperandValue(condition.left, prelude);
       const std::string right = OperandValue(condition.right, prelude);
-      if (condition.compare == batch::Condition::Compare::kEqualText) {
-        if (condition.ignore_case && (condition.left.IsLiteral() || condition.right.IsLiteral())) {
-          // Text written in the file becomes a pattern that matches it in
-          // any case, so no helper runs.
-          const bool left_literal = condition.left.IsLiteral();
-          test = "case " + (left_literal ? right : left) + " in " +
-                 AnyCasePattern((left_literal ? condition.left : condition.right).LiteralPart()) +
-                 ") true ;; *) false ;; esac";
-        } else if (condition.ignore_case) {
-          out_.Use(Helper::kIeq);
-          test = "_ieq " + left + " " + right;
-        } else {
-          test = "[ " + left + " = " + right + " ]";
-          if (NeverEqual(condition.left, condition.right)) {
-            prelude->push_back(
-                "# shellcheck disable=SC2193 # cmd compares the words as written, quotes and all");
-          }
-        }
-        if (condition.left.IsLiteral() && condition.right.IsLiteral()) {
-          prelude->push_back(
-              "# shellcheck disable=SC2050,SC2194 # the batch file compares two words it writes");
-        }
-        break;
-      }
-      static constexpr std::string_view kNames[] = {"", "equ", "neq", "lss", "leq", "gtr", "geq"};
-      static constexpr std::string_view kTests[] = {"", "-eq", "-ne", "-lt", "-le", "-gt", "-ge"};
-      const int compare = static_cast<int>(condition.compare);
-      out_.Use(Helper::kCmp);
-      test = "_cmp " + std::string(kNames[compare]) + " " + left + " " + right +
-             (condition.ignore_case ? " i" : "");
-      // A number written in the file against a value that set /a wrote (the
-      // usual loop test, see known_numbers.h) is compared at once; any other
-      // value goes to _cmp.
-      // Any other value is looked at by a pattern first.
-      const bool left_number = ShortNumber(condition.left);
-      if (left_number != ShortNumber(condition.right) &&
-          !(condition.left.IsLiteral() && condition.right.IsLiteral()) &&
-          MayBeShortNumber(left_number ? condition.right : condition.left)) {
-        const std::string& value = left_number ? right : left;
-        const std::string shadow = ShadowOf(left_number ? condition.right : condition.left);
-        const std::string numbers =
-            "[ " + left + " " + std::string(kTests[compare]) + " " + right + " ]";
-        if (shadow.empty()) {
-          if ((left_number ? condition.right : condition.left).pieces().size() > 1) {
-            // Text written around the value rules out some of the forms.
-            prelude->push_back(
-                "# shellcheck disable=SC2195 # the pattern lists every form that is no number");
-          }
-          test = "case " + value + " in " + std::string(kNotShortNumber) + ") " + test + " ;; *) " +
-                 numbers + " ;; esac";
-        } else {
-          test = "case :" + value + " in \"${" + shadow + "-}\") " + numbers + " ;; *) " + test +
-                 " ;; esac";
-        }
-      }
+      test = condition.compare == batch::Condition::Compare::kEqualText
+                 ? EqualTextTest(condition, left, right, prelude)
+                 : CompareTest(condition, left, right, prelude);
       break;
     }
-    case Kind::kErrorlevel: {
-      const std::string number = condition.left.LiteralPart();
-      const bool plain = condition.left.IsLiteral() && !number.empty() &&
-                         number.find_first_not_of("0123456789") == std::string::npos &&
-                         number.size() < 10;
-      if (plain) {
-        test = "[ \"$_el\" -ge " + number + " ]";
-      } else {
-        out_.Use(Helper::kNi);
-        const std::string level = Temporary();
-        prelude->push_back("_ni " + level + " " + OperandValue(condition.left, prelude));
-        test = "[ \"$_el\" -ge \"$" + level + "\" ]";
-      }
+    case Kind::kErrorlevel:
+      test = ErrorlevelTest(condition, prelude);
       break;
-    }
     case Kind::kExist:
       out_.Use(Helper::kExist);
       test = "_exist " + OperandValue(condition.left, prelude);

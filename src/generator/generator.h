@@ -129,6 +129,15 @@ class Generator {
   std::string OperandValue(const batch::Text& operand, Prelude* prelude);
   std::string PieceValue(const batch::Piece& piece, Prelude* prelude, bool convert_slashes);
   std::string ExpansionValue(const batch::Piece& piece, Prelude* prelude);
+  // Runs `helper` into a new temporary before the command; the value reads it.
+  std::string ComputedValue(Helper helper, const std::string& arguments, Prelude* prelude);
+  // A variable read with ! when delayed expansion is on, and as `otherwise` when it is off.
+  std::string DelayedOrNotValue(const batch::Piece& piece,
+                                const std::vector<batch::Piece>& otherwise, Prelude* prelude);
+  // A %name% or !name! value, with its substring or replacement applied.
+  std::string VariableValue(const batch::Piece& piece, Prelude* prelude);
+  // A %0 to %9 value, with its ~ modifiers applied.
+  std::string ArgumentValue(const batch::Piece& piece, Prelude* prelude);
   void EmitAndOr(const batch::AndOr& list);
   void EmitPipeline(const batch::Pipeline& pipeline);
   // Writes the captured parts of an and-or list or a pipeline joined by
@@ -140,6 +149,14 @@ class Generator {
   void EmitIf(const batch::Command& command);
   void EmitFor(const batch::Command& command);
   void EmitForLines(const batch::Command& command);
+  // The head of "for /l": a while loop that counts from start by step to end.
+  void CountingLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                        Prelude* prelude, std::vector<std::string>* head,
+                        std::vector<std::string>* tail);
+  // The head of a loop over the files or folders that wildcards (or /r) find.
+  void FoundItemsLoopHead(const batch::ForCommand& loop, const std::string& variable,
+                          Prelude* prelude, std::vector<std::string>* head,
+                          std::vector<std::string>* after);
   void EmitLoopBody(const batch::ForCommand& loop, int variables,
                     const std::vector<std::string>& head, const std::vector<std::string>& tail,
                     const std::vector<std::string>& after);
@@ -148,6 +165,14 @@ class Generator {
   // Writes `body` one level in, with ":" when it writes no command.
   void EmitIndented(const std::function<void()>& body);
   std::string Condition(const batch::Condition& condition, Prelude* prelude);
+  // The test of "if [/i] a==b": equal text, in any case with /i.
+  std::string EqualTextTest(const batch::Condition& condition, const std::string& left,
+                            const std::string& right, Prelude* prelude);
+  // The test of "if a equ b" and the other comparisons, as numbers when both are numbers.
+  std::string CompareTest(const batch::Condition& condition, const std::string& left,
+                          const std::string& right, Prelude* prelude);
+  // The test of "if errorlevel n": the last exit status is n or more.
+  std::string ErrorlevelTest(const batch::Condition& condition, Prelude* prelude);
 
   // Fillers of the holes the generator leaves in the script's body, by
   // number (0 is the script's line number).

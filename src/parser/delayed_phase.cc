@@ -66,25 +66,27 @@ Piece DelayedVariable(const std::vector<Unit>& units, size_t begin, size_t end) 
   return variable;
 }
 
+// `variable` read only when delayed expansion is on; units [begin, end) are
+// what it stands for when delayed expansion turns out off.
+Piece IfDelayed(Piece variable, const std::vector<Unit>& units, size_t begin, size_t end) {
+  Text written;
+  for (size_t i = begin; i < end; ++i) {
+    if (units[i].piece != nullptr) {
+      written.Append(*units[i].piece);
+    } else {
+      written.Append(units[i].c);
+    }
+  }
+  PieceDetails& details = variable.mutable_details();
+  details.if_delayed = true;
+  details.otherwise = written.pieces();
+  return variable;
+}
+
 }  // namespace
 
 Text ApplyDelayedPhase(const Text& text, bool certain) {
   if (!HasDelayedMark(text)) return text;
-  // What units [begin, end) stand for when delayed expansion turns out off.
-  auto if_delayed = [&](Piece variable, const std::vector<Unit>& units, size_t begin, size_t end) {
-    Text written;
-    for (size_t i = begin; i < end; ++i) {
-      if (units[i].piece != nullptr) {
-        written.Append(*units[i].piece);
-      } else {
-        written.Append(units[i].c);
-      }
-    }
-    PieceDetails& details = variable.mutable_details();
-    details.if_delayed = true;
-    details.otherwise = written.pieces();
-    return variable;
-  };
   const std::vector<Unit> units = Units(text);
   Text result;
   // Marks that vanish when delayed expansion is on ("!!", a mark without a
@@ -140,7 +142,7 @@ Text ApplyDelayedPhase(const Text& text, bool certain) {
     if (close > i + 1) {
       flush();
       Piece variable = DelayedVariable(units, i + 1, close);
-      result.Append(certain ? variable : if_delayed(variable, units, i, close + 1));
+      result.Append(certain ? variable : IfDelayed(variable, units, i, close + 1));
     } else if (!certain) {
       vanishing += "!!";  // "!!" is nothing
     }

@@ -206,6 +206,11 @@ class Parser::Impl {
   AndOr ParseAndOr(CommandPtr first);
   Pipeline ParsePipeline(CommandPtr first);
   CommandPtr ParseCommand();
+  // Ignores a label or a stray ")" where a command starts, with the rest of
+  // its line; false when the command is neither.
+  bool ParseRemark(Command* command, bool quiet);
+  // Reads the command's name: a built-in's word, or a program's name.
+  void ParseCommandWord(Command* command);
   CommandPtr ParseBlock();
   void ParseTrailingRedirections(Command* command);
   bool AtRedirection() const;
@@ -648,22 +653,7 @@ void Parser::Impl::EnterNesting() {
   if (++depth_ > kMaxDepth) Fail("blocks, conditions and loops nest too deeply");
 }
 
-CommandPtr Parser::Impl::ParseCommand() {
-  auto command = std::make_unique<Command>();
-  command->line = logical_line_;
-  SkipSeparators();
-  // Redirections may come first: ">log.txt echo done".
-  while (AtRedirection()) {
-    command->redirections.push_back(ParseRedirection());
-    SkipSeparators();
-  }
-  bool quiet = false;
-  while (Special('@')) {
-    quiet = true;
-    Advance();
-    SkipSeparators();
-  }
-  SetPosition(command.get());
+bool Parser::Impl::ParseRemark(Command* command, bool quiet) {
   // A command that starts with a colon is a label: cmd ignores it, with the
   // rest of its line and its redirections ("&:: remark", "<# : header").
   if (Special(':')) {
@@ -671,7 +661,7 @@ CommandPtr Parser::Impl::ParseCommand() {
     command->redirections.clear();
     command->simple.word = "rem";
     command->simple.quiet = true;
-    return command;
+    return true;
   }
   // Where a command should start and no block is open, a ")" standing alone
   // makes the rest of the line a remark.
@@ -682,28 +672,14 @@ CommandPtr Parser::Impl::ParseCommand() {
       pos_ = cells_.size();
       command->simple.word = "rem";
       command->simple.quiet = quiet;
-      return command;
+      return true;
     }
   }
-  if (AtLineEnd() || AtOperator()) {
-    if (command->redirections.empty()) {
-      if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
-      Fail(Unexpected());
-    }
-    // Only redirections: files are opened and nothing runs.
-    command->simple.word = "rem";
-    return command;
-  }
-  if (Special('(')) {
-    CommandPtr block = ParseBlock();
-    for (Redirection& redirection : command->redirections) {
-      block->redirections.insert(block->redirections.begin(), std::move(redirection));
-    }
-    block->line = command->line;
-    return block;
-  }
+  return false;
+}
 
-  // The command word: a built-in when its plain leading letters name one.
+void Parser::Impl::ParseCommandWord(Command* command) {
+  // A built-in when its plain leading letters name one.
   const size_t start = pos_;
   size_t cut = start;
   while (cut < cells_.size() && IsPlainByte(cells_[cut]) &&
@@ -730,9 +706,47 @@ CommandPtr Parser::Impl::ParseCommand() {
       TakeCell(&command->simple.name);
     }
   }
+}
+
+CommandPtr Parser::Impl::ParseCommand() {
+  auto command = std::make_unique<Command>();
+  command->line = logical_line_;
+  SkipSeparators();
+  // Redirections may come first: ">log.txt echo done".
+  while (AtRedirection()) {
+    command->redirections.push_back(ParseRedirection());
+    SkipSeparators();
+  }
+  bool quiet = false;
+  while (Special('@')) {
+    quiet = true;
+    Advance();
+    SkipSeparators();
+  }
+  SetPosition(command.get());
+  if (ParseRemark(command.get(), quiet)) return command;
+  if (AtLineEnd() || AtOperator()) {
+    if (command->redirections.empty()) {
+      if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
+      Fail(Unexpected());
+    }
+    // Only redirections: files are opened and nothing runs.
+    command->simple.word = "rem";
+    return command;
+  }
+  if (Special('(')) {
+    CommandPtr block = ParseBlock();
+    for (Redirection& redirection : command->redirections) {
+      block->redirections.insert(block->redirections.begin(), std::move(redirection));
+    }
+    block->line = command->line;
+    return block;
+  }
+
+  ParseCommandWord(command.get());
   command->simple.quiet = quiet;
 
-  if (word == "rem" && !command->simple.word.empty()) {
+  if (command->simple.word == "rem") {
     pos_ = cells_.size();  // the rest of the line is the remark
     return command;
   }

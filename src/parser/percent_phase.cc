@@ -81,6 +81,60 @@ bool IsPathModifier(char c) {
   }
 }
 
+namespace {
+
+// Reads "%~" with path modifiers and an argument's digit ("%~dp0") from the
+// "%" at line[i]. Returns where reading goes on.
+size_t ReadModifiedArgument(std::string_view line, size_t i, std::vector<Cell>* cells,
+                            std::vector<Piece>* expansions, PercentProblem* problem) {
+  const size_t n = line.size();
+  size_t j = i + 2;
+  while (j < n && IsPathModifier(line[j])) ++j;
+  // "$NAME:" searches the folders of a variable; it comes last.
+  if (j < n && line[j] == '$') {
+    const size_t colon = line.find(':', j);
+    if (colon != std::string_view::npos) j = colon + 1;
+  }
+  if (j < n && IsDigit(line[j])) {
+    Piece piece;
+    piece.kind = Piece::Kind::kArgument;
+    piece.index = line[j] - '0';
+    piece.mutable_details().modifiers = std::string(line.substr(i + 1, j - i - 1));
+    cells->push_back(AddExpansion(std::move(piece), expansions));
+    return j + 1;
+  }
+  problem->invalid_path_operator = true;
+  return i + 1;
+}
+
+// Reads "%name%" or "%name:edit%" from the "%" at line[i]. Returns where
+// reading goes on.
+size_t ReadVariable(std::string_view line, size_t i, std::vector<Cell>* cells,
+                    std::vector<Piece>* expansions) {
+  const size_t n = line.size();
+  // A variable: its name runs to the next "%", or to a ":" that starts an
+  // edit. Without either, the "%" is dropped.
+  size_t j = i + 1;
+  while (j < n && line[j] != '%' && line[j] != ':') ++j;
+  if (j == n) return i + 1;
+  Piece piece;
+  piece.kind = Piece::Kind::kVariable;
+  piece.text = std::string(line.substr(i + 1, j - i - 1));
+  if (line[j] == '%') {
+    cells->push_back(AddExpansion(std::move(piece), expansions));
+    return j + 1;
+  }
+  const size_t close = line.find('%', j + 1);
+  if (close == std::string_view::npos) return i + 1;
+  if (ParseEdit(line.substr(j + 1, close - j - 1), &piece.mutable_details().edit)) {
+    cells->push_back(AddExpansion(std::move(piece), expansions));
+    return close + 1;
+  }
+  return j + 1;  // "%VAR:" with no valid edit after it is dropped
+}
+
+}  // namespace
+
 void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
                        std::vector<Piece>* expansions, PercentProblem* problem,
                        std::vector<uint32_t>* offsets, uint32_t base) {
@@ -140,53 +194,10 @@ void ApplyPercentPhase(std::string_view line, std::vector<Cell>* cells,
       continue;
     }
     if (next == '~') {
-      size_t j = i + 2;
-      while (j < n && IsPathModifier(line[j])) ++j;
-      // "$NAME:" searches the folders of a variable; it comes last.
-      if (j < n && line[j] == '$') {
-        const size_t colon = line.find(':', j);
-        if (colon != std::string_view::npos) j = colon + 1;
-      }
-      if (j < n && IsDigit(line[j])) {
-        Piece piece;
-        piece.kind = Piece::Kind::kArgument;
-        piece.index = line[j] - '0';
-        piece.mutable_details().modifiers = std::string(line.substr(i + 1, j - i - 1));
-        cells->push_back(AddExpansion(std::move(piece), expansions));
-        i = j + 1;
-        continue;
-      }
-      problem->invalid_path_operator = true;
-      ++i;
+      i = ReadModifiedArgument(line, i, cells, expansions, problem);
       continue;
     }
-    // A variable: its name runs to the next "%", or to a ":" that starts an
-    // edit. Without either, the "%" is dropped.
-    size_t j = i + 1;
-    while (j < n && line[j] != '%' && line[j] != ':') ++j;
-    if (j == n) {
-      ++i;
-      continue;
-    }
-    Piece piece;
-    piece.kind = Piece::Kind::kVariable;
-    piece.text = std::string(line.substr(i + 1, j - i - 1));
-    if (line[j] == '%') {
-      cells->push_back(AddExpansion(std::move(piece), expansions));
-      i = j + 1;
-      continue;
-    }
-    const size_t close = line.find('%', j + 1);
-    if (close == std::string_view::npos) {
-      ++i;
-      continue;
-    }
-    if (ParseEdit(line.substr(j + 1, close - j - 1), &piece.mutable_details().edit)) {
-      cells->push_back(AddExpansion(std::move(piece), expansions));
-      i = close + 1;
-      continue;
-    }
-    i = j + 1;  // "%VAR:" with no valid edit after it is dropped
+    i = ReadVariable(line, i, cells, expansions);
   }
   note_offsets();
 }

@@ -110,6 +110,55 @@ std::string CallArguments(Generator& g, const Text& rest, Prelude* prelude) {
   return arguments;
 }
 
+// Calls a label in this batch file: "call :name arguments".
+void CallLabelInFile(Generator& g, const batch::Command& command, const Text& text,
+                     CommandBuilder& call) {
+  Prelude* prelude = call.prelude();
+  auto [word, rest] = SplitFirstWord(text);
+  if (!word.IsLiteral()) {
+    const std::string arguments = CallArguments(g, rest, prelude);
+    const std::string value = call.Value(word);
+    call.Redirect(command)
+        .Append(g.DynamicJump(value, word, true, arguments, g.SourceText(command)))
+        .WriteLines();
+    return;
+  }
+  // "call ::name" calls :name: the colons before the name are one.
+  std::string written = word.LiteralPart();
+  written.erase(0, written.find_first_not_of(':'));
+  const std::string name = batch::LabelName(written);
+  // %0 is the label as the call writes it.
+  const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
+  if (HasUnquotedExpansion(rest) || HasSeparatorOtherThanSpace(rest.LiteralPart()) ||
+      rest.LiteralPart().find("  ") != std::string::npos) {
+    // The values may hold blanks and quotes: the words are cut as the
+    // call runs. So are words between separators other than one space,
+    // which %* keeps as written.
+    const std::string line = call.Value(rest);
+    call.Redirect(command);
+    g.out().Use(Helper::kCargs);
+    call.AfterPrelude("_cl=" + line).Append(g.CallLabel(name, zero)).Write();
+    return;
+  }
+  const std::string arguments = CallArguments(g, rest, prelude);
+  call.Redirect(command).Append(g.CallLabel(name, zero + arguments)).Write();
+}
+
+// Runs a program or batch file that call names, as if written without call.
+void CallProgram(Generator& g, const batch::Command& command, const Text& word, const Text& rest) {
+  batch::Command called;
+  called.kind = batch::Command::Kind::kSimple;
+  called.line = command.line;
+  called.start_line = command.start_line;
+  called.column = command.column;
+  called.simple.name = word;
+  called.simple.arguments = rest;
+  for (const batch::Redirection& redirection : command.redirections) {
+    called.redirections.push_back(redirection);
+  }
+  TranslateProgram(g, called, /*called=*/true);
+}
+
 }  // namespace
 
 void TranslateGoto(Generator& g, const batch::Command& command) {
@@ -139,34 +188,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   const bool label = !text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
                      text.pieces()[0].text[0] == ':';
   if (label) {
-    auto [word, rest] = SplitFirstWord(text);
-    if (!word.IsLiteral()) {
-      const std::string arguments = CallArguments(g, rest, prelude);
-      const std::string value = call.Value(word);
-      call.Redirect(command)
-          .Append(g.DynamicJump(value, word, true, arguments, g.SourceText(command)))
-          .WriteLines();
-      return;
-    }
-    // "call ::name" calls :name: the colons before the name are one.
-    std::string written = word.LiteralPart();
-    written.erase(0, written.find_first_not_of(':'));
-    const std::string name = batch::LabelName(written);
-    // %0 is the label as the call writes it.
-    const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
-    if (HasUnquotedExpansion(rest) || HasSeparatorOtherThanSpace(rest.LiteralPart()) ||
-        rest.LiteralPart().find("  ") != std::string::npos) {
-      // The values may hold blanks and quotes: the words are cut as the
-      // call runs. So are words between separators other than one space,
-      // which %* keeps as written.
-      const std::string line = call.Value(rest);
-      call.Redirect(command);
-      g.out().Use(Helper::kCargs);
-      call.AfterPrelude("_cl=" + line).Append(g.CallLabel(name, zero)).Write();
-      return;
-    }
-    const std::string arguments = CallArguments(g, rest, prelude);
-    call.Redirect(command).Append(g.CallLabel(name, zero + arguments)).Write();
+    CallLabelInFile(g, command, text, call);
     return;
   }
   auto [word, rest] = SplitFirstWord(text);
@@ -204,17 +226,7 @@ void TranslateCall(Generator& g, const batch::Command& command) {
     g.out().Line("*)");
     g.out().Indent();
   }
-  batch::Command called;
-  called.kind = batch::Command::Kind::kSimple;
-  called.line = command.line;
-  called.start_line = command.start_line;
-  called.column = command.column;
-  called.simple.name = word;
-  called.simple.arguments = rest;
-  for (const batch::Redirection& redirection : command.redirections) {
-    called.redirections.push_back(redirection);
-  }
-  TranslateProgram(g, called, /*called=*/true);
+  CallProgram(g, command, word, rest);
   if (maybe_label) {
     g.out().Line(";;");
     g.out().Dedent();

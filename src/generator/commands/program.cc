@@ -100,86 +100,123 @@ void StopProgram(Generator& g, const batch::Command& command, std::string_view n
   stop.Word(ScriptWriter::LineNumberHole()).Word(ShellQuote(g.SourceText(command))).Write();
 }
 
-}  // namespace
-
-void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
-  CommandBuilder run(g);
-  Prelude& prelude = *run.prelude();
-  const Text& name = command.simple.name;
-  bool powershell = false;
+// How a command names a program: the name as written, and what kind of
+// program it is.
+struct ProgramName {
   std::string literal;
-  if (name.IsLiteral()) {
-    literal = name.LiteralPart();
-    literal.erase(std::remove(literal.begin(), literal.end(), '"'), literal.end());
-  }
-  // A drive's name alone changes to that drive, at its root here.
-  if (literal.size() == 2 && literal[1] == ':' && batch::IsLetter(literal[0]) &&
-      command.simple.arguments.empty()) {
-    run.Redirect(command).Call(Helper::kCd).Word(ShellQuote(literal)).Write();
-    return;
-  }
-  const std::string lower = Lower(literal);
-  const bool batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
-  bool windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
-  const std::string own_name = WindowsProgramName(name);
-  if (const WindowsProgram* program =
-          own_name.empty() ? nullptr : FindWindowsProgram(own_name, g.options())) {
-    switch (program->kind) {
-      case WindowsProgram::Kind::kHelper:
-        if (program->name == "attrib" && !AttribNote(g, command)) return;
-        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
-        return;
-      case WindowsProgram::Kind::kWithoutArguments:
-        if (!TrimBlanks(command.simple.arguments).empty()) {
-          g.NotTranslated(command,
-                          std::string(program->name) +
-                              " with arguments: Windows' accounts, groups and "
-                              "privileges have no counterpart here",
-                          "stop-program-arguments");
-          return;
-        }
-        CallHelperWithWords(g, command, *program->helper, command.simple.arguments);
-        return;
-      case WindowsProgram::Kind::kCmd:
-        TranslateCmd(g, command, command.simple.arguments);
-        return;
-      case WindowsProgram::Kind::kStopped:
-        StopProgram(g, command, program->name);
-        return;
-      case WindowsProgram::Kind::kPowershell:
-      case WindowsProgram::Kind::kAsIs:
-        // Run by the name here, wherever Windows keeps it.
-        literal = own_name;
-        windows_program = EndsWith(Lower(literal), ".exe") || EndsWith(Lower(literal), ".com");
-        if (program->kind == WindowsProgram::Kind::kPowershell) {
-          literal = "pwsh";
-          windows_program = false;
-          powershell = true;
-        }
-        break;
-    }
-  }
-  const Text& text = command.simple.arguments;
-  if (literal.empty() && name.pieces().size() == 1) {
-    // The whole command comes from a value ("%CMD%"), which cmd reads when
-    // it runs: its name may be a built-in's, or nothing at all.
-    Text line = name;
-    line.Append(text);
-    prelude.push_back("_rl=" + run.Value(line));
-    run.Redirect(command);
-    g.out().Use({Helper::kCargs, Helper::kArgv});
-    if (!g.options().allowed_programs.empty()) {
-      // Windows' own programs that the options say to run by their names.
-      std::string allowed;
-      for (const std::string& program : g.options().allowed_programs) {
-        allowed += (allowed.empty() ? "" : " ") + Lower(program);
+  bool batch_file = false;
+  bool windows_program = false;
+  bool powershell = false;
+};
+
+// Runs one of Windows' own programs that has a rule of its own. Returns false
+// when the program is run by its name, after setting that name in `program`.
+bool RunWindowsProgram(Generator& g, const batch::Command& command, const std::string& own_name,
+                       ProgramName& program) {
+  const WindowsProgram* known =
+      own_name.empty() ? nullptr : FindWindowsProgram(own_name, g.options());
+  if (known == nullptr) return false;
+  switch (known->kind) {
+    case WindowsProgram::Kind::kHelper:
+      if (known->name == "attrib" && !AttribNote(g, command)) return true;
+      CallHelperWithWords(g, command, *known->helper, command.simple.arguments);
+      return true;
+    case WindowsProgram::Kind::kWithoutArguments:
+      if (!TrimBlanks(command.simple.arguments).empty()) {
+        g.NotTranslated(command,
+                        std::string(known->name) +
+                            " with arguments: Windows' accounts, groups and "
+                            "privileges have no counterpart here",
+                        "stop-program-arguments");
+        return true;
       }
-      run.AfterPrelude("_wpa=" + ShellQuote(allowed));
-    }
-    run.Call(Helper::kRunb).Word(ScriptWriter::LineNumberHole()).Write();
-    if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
-    return;
+      CallHelperWithWords(g, command, *known->helper, command.simple.arguments);
+      return true;
+    case WindowsProgram::Kind::kCmd:
+      TranslateCmd(g, command, command.simple.arguments);
+      return true;
+    case WindowsProgram::Kind::kStopped:
+      StopProgram(g, command, known->name);
+      return true;
+    case WindowsProgram::Kind::kPowershell:
+    case WindowsProgram::Kind::kAsIs:
+      // Run by the name here, wherever Windows keeps it.
+      program.literal = own_name;
+      program.windows_program =
+          EndsWith(Lower(program.literal), ".exe") || EndsWith(Lower(program.literal), ".com");
+      if (known->kind == WindowsProgram::Kind::kPowershell) {
+        program.literal = "pwsh";
+        program.windows_program = false;
+        program.powershell = true;
+      }
+      break;
   }
+  return false;
+}
+
+// Runs a command whose whole line comes from a value ("%CMD%"), which cmd
+// reads when it runs: its name may be a built-in's, or nothing at all.
+void RunLineFromValue(Generator& g, const batch::Command& command, CommandBuilder& run,
+                      bool called) {
+  Text line = command.simple.name;
+  line.Append(command.simple.arguments);
+  run.prelude()->push_back("_rl=" + run.Value(line));
+  run.Redirect(command);
+  g.out().Use({Helper::kCargs, Helper::kArgv});
+  if (!g.options().allowed_programs.empty()) {
+    // Windows' own programs that the options say to run by their names.
+    std::string allowed;
+    for (const std::string& program : g.options().allowed_programs) {
+      allowed += (allowed.empty() ? "" : " ") + Lower(program);
+    }
+    run.AfterPrelude("_wpa=" + ShellQuote(allowed));
+  }
+  run.Call(Helper::kRunb).Word(ScriptWriter::LineNumberHole()).Write();
+  if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
+}
+
+// Runs another batch file, converted to a script, in this shell.
+void RunBatchFile(Generator& g, CommandBuilder& run, const std::string& literal,
+                  const std::string& arguments, bool called) {
+  std::string path = literal;
+  std::replace(path.begin(), path.end(), '\\', '/');
+  const std::string base = path.substr(path.rfind('/') + 1);
+  g.Note("runs " + base.substr(0, base.size() - 4) + ".sh, the script converted from " + base +
+         ", in this shell: the variables it sets stay set");
+  run.Call(Helper::kRun).Word(ShellQuote(path)).Append(arguments).Write();
+  if (!called) {
+    // Without call, the other batch file takes this one's place: when it
+    // ends, so does this one.
+    g.out().Line(g.LeaveBatch(false));
+  }
+}
+
+// Runs powershell as pwsh when pwsh is found here.
+void RunPowershell(Generator& g, const batch::Command& command, CommandBuilder& run,
+                   const std::string& arguments) {
+  const std::string& redirections = run.redirections();
+  run.WritePrelude();
+  // pwsh reads powershell's options; without it, powershell has no
+  // counterpart here.
+  g.Note("runs pwsh when it is found here, and stops as a Windows program otherwise");
+  g.out().Use(Helper::kPwsh);
+  g.out().Use(Helper::kNtp);
+  g.out().Line("if _pwsh; then");
+  g.out().Indent();
+  g.out().Line("_run \"$_pw\"" + arguments + redirections);
+  g.out().Dedent();
+  g.out().Line("else");
+  g.out().Indent();
+  g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " + ShellQuote(g.SourceText(command)) +
+               redirections);
+  g.out().Dedent();
+  g.out().Line("fi");
+}
+
+// The program's arguments as sh words, each after a blank; empty when they
+// are left to be cut when the command runs.
+std::string ProgramArguments(Generator& g, CommandBuilder& run, const Text& text, bool batch_file) {
+  Prelude& prelude = *run.prelude();
   // Values that may hold blanks or quotes leave the words to be cut when the
   // command runs, as cmd cuts them: for a batch file, quotes kept. A
   // program's words change with any value, even one in quotes: a backslash
@@ -200,57 +237,68 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
       arguments += " " + word;
     }
   }
-  run.Redirect(command);
-  const std::string& redirections = run.redirections();
+  return arguments;
+}
 
-  if (batch_file) {
-    std::string path = literal;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    const std::string base = path.substr(path.rfind('/') + 1);
-    g.Note("runs " + base.substr(0, base.size() - 4) + ".sh, the script converted from " + base +
-           ", in this shell: the variables it sets stay set");
-    run.Call(Helper::kRun).Word(ShellQuote(path)).Append(arguments).Write();
-    if (!called) {
-      // Without call, the other batch file takes this one's place: when it
-      // ends, so does this one.
-      g.out().Line(g.LeaveBatch(false));
-    }
-    return;
-  }
-
-  std::string program;
-  if (!literal.empty()) {
+// The program's name as one sh word, or as the words of its value.
+std::string ProgramWord(Generator& g, CommandBuilder& run, const Text& name, ProgramName& program) {
+  Prelude& prelude = *run.prelude();
+  std::string word;
+  if (!program.literal.empty()) {
     // A Windows program's name without its ".exe" is the name of its
     // counterpart here.
-    if (windows_program) literal.resize(literal.size() - 4);
-    const std::vector<std::string> words = g.Words(Text(literal), WordStyle::kProgram, &prelude);
-    program = words.empty() ? "''" : words[0];
+    if (program.windows_program) program.literal.resize(program.literal.size() - 4);
+    const std::vector<std::string> words =
+        g.Words(Text(program.literal), WordStyle::kProgram, &prelude);
+    word = words.empty() ? "''" : words[0];
   } else {
     const std::vector<std::string> words = g.Words(name, WordStyle::kProgram, &prelude);
-    for (const std::string& word : words) program += (program.empty() ? "" : " ") + word;
-    if (program.empty()) program = "''";
+    for (const std::string& each : words) word += (word.empty() ? "" : " ") + each;
+    if (word.empty()) word = "''";
   }
-  g.out().Use(Helper::kRun);
-  if (powershell) {
-    run.WritePrelude();
-    // pwsh reads powershell's options; without it, powershell has no
-    // counterpart here.
-    g.Note("runs pwsh when it is found here, and stops as a Windows program otherwise");
-    g.out().Use(Helper::kPwsh);
-    g.out().Use(Helper::kNtp);
-    g.out().Line("if _pwsh; then");
-    g.out().Indent();
-    g.out().Line("_run \"$_pw\"" + arguments + redirections);
-    g.out().Dedent();
-    g.out().Line("else");
-    g.out().Indent();
-    g.out().Line("_ntp " + ScriptWriter::LineNumberHole() + " " +
-                 ShellQuote(g.SourceText(command)) + redirections);
-    g.out().Dedent();
-    g.out().Line("fi");
+  return word;
+}
+
+}  // namespace
+
+void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
+  CommandBuilder run(g);
+  const Text& name = command.simple.name;
+  ProgramName program;
+  if (name.IsLiteral()) {
+    program.literal = name.LiteralPart();
+    program.literal.erase(std::remove(program.literal.begin(), program.literal.end(), '"'),
+                          program.literal.end());
+  }
+  const std::string& literal = program.literal;
+  // A drive's name alone changes to that drive, at its root here.
+  if (literal.size() == 2 && literal[1] == ':' && batch::IsLetter(literal[0]) &&
+      command.simple.arguments.empty()) {
+    run.Redirect(command).Call(Helper::kCd).Word(ShellQuote(literal)).Write();
     return;
   }
-  run.Call(Helper::kRun).Word(program).Append(arguments).Write();
+  const std::string lower = Lower(literal);
+  program.batch_file = EndsWith(lower, ".bat") || EndsWith(lower, ".cmd");
+  program.windows_program = EndsWith(lower, ".exe") || EndsWith(lower, ".com");
+  if (RunWindowsProgram(g, command, WindowsProgramName(name), program)) return;
+  if (literal.empty() && name.pieces().size() == 1) {
+    RunLineFromValue(g, command, run, called);
+    return;
+  }
+  const std::string arguments =
+      ProgramArguments(g, run, command.simple.arguments, program.batch_file);
+  run.Redirect(command);
+  if (program.batch_file) {
+    RunBatchFile(g, run, literal, arguments, called);
+    return;
+  }
+  const std::string word = ProgramWord(g, run, name, program);
+  g.out().Use(Helper::kRun);
+  if (program.powershell) {
+    RunPowershell(g, command, run, arguments);
+    return;
+  }
+  run.Call(Helper::kRun).Word(word).Append(arguments).Write();
   if (!called && literal.empty()) {
     // A name known only now may be a batch file's, which then takes this
     // one's place.
