@@ -6,7 +6,7 @@
 //
 // The lines are found here by a splitter of this target's own: a line ends at
 // LF and at Ctrl-Z, as cmd reads one. A line that holds nothing but spaces,
-// tabs, CR, VT, FF, ",", ";" and "=" is blank and gets no comment. In the
+// tabs, CR, VT, FF, 0xFF, ",", ";" and "=" is blank and gets no comment. In the
 // comment, NUL bytes and carriage returns are left out; the comment line may
 // be indented, since a line inside a block is commented where it is
 // translated.
@@ -27,7 +27,7 @@ namespace {
 constexpr std::string_view kCommentPrefix = "# DOS: ";
 
 bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\r\x0B\x0C,;=") == std::string_view::npos;
+  return line.find_first_not_of(" \t\r\x0B\x0C\xFF,;=") == std::string_view::npos;
 }
 
 // The comment each non-blank line must have, without its prefix.
