@@ -2,8 +2,7 @@
 gotosecond
 echo skipped
 :second
-ÿ
-for %%a in (abcÿd) do echo [%%a]
+for %%a in (abc d) do echo [%%a]
 cdsub
 if exist here.txt echo in sub
 exit /b3
