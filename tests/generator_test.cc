@@ -299,8 +299,7 @@ TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCan
     for (int label : {1, 3, 5, 7}) {
       const bool arm = std::find(c.arms.begin(), c.arms.end(), label) != c.arms.end();
       const std::string name = "_l" + std::to_string(label);
-      EXPECT_EQ(arm, script.find(name + "() {\n") != std::string::npos)
-          << c.jump << " " << name;
+      EXPECT_EQ(arm, script.find(name + "() {\n") != std::string::npos) << c.jump << " " << name;
       EXPECT_EQ(arm, script.find(") _r=" + name + " ;;") != std::string::npos)
           << c.jump << " " << name;
     }

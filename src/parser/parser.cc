@@ -524,7 +524,7 @@ bool Parser::Impl::TakeLoopVariable(Text* text) {
   auto is_variable = [&](size_t offset) {
     const Cell cell = CellAt(offset);
     return IsPlainByte(cell) && std::find(loop_variables_.begin(), loop_variables_.end(),
-                                     static_cast<char>(cell)) != loop_variables_.end();
+                                          static_cast<char>(cell)) != loop_variables_.end();
   };
   Piece piece;
   piece.kind = Piece::Kind::kLoopVariable;
@@ -567,9 +567,8 @@ bool Parser::Impl::ConsumeWord(std::string_view lower_word) {
     if (!IsPlainByte(cell) || ToLower(static_cast<char>(cell)) != lower_word[i]) return false;
   }
   const Cell after = CellAt(lower_word.size());
-  const bool ends =
-      pos_ + lower_word.size() == cells_.size() ||
-      IsSeparatorCell(after) || IsOperatorCell(after) || after == '(';
+  const bool ends = pos_ + lower_word.size() == cells_.size() || IsSeparatorCell(after) ||
+                    IsOperatorCell(after) || after == '(';
   if (!ends) return false;
   pos_ += lower_word.size();
   return true;
@@ -667,8 +666,7 @@ bool Parser::Impl::ParseRemark(Command* command, bool quiet) {
   // makes the rest of the line a remark.
   if (command->redirections.empty() && open_blocks_ == 0 && Special(')')) {
     const Cell next = CellAt(1);
-    if (pos_ + 1 >= cells_.size() ||
-        IsSeparatorCell(next) || IsOperatorCell(next) || next == '(') {
+    if (pos_ + 1 >= cells_.size() || IsSeparatorCell(next) || IsOperatorCell(next) || next == '(') {
       pos_ = cells_.size();
       command->simple.word = "rem";
       command->simple.quiet = quiet;
@@ -975,8 +973,7 @@ CommandPtr Parser::Impl::ParseBlock() {
           !(!after_colon.empty() && after_colon[0] == ':')) {
         label_in_block_ = next_line_;
       }
-      if (IsLabelLine(line_text, &after_colon) ||
-          IsBlankLine(line_text)) {
+      if (IsLabelLine(line_text, &after_colon) || IsBlankLine(line_text)) {
         ++next_line_;
         continue;
       }
