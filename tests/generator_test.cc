@@ -97,6 +97,26 @@ TEST(RunnableScriptTest, EveryLineIsACommentInOrder) {
   }
 }
 
+// sh refuses a function without a command; a label no jump lands on adds
+// none.
+TEST(RunnableScriptTest, ABodyWithNothingToRunStillHoldsACommand) {
+  for (const char* batch : {"", "rem x\r\n", ":start\r\n", "@rem a\r\n:start\r\n:: b\r\n"}) {
+    const std::string script = RunnableScript(batch, "x.sh");
+    const size_t body = script.find("() {\n", script.find("# The batch file, translated."));
+    ASSERT_NE(std::string::npos, body) << batch;
+    const size_t end = script.find("\n}\n", body);
+    std::string_view lines = std::string_view(script).substr(body + 5, end - body - 5);
+    bool command = false;
+    while (!lines.empty() && !command) {
+      const std::string_view line = lines.substr(0, lines.find('\n'));
+      command = line.find_first_not_of(' ') != std::string_view::npos &&
+                line[line.find_first_not_of(' ')] != '#';
+      lines.remove_prefix(std::min(lines.size(), line.size() + 1));
+    }
+    EXPECT_TRUE(command) << batch;
+  }
+}
+
 TEST(RunnableScriptTest, OnlyTheHelpersInUse) {
   const std::string echo = RunnableScript("echo hi\r\n", "x.sh");
   EXPECT_EQ(std::string::npos, echo.find("_copy() {"));

@@ -181,7 +181,8 @@ void Generator::Finish(const std::function<void(std::string_view)>& write) {
       [this](size_t payload, size_t) { return FillLeave(payload != 0); },
       [this](size_t payload, size_t) { return FillReturn(payload); },
   };
-  if (!out_.HasAnyCommand()) out_.Line(":");
+  // A label's hole is filled with nothing when no jump lands there.
+  if (!out_.HasAnyCommand(kArmHole)) out_.Line(":");
   out_.Assemble(ScriptHeader(helpers) + BodyOpening(), fillers, write);
   write(ScriptEnd(helpers));
 }

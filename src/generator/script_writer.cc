@@ -36,11 +36,19 @@ void ScriptWriter::Lines(std::string_view text) {
   }
 }
 
-bool ScriptWriter::HasCommand(std::string_view text) {
+bool ScriptWriter::HasCommand(std::string_view text, int vanishing) {
+  const std::string vanishing_hole =
+      vanishing < 0 ? "" : std::string(1, '\0') + std::to_string(vanishing) + ",";
   while (!text.empty()) {
     const size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);
-    const size_t first = line.find_first_not_of(' ');
+    size_t first = line.find_first_not_of(' ');
+    while (!vanishing_hole.empty() && first != std::string_view::npos &&
+           line.compare(first, vanishing_hole.size(), vanishing_hole) == 0) {
+      const size_t hole_end = line.find(';', first);
+      first = hole_end == std::string_view::npos ? hole_end
+                                                 : line.find_first_not_of(' ', hole_end + 1);
+    }
     if (first != std::string_view::npos && line[first] != '#') return true;
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
@@ -72,10 +80,10 @@ bool ScriptWriter::Contains(std::string_view needle) const {
          text_.find(needle) != std::string::npos;
 }
 
-bool ScriptWriter::HasAnyCommand() const {
+bool ScriptWriter::HasAnyCommand(int vanishing) const {
   return std::any_of(sealed_.begin(), sealed_.end(),
-                     [](const std::string& piece) { return HasCommand(piece); }) ||
-         HasCommand(text_);
+                     [&](const std::string& piece) { return HasCommand(piece, vanishing); }) ||
+         HasCommand(text_, vanishing);
 }
 
 void ScriptWriter::Assemble(std::string_view head, const std::vector<HoleFiller>& fillers,

@@ -61,13 +61,16 @@ class ScriptWriter {
   /// True when the whole script so far holds `needle` within a line.
   bool Contains(std::string_view needle) const;
   /// True when the whole script so far holds a line that is not a comment.
-  bool HasAnyCommand() const;
+  /// Holes of the filler `vanishing`, which may be filled with nothing, do
+  /// not count as commands at a line's start.
+  bool HasAnyCommand(int vanishing) const;
 
   static constexpr int kLineNumber = 0;
 
   /// True when `text` holds a line that is not a comment: an sh group or
-  /// branch must hold at least one command.
-  static bool HasCommand(std::string_view text);
+  /// branch must hold at least one command. Holes of the filler `vanishing`
+  /// at a line's start are passed over.
+  static bool HasCommand(std::string_view text, int vanishing = -1);
 
  private:
   static constexpr size_t kPieceSize = size_t{1} << 20;
