@@ -254,7 +254,9 @@ std::string Generator::Capture(const std::function<void()>& body) {
   std::string saved = std::exchange(out_.text(), std::string());
   const int indent = out_.indent();
   while (out_.indent() > 0) out_.Dedent();
+  ++captures_;
   body();
+  --captures_;
   while (out_.indent() < indent) out_.Indent();
   return std::exchange(out_.text(), std::move(saved));
 }

@@ -187,6 +187,9 @@ class Generator {
     bool is_call = false;
     std::string arguments;
     std::pair<int, int> position;  // of the command in the batch file, for a stop
+    // Outside any loop and any captured text (a pipe's side, an && list), so
+    // `continue` reaches the loop of the part the jump stands in.
+    bool plain = false;
   };
   // The line and column, from 1, where `command` stands in the batch file.
   std::pair<int, int> StopPosition(const batch::Command& command) const;
@@ -196,6 +199,8 @@ class Generator {
   std::optional<size_t> ResolveLabel(const GotoSite& site) const;
   std::string FillArm(size_t statement_index);
   std::string FillReturn(size_t statement) const;
+  bool GoesRoundItsPart(const GotoSite& site, size_t target) const;
+  std::string PartEnd(size_t part, const std::string& next) const;
   std::string FillLeave(bool with_errorlevel) const;
   size_t PartOf(size_t statement) const;
   std::string PartName(size_t part) const;
@@ -227,6 +232,7 @@ class Generator {
   int statement_line_ = 0;
   const batch::Command* current_command_ = nullptr;
   int loop_depth_ = 0;
+  int captures_ = 0;  // how deep in Capture()
   std::vector<char> loop_letters_;
   int temporaries_ = 0;
   bool echo_turned_off_ = false;
@@ -262,6 +268,7 @@ class Generator {
   std::vector<size_t> part_starts_;
   std::vector<size_t> shift_statements_;
   std::set<size_t> shifting_parts_;    // parts that shift the arguments
+  std::set<size_t> looping_parts_;     // parts a goto in them starts again
   std::set<std::string> label_lines_;  // the names of all label lines, filled when needed
   bool dynamic_jumps_ = false;         // a goto or call whose label is known when the script runs
   // What the run-time jumps can name: the known start of each one's label

@@ -18,7 +18,8 @@ std::string Generator::Goto(const std::string& label) {
   if (label == ":eof") return LeaveBatch(true);
   goto_sites_.push_back({label, statement_index_ - 1, false, "",
                          current_command_ ? StopPosition(*current_command_)
-                                          : std::pair<int, int>(statement_line_ + 1, 1)});
+                                          : std::pair<int, int>(statement_line_ + 1, 1),
+                         loop_depth_ == 0 && captures_ == 0});
   return ScriptWriter::Hole(kGotoHole, goto_sites_.size() - 1);
 }
 
@@ -68,15 +69,33 @@ std::string Generator::FillLeave(bool with_errorlevel) const {
   return "_pc=:eof && return";
 }
 
-// Each part of the file is a function of its own, so that the tools that
-// follow a script's variables look at one part at a time.
+// A goto to the label that begins the part it stands in goes round a loop
+// inside the part instead of through the dispatch loop: a loop of gotos then
+// costs no function call a round.
+bool Generator::GoesRoundItsPart(const GotoSite& site, size_t target) const {
+  return site.plain && !site.is_call && PartOf(static_cast<size_t>(site.statement)) == target;
+}
+
+// The lines that end a part, which then hands control to `next`.
+std::string Generator::PartEnd(size_t part, const std::string& next) const {
+  std::string code;
+  if (shifting_parts_.count(part) > 0) code += "  _sa \"$@\"\n";
+  code += "  _pc=" + next + "\n";
+  if (looping_parts_.count(part) > 0) code += "  return\n  done\n";
+  return code + "}\n";
+}
+
+// Each part of the file is a function of its own, called by the dispatch
+// loop.
 std::string Generator::FillArm(size_t statement_index) {
   if (!arm_used_[statement_index]) return "";
-  std::string code;
   const size_t ending = statement_index == 0 ? kStartPart : PartOf(statement_index - 1);
-  if (shifting_parts_.count(ending) > 0) code += "  _sa \"$@\"\n";
-  code += "  _pc=" + ArmName(statement_index) + "\n}\n\n";
-  return code + PartName(statement_index) + "() {\n";
+  std::string code = PartEnd(ending, ArmName(statement_index)) + "\n";
+  code += PartName(statement_index) + "() {\n";
+  if (looping_parts_.count(statement_index) > 0) {
+    code += "  # A goto to this part's label goes round this loop.\n  while :; do\n";
+  }
+  return code;
 }
 
 std::string Generator::FillGoto(size_t site_index, size_t line) {
@@ -94,6 +113,7 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   }
   const std::string arm = ArmName(*target);
   if (site.is_call) return "_call " + arm + site.arguments;
+  if (GoesRoundItsPart(site, *target)) return "continue";
   return "_pc=" + arm + " && " + FillReturn(static_cast<size_t>(site.statement));
 }
 
@@ -231,8 +251,8 @@ std::optional<size_t> Generator::ResolveLabel(const GotoSite& site) const {
 // The batch file's function when a jump can land on a label: a loop that runs
 // the part of the file that _pc names until a part sets it to :eof. The
 // parts are functions, one from the start and one from each label a jump
-// lands on, in file order after the loop; they are called by name, so that
-// the tools that follow a script's variables look at each part once.
+// lands on, in file order after the loop, each called by the name _pc
+// gives.
 std::string Generator::DispatchLoop() const {
   std::string code = "  while [ \"$_pc\" != :eof ]; do\n";
   code += "    \"" + body_name_ + "$_pc\" \"$@\"\n";
@@ -274,6 +294,10 @@ void Generator::ResolveJumps() {
   if (dispatch_) {
     for (size_t statement : shift_statements_) shifting_parts_.insert(PartOf(statement));
     if (!shifting_parts_.empty()) out_.Use(Helper::kSa);
+    for (const GotoSite& site : goto_sites_) {
+      const std::optional<size_t> target = ResolveLabel(site);
+      if (target && GoesRoundItsPart(site, *target)) looping_parts_.insert(*target);
+    }
   }
 }
 

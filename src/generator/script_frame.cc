@@ -145,7 +145,10 @@ std::string Generator::BodyOpening() const {
 // that run the batch file's function.
 std::string Generator::ScriptEnd(const std::set<Helper>& helpers) {
   // The last part ends the file; the group around the parts closes.
-  std::string script = dispatch_ ? "  _pc=:eof\n}\n}\n" : "}\n";
+  std::string script = "}\n";
+  if (dispatch_) {
+    script = PartEnd(part_starts_.empty() ? kStartPart : part_starts_.back(), ":eof") + "}\n";
+  }
   if (dynamic_jumps_) script += "\n" + LabelLookup(body_name_ + "_lab");
   script += "\n" + RuntimeBanner(options_.runtime_file);
   if (options_.runtime_file.empty()) {
