@@ -42,42 +42,11 @@ bool ReadWhenLineIsRead(const Piece& piece) {
   return piece.kind == Piece::Kind::kVariable || piece.kind == Piece::Kind::kArgument;
 }
 
-// Calls `visit` on every text of a command and of the commands inside it.
-void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit);
-
-void ForEachText(const Command& command, const std::function<void(const Text&)>& visit) {
-  for (const batch::Redirection& redirection : command.redirections) visit(redirection.target);
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      visit(command.simple.name);
-      visit(command.simple.arguments);
-      break;
-    case Command::Kind::kBlock:
-      for (const Sequence& line : command.block->lines) ForEachText(line, visit);
-      break;
-    case Command::Kind::kIf:
-      visit(command.if_command->condition.left);
-      visit(command.if_command->condition.right);
-      ForEachText(command.if_command->then_branch, visit);
-      if (command.if_command->else_branch) ForEachText(*command.if_command->else_branch, visit);
-      break;
-    case Command::Kind::kFor:
-      visit(command.for_command->root);
-      visit(command.for_command->options);
-      visit(command.for_command->set);
-      ForEachText(command.for_command->body, visit);
-      break;
-    case Command::Kind::kUnreadable:
-      break;
-  }
-}
-
+// Calls `visit` on every text of a sequence's commands and of the commands
+// inside them.
 void ForEachText(const Sequence& sequence, const std::function<void(const Text&)>& visit) {
-  for (const batch::AndOr& list : sequence.items) {
-    for (const batch::Pipeline& pipeline : list.pipelines) {
-      for (const batch::CommandPtr& command : pipeline.commands) ForEachText(*command, visit);
-    }
-  }
+  batch::ForEachCommand(sequence,
+                        [&](const Command& command) { batch::ForEachOwnText(command, visit); });
 }
 
 // A single simple command, alone or as the only command of an if's branches:
@@ -101,35 +70,6 @@ bool IsSingleCommand(const Sequence& sequence) {
 }
 
 }  // namespace
-
-// Calls `visit` on every command of a sequence, and on those inside them.
-void ForEachCommand(const batch::Sequence& sequence,
-                    const std::function<void(const Command&)>& visit) {
-  for (const batch::AndOr& list : sequence.items) {
-    for (const batch::Pipeline& pipeline : list.pipelines) {
-      for (const batch::CommandPtr& command : pipeline.commands) {
-        visit(*command);
-        switch (command->kind) {
-          case Command::Kind::kBlock:
-            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
-            break;
-          case Command::Kind::kIf:
-            ForEachCommand(command->if_command->then_branch, visit);
-            if (command->if_command->else_branch) {
-              ForEachCommand(*command->if_command->else_branch, visit);
-            }
-            break;
-          case Command::Kind::kFor:
-            ForEachCommand(command->for_command->body, visit);
-            break;
-          case Command::Kind::kSimple:
-          case Command::Kind::kUnreadable:
-            break;
-        }
-      }
-    }
-  }
-}
 
 std::string PieceKey(const Piece& piece) {
   std::string key(1, static_cast<char>('0' + static_cast<int>(piece.kind)));
@@ -177,7 +117,7 @@ void Generator::Statement(const batch::Statement& statement) {
   // their own: then this one's names must be its own. Otherwise all share a
   // few names, which keeps long scripts small for the tools that read them.
   bool calls = false;
-  ForEachCommand(statement.body, [&](const Command& command) {
+  batch::ForEachCommand(statement.body, [&](const Command& command) {
     calls = calls || (command.kind == Command::Kind::kSimple &&
                       (command.simple.word.empty() || command.simple.word == "call"));
   });

@@ -296,9 +296,6 @@ bool AlwaysDefined(std::string_view name);
 /// True when `text` holds an expansion outside quotes, whose value may hold
 /// blanks or quotes that cut the words anew when the command runs.
 bool HasUnquotedExpansion(const batch::Text& text);
-/// Calls `visit` on every command of a sequence, and on those inside them.
-void ForEachCommand(const batch::Sequence& sequence,
-                    const std::function<void(const batch::Command&)>& visit);
 /// True for the sh names of the variables that name Windows' own folders
 /// ("WINDIR", "xPROGRAMFILES_28X86_29"), which the script defines when they
 /// are not set.

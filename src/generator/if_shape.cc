@@ -64,7 +64,7 @@ std::optional<Text> RestOfCommand(const batch::Sequence& branch) {
 
 std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view prefix) {
   std::string checks;
-  ForEachCommand(body, [&](const Command& command) {
+  batch::ForEachCommand(body, [&](const Command& command) {
     if (command.kind != Command::Kind::kIf) return;
     const batch::Condition& condition = command.if_command->condition;
     auto check = [&](const Text& operand, std::string_view how, const Text& rest) {

@@ -768,27 +768,11 @@ void Parser::Impl::ApplyDelayed(Command* command) {
   if (delayed_.value == Delayed::kOff) return;
   // Most texts hold no mark and are left as they are, without a copy.
   const bool certain = delayed_.value == Delayed::kOn;
-  auto apply = [certain](Text* text) {
-    if (HasDelayedMark(*text)) *text = ApplyDelayedPhase(*text, certain);
-  };
-  for (Redirection& redirection : command->redirections) apply(&redirection.target);
-  switch (command->kind) {
-    case Command::Kind::kSimple:
-      apply(&command->simple.name);
-      apply(&command->simple.arguments);
-      break;
-    case Command::Kind::kIf:
-      apply(&command->if_command->condition.left);
-      apply(&command->if_command->condition.right);
-      break;
-    case Command::Kind::kFor:
-      apply(&command->for_command->set);
-      apply(&command->for_command->root);
-      break;
-    case Command::Kind::kBlock:
-    case Command::Kind::kUnreadable:
-      break;
-  }
+  // A for's options are read before the delayed expansion.
+  const Text* options = command->for_command ? &command->for_command->options : nullptr;
+  ForEachOwnText(*command, [&](Text& text) {
+    if (&text != options && HasDelayedMark(text)) text = ApplyDelayedPhase(text, certain);
+  });
 }
 
 // setlocal may turn delayed expansion on or off for the commands after it,

@@ -78,4 +78,68 @@ std::string Text::LiteralPart() const {
   return bytes;
 }
 
+// The recursion is as deep as blocks, conditions and loops nest, which the
+// parser limits.
+void ForEachCommand(const Sequence& sequence, const std::function<void(const Command&)>& visit) {
+  for (const AndOr& list : sequence.items) {
+    for (const Pipeline& pipeline : list.pipelines) {
+      for (const CommandPtr& command : pipeline.commands) {
+        visit(*command);
+        switch (command->kind) {
+          case Command::Kind::kBlock:
+            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
+            break;
+          case Command::Kind::kIf:
+            ForEachCommand(command->if_command->then_branch, visit);
+            if (command->if_command->else_branch) {
+              ForEachCommand(*command->if_command->else_branch, visit);
+            }
+            break;
+          case Command::Kind::kFor:
+            ForEachCommand(command->for_command->body, visit);
+            break;
+          case Command::Kind::kSimple:
+          case Command::Kind::kUnreadable:
+            break;
+        }
+      }
+    }
+  }
+}
+
+namespace {
+
+template <typename CommandType, typename Visit>
+void VisitOwnTexts(CommandType& command, const Visit& visit) {
+  for (auto& redirection : command.redirections) visit(redirection.target);
+  switch (command.kind) {
+    case Command::Kind::kSimple:
+      visit(command.simple.name);
+      visit(command.simple.arguments);
+      break;
+    case Command::Kind::kIf:
+      visit(command.if_command->condition.left);
+      visit(command.if_command->condition.right);
+      break;
+    case Command::Kind::kFor:
+      visit(command.for_command->root);
+      visit(command.for_command->options);
+      visit(command.for_command->set);
+      break;
+    case Command::Kind::kBlock:
+    case Command::Kind::kUnreadable:
+      break;
+  }
+}
+
+}  // namespace
+
+void ForEachOwnText(const Command& command, const std::function<void(const Text&)>& visit) {
+  VisitOwnTexts(command, visit);
+}
+
+void ForEachOwnText(Command& command, const std::function<void(Text&)>& visit) {
+  VisitOwnTexts(command, visit);
+}
+
 }  // namespace morvex::batch

@@ -9,6 +9,7 @@
 #define MORVEX_PARSER_SYNTAX_H_
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -228,6 +229,16 @@ struct Statement {
   std::string label;
   Sequence body;
 };
+
+/// Calls `visit` on every command of `sequence` and on the commands inside
+/// them (in blocks, branches and loop bodies), each before those inside it.
+void ForEachCommand(const Sequence& sequence, const std::function<void(const Command&)>& visit);
+
+/// Calls `visit` on the texts of `command` itself, not on those of the
+/// commands inside it: its redirections' targets, then its name and
+/// arguments, an if's two operands, or a for's root, options and set.
+void ForEachOwnText(const Command& command, const std::function<void(const Text&)>& visit);
+void ForEachOwnText(Command& command, const std::function<void(Text&)>& visit);
 
 }  // namespace morvex::batch
 
