@@ -524,7 +524,9 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
     const std::string code =
         statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, child.prelude());
     child.WritePrelude();
-    g.out().Line("_el=" + (code.empty() ? std::string("0") : code));
+    // A child that runs nothing still has its redirections made.
+    const std::string set = "_el=" + (code.empty() ? std::string("0") : code);
+    g.out().Line(redirections.empty() ? set : "{ " + set + "; }" + redirections);
     // The child's success, for && and ||.
     g.out().Line("[ \"$_el\" = 0 ]");
     return;
