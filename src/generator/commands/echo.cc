@@ -39,8 +39,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
         // The redirections still make their files, as cmd makes them.
         const std::string& redirections = echo.redirections();
         echo.WritePrelude();
-        g.out().Line(redirections.empty() ? "_eo=" + word
-                                          : "{ _eo=" + word + "; }" + redirections);
+        g.out().Line(redirections.empty() ? "_eo=" + word : "{ _eo=" + word + "; }" + redirections);
         return;
       }
     }
