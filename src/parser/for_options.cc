@@ -5,16 +5,14 @@
 
 #include <algorithm>
 
+#include "parser/characters.h"
+
 namespace morvex::batch {
 
 namespace {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if ((text[i] | 0x20) != prefix[i]) return false;
-  }
-  return true;
+  return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 class OptionsReader {
