@@ -108,6 +108,9 @@ class Generator {
                           const std::string& arguments, const std::string& source);
   /// The number of sh loops around the current place.
   int loop_depth() const { return loop_depth_; }
+  /// True while the commands written go into text that is placed later (a
+  /// pipe's side, a part of an && list, a for /f command).
+  bool InCapture() const { return captures_ > 0; }
   void EnterLoop() { ++loop_depth_; }
   void LeaveLoop() { --loop_depth_; }
 

@@ -17,6 +17,15 @@ using batch::Text;
 
 namespace {
 
+// After a program whose name may be a batch file's, run without call: a
+// batch file then takes this one's place, which ends when it does. Not where
+// the command's exit status is read next (a pipe's side, an && list), which
+// the test would hide.
+void LeaveWhenABatchFileRan(Generator& g) {
+  if (g.InCapture()) return;
+  g.out().Line("[ -z \"$_rb\" ] || { " + g.LeaveBatch(false) + "; }");
+}
+
 bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
@@ -172,7 +181,7 @@ void RunLineFromValue(Generator& g, const batch::Command& command, CommandBuilde
     run.AfterPrelude("_wpa=" + ShellQuote(allowed));
   }
   run.Call(Helper::kRunb).Word(ScriptWriter::LineNumberHole()).Write();
-  if (!called) g.out().Line("[ -z \"$_rb\" ] || return");
+  if (!called) LeaveWhenABatchFileRan(g);
 }
 
 // Runs another batch file, converted to a script, in this shell.
@@ -299,10 +308,11 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     return;
   }
   run.Call(Helper::kRun).Word(word).Append(arguments).Write();
-  if (!called && literal.empty()) {
-    // A name known only now may be a batch file's, which then takes this
-    // one's place.
-    g.out().Line("[ -z \"$_rb\" ] || return");
+  // A name known only now, or one without an extension, may be a batch
+  // file's.
+  const std::string base = literal.substr(literal.find_last_of("\\/:") + 1);
+  if (!called && (literal.empty() || base.find('.') == std::string::npos)) {
+    LeaveWhenABatchFileRan(g);
   }
 }
 

@@ -6,11 +6,14 @@
 # nowhere to be found gives cmd's message and errorlevel 9009, and fails with
 # status 127 (for the errorlevel of a pipeline that it ends).
 #
+# A batch file is found in any case (_runci) where it has a folder or stands
+# in the current one, as Windows finds it; programs keep their case.
+#
 # When _rl is set, it holds the arguments as a command line instead, cut when
 # the program is known: as cmd hands them to a batch file, quotes kept, or as
 # a Windows program reads them (the script that sets it holds _cargs and
 # _argv).
-# needs: _runbat _nl
+# needs: _runbat _runci _nl
 # shellcheck disable=SC2154 # _r is set by _cargs and _argv
 _run() {
   _p=$1
@@ -33,6 +36,7 @@ _run() {
         _rs=$_p.sh
       fi
     done
+    [ -n "$_rs" ] || _runci "$_p"
     ;;
   *)
     _ps=.:$PATH
@@ -46,11 +50,14 @@ _run() {
           _rs=$_dir/$_b.sh
           break
         fi
+        [ "$_dir" != . ] || _runci "./$_p"
+        [ -n "$_rs" ] && break
         continue
       fi
       for _x in bat cmd BAT CMD; do
         [ -f "$_dir/$_p.$_x" ] && _rs=$_dir/$_p.sh && break
       done
+      [ -n "$_rs" ] || [ "$_dir" != . ] || [ -f "./$_p" ] || _runci "./$_p"
       [ -n "$_rs" ] && break
       if [ -f "$_dir/$_p" ] && [ -x "$_dir/$_p" ]; then
         _p=$_dir/$_p

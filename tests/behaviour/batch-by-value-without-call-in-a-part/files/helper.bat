@@ -1,0 +1,1 @@
+@echo in helper %1

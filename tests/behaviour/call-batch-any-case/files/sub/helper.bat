@@ -1,0 +1,1 @@
+@echo in sub\helper %1
