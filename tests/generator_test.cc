@@ -229,7 +229,9 @@ TEST(RunnableScriptTest, JumpsGoThroughTheDispatchLoopOrRoundTheirPart) {
     const std::string script = RunnableScript(c.batch, "x.sh");
     const bool loop = script.find("  while [ \"$_pc\" != :eof ]; do\n") != std::string::npos;
     EXPECT_EQ(*c.jump != '\0', loop) << c.batch;
-    if (*c.jump != '\0') EXPECT_NE(std::string::npos, script.find(c.jump)) << c.batch;
+    if (*c.jump != '\0') {
+      EXPECT_NE(std::string::npos, script.find(c.jump)) << c.batch;
+    }
   }
 }
 
