@@ -70,11 +70,11 @@ TEST(ForOptions, RepeatedOptionsOverride) {
 }
 
 TEST(ForOptions, BadOptions) {
-  for (const char* options : {"x", "usebackqx", "delims", "eol", "skip=", "skip=x", "skip=1234567",
-                              "tokens=", "tokens=0", "tokens=99", "tokens=100", "tokens=3-1",
-                              "tokens=1-", "tokens=x", "tokens=1 x", "skip=2x",
-                              // Only letters fold: a byte 0x20 below "=" is no "=".
-                              "skip\x1d" "1", "EOL\x1d;"}) {
+  for (const char* options :
+       {"x", "usebackqx", "delims", "eol", "skip=", "skip=x", "skip=1234567", "tokens=", "tokens=0",
+        "tokens=99", "tokens=100", "tokens=3-1", "tokens=1-", "tokens=x", "tokens=1 x", "skip=2x",
+        // Only letters fold: a byte 0x20 below "=" is no "=".
+        "skip\0351", "EOL\035;"}) {
     EXPECT_EQ("invalid", Outline(options)) << options;
   }
 }

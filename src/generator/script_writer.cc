@@ -46,8 +46,8 @@ bool ScriptWriter::HasCommand(std::string_view text, int vanishing) {
     while (!vanishing_hole.empty() && first != std::string_view::npos &&
            line.compare(first, vanishing_hole.size(), vanishing_hole) == 0) {
       const size_t hole_end = line.find(';', first);
-      first = hole_end == std::string_view::npos ? hole_end
-                                                 : line.find_first_not_of(' ', hole_end + 1);
+      first =
+          hole_end == std::string_view::npos ? hole_end : line.find_first_not_of(' ', hole_end + 1);
     }
     if (first != std::string_view::npos && line[first] != '#') return true;
     if (end == std::string_view::npos) break;
