@@ -58,6 +58,11 @@ void CommandBuilder::Write() {
   g_.out().Line(text_ + redirections_);
 }
 
+void CommandBuilder::WriteAssignment(const std::string& assignment) {
+  WritePrelude();
+  g_.out().Line(redirections_.empty() ? assignment : "{ " + assignment + "; }" + redirections_);
+}
+
 void CommandBuilder::WriteLines() {
   WritePrelude();
   g_.out().Lines(text_ + redirections_);

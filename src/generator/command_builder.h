@@ -53,6 +53,10 @@ class CommandBuilder {
   /// The same for a command whose text spans lines, each at the current
   /// indentation; the redirections end its last line.
   void WriteLines();
+  /// Writes the prelude, the lines after it and `assignment` in place of the
+  /// command. With redirections the assignment is grouped, so that they still
+  /// make their files, as cmd makes them for a command that writes nothing.
+  void WriteAssignment(const std::string& assignment);
   /// Writes the prelude and the lines after it only, for a rule that writes
   /// a compound command of its own next. Nothing may be added afterwards.
   void WritePrelude();

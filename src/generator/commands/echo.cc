@@ -36,10 +36,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
       const std::string word = Lower(trimmed.LiteralPart());
       if (word == "on" || word == "off") {
         if (word == "off") g.EchoTurnedOff();
-        // The redirections still make their files, as cmd makes them.
-        const std::string& redirections = echo.redirections();
-        echo.WritePrelude();
-        g.out().Line(redirections.empty() ? "_eo=" + word : "{ _eo=" + word + "; }" + redirections);
+        echo.WriteAssignment("_eo=" + word);
         return;
       }
     }

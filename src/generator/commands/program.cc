@@ -533,10 +533,7 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
     bool batch_only = false;
     const std::string code =
         statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, child.prelude());
-    child.WritePrelude();
-    // A child that runs nothing still has its redirections made.
-    const std::string set = "_el=" + (code.empty() ? std::string("0") : code);
-    g.out().Line(redirections.empty() ? set : "{ " + set + "; }" + redirections);
+    child.WriteAssignment("_el=" + (code.empty() ? std::string("0") : code));
     // The child's success, for && and ||.
     g.out().Line("[ \"$_el\" = 0 ]");
     return;
