@@ -62,7 +62,7 @@ Text Expression(const std::string& expression) {
   Text text;
   bool first = true;
   for (const Piece& piece :
-       statement.body.items[0].pipelines[0].commands[0]->simple.arguments.pieces()) {
+       statement.body.items[0].pipelines[0].commands[0]->simple().arguments.pieces()) {
     if (first) {
       text.Append(std::string_view(piece.text).substr(3));  // " /a"
     } else {

@@ -1,5 +1,5 @@
-// The parser: batch text as cmd reads it, written back as a compact outline
-// of the tree. Each row gives one or more spellings of a statement and the
+// The parser: batch text as cmd reads it, written back as the tree's
+// outline. Each row gives one or more spellings of a statement and the
 // outline they all give.
 
 #include "parser/parser.h"
@@ -11,133 +11,6 @@
 
 namespace morvex::batch {
 namespace {
-
-std::string Outline(const Sequence& sequence);
-
-std::string Outline(const Text& text) {
-  std::string out;
-  for (const Piece& piece : text.pieces()) {
-    switch (piece.kind) {
-      case Piece::Kind::kLiteral:
-        out += piece.text;
-        break;
-      case Piece::Kind::kVariable:
-      case Piece::Kind::kDelayedVariable: {
-        out += piece.kind == Piece::Kind::kVariable ? "{%" : "{!";
-        // Read only if delayed expansion is on when the command runs.
-        if (piece.if_not_delayed() != nullptr) out += "?";
-        if (!piece.inner().empty()) {
-          Text inner;
-          for (const Piece& part : piece.inner()) inner.Append(part);
-          out += "(" + Outline(inner) + ")";
-        }
-        out += piece.text;
-        const VariableEdit& edit = piece.edit();
-        if (edit.kind == VariableEdit::Kind::kSubstring) {
-          out += ":~" + edit.first + (edit.has_length ? "," + edit.second : "");
-        } else if (edit.kind == VariableEdit::Kind::kReplace) {
-          out += std::string(":") + (edit.star ? "*" : "") + edit.first + "=" + edit.second;
-        }
-        out += "}";
-        break;
-      }
-      case Piece::Kind::kArgument:
-        out += "{%" + piece.modifiers() + std::to_string(piece.index) + "}";
-        break;
-      case Piece::Kind::kAllArguments:
-        out += "{%*}";
-        break;
-      case Piece::Kind::kLoopVariable:
-        out += "{%%" + piece.modifiers() + piece.text + "}";
-        break;
-    }
-  }
-  return out;
-}
-
-std::string Outline(const Command& command) {
-  std::string out;
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      out = command.simple.word.empty() ? "prog:" + Outline(command.simple.name)
-                                        : command.simple.word;
-      out += "[" + Outline(command.simple.arguments) + "]";
-      if (command.simple.quiet) out = "@" + out;
-      break;
-    case Command::Kind::kBlock: {
-      out = "(";
-      for (size_t i = 0; i < command.block->lines.size(); ++i) {
-        out += (i ? "; " : "") + Outline(command.block->lines[i]);
-      }
-      out += ")";
-      break;
-    }
-    case Command::Kind::kIf: {
-      const Condition& c = command.if_command->condition;
-      out = "if";
-      if (c.ignore_case) out += "/i";
-      if (c.negated) out += " not";
-      static const char* const kKinds[] = {"", "errorlevel", "exist", "defined", "cmdextversion"};
-      static const char* const kCompares[] = {"==", "equ", "neq", "lss", "leq", "gtr", "geq"};
-      if (c.kind == Condition::Kind::kCompare) {
-        out += " <" + Outline(c.left) + "> " + kCompares[static_cast<int>(c.compare)] + " <" +
-               Outline(c.right) + ">";
-      } else {
-        out += std::string(" ") + kKinds[static_cast<int>(c.kind)] + " <" + Outline(c.left) + ">";
-      }
-      out += " {" + Outline(command.if_command->then_branch) + "}";
-      if (command.if_command->else_branch) {
-        out += " else {" + Outline(*command.if_command->else_branch) + "}";
-      }
-      break;
-    }
-    case Command::Kind::kFor: {
-      const ForCommand& loop = *command.for_command;
-      static const char* const kKinds[] = {"for", "for/d", "for/r", "for/l", "for/f"};
-      out = kKinds[static_cast<int>(loop.kind)];
-      if (!loop.root.empty()) out += " <" + Outline(loop.root) + ">";
-      if (!loop.options.empty()) out += " <" + Outline(loop.options) + ">";
-      out += std::string(" %") + loop.variable + " in(" + Outline(loop.set) + ") {" +
-             Outline(loop.body) + "}";
-      break;
-    }
-    case Command::Kind::kUnreadable:
-      return "unreadable";
-  }
-  for (const Redirection& r : command.redirections) {
-    static const char* const kOps[] = {">", ">>", "<", ">&"};
-    out += " " + std::to_string(r.handle) + kOps[static_cast<int>(r.kind)] + Outline(r.target);
-  }
-  return out;
-}
-
-std::string Outline(const Sequence& sequence) {
-  std::string out;
-  for (size_t i = 0; i < sequence.items.size(); ++i) {
-    if (i) out += " & ";
-    const AndOr& list = sequence.items[i];
-    for (size_t j = 0; j < list.pipelines.size(); ++j) {
-      if (j) out += list.and_before[j - 1] ? " && " : " || ";
-      const Pipeline& pipeline = list.pipelines[j];
-      for (size_t k = 0; k < pipeline.commands.size(); ++k) {
-        out += (k ? " | " : "") + Outline(*pipeline.commands[k]);
-      }
-    }
-  }
-  return out;
-}
-
-std::string Outline(const Statement& statement) {
-  switch (statement.kind) {
-    case Statement::Kind::kLabel:
-      return ":" + statement.label;
-    case Statement::Kind::kEmpty:
-      return "empty";
-    case Statement::Kind::kCommands:
-      return Outline(statement.body);
-  }
-  return "";
-}
 
 // The outlines of every statement of `text`, one per line.
 std::string Parse(const std::string& text) {
@@ -380,60 +253,38 @@ TEST(ParserTest, SourceFormReadsBackTheSame) {
     Statement statement;
     ASSERT_TRUE(parser.Next(&statement));
     const Command& command = *statement.body.items[0].pipelines[0].commands[0];
-    const Text& arguments =
-        command.kind == Command::Kind::kFor
-            ? command.for_command->body.items[0].pipelines[0].commands[0]->simple.arguments
-            : command.simple.arguments;
+    const ForCommand* loop = command.As<ForCommand>();
+    const Text& arguments = loop != nullptr
+                                ? loop->body.items[0].pipelines[0].commands[0]->simple().arguments
+                                : command.simple().arguments;
     const std::string source = "echo" + SourceForm(arguments);
     const std::vector<std::string_view> again = SplitLines(source);
     Parser reparser(again, {'i'});
     Statement reread;
     ASSERT_TRUE(reparser.Next(&reread));
-    EXPECT_EQ(arguments, reread.body.items[0].pipelines[0].commands[0]->simple.arguments) << source;
+    EXPECT_EQ(arguments, reread.body.items[0].pipelines[0].commands[0]->simple().arguments)
+        << source;
   }
 }
 
-// Where each command of `text` starts, "line:column what", in the order the
-// commands begin.
-void Positions(const Sequence& sequence, std::string* out);
-
-void Positions(const Command& command, std::string* out) {
-  std::string what;
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      what = command.simple.word.empty() ? Outline(command.simple.name) : command.simple.word;
-      break;
-    case Command::Kind::kBlock:
-      what = "(";
-      break;
-    case Command::Kind::kIf:
-      what = "if";
-      break;
-    case Command::Kind::kFor:
-      what = "for";
-      break;
-    case Command::Kind::kUnreadable:
-      what = "unreadable";
-      break;
-  }
-  *out += std::to_string(command.start_line + 1) + ":" + std::to_string(command.column) + " " +
-          what + "\n";
-  if (command.kind == Command::Kind::kBlock) {
-    for (const Sequence& line : command.block->lines) Positions(line, out);
-  } else if (command.kind == Command::Kind::kIf) {
-    Positions(command.if_command->then_branch, out);
-    if (command.if_command->else_branch) Positions(*command.if_command->else_branch, out);
-  } else if (command.kind == Command::Kind::kFor) {
-    Positions(command.for_command->body, out);
-  }
-}
-
+// Where each command of `sequence` starts, "line:column what", in the order
+// the commands begin.
 void Positions(const Sequence& sequence, std::string* out) {
-  for (const AndOr& list : sequence.items) {
-    for (const Pipeline& pipeline : list.pipelines) {
-      for (const CommandPtr& command : pipeline.commands) Positions(*command, out);
-    }
-  }
+  ForEachCommand(sequence, [&](const Command& command) {
+    std::string what =
+        std::visit(Overloaded{
+                       [](const SimpleCommand& simple) {
+                         return simple.word.empty() ? Outline(simple.name) : simple.word;
+                       },
+                       [](const Block&) { return std::string("("); },
+                       [](const IfCommand&) { return std::string("if"); },
+                       [](const ForCommand&) { return std::string("for"); },
+                       [](const Unreadable&) { return std::string("unreadable"); },
+                   },
+                   command.node);
+    *out += std::to_string(command.start_line + 1) + ":" + std::to_string(command.column) + " " +
+            what + "\n";
+  });
 }
 
 // A command's place is its name's first byte in the physical line that holds

@@ -152,11 +152,10 @@ void Generator::FoundItemsLoopHead(const batch::ForCommand& loop, const std::str
   after->push_back("IFS=$_ifs");
 }
 
-void Generator::EmitFor(const batch::Command& command) {
-  const batch::ForCommand& loop = *command.for_command;
+void Generator::EmitFor(const batch::Command& command, const batch::ForCommand& loop) {
   using Kind = batch::ForCommand::Kind;
   if (loop.kind == Kind::kLines) {
-    EmitForLines(command);
+    EmitForLines(command, loop);
     return;
   }
   const std::string variable = LoopVariableName(loop.variable);
@@ -211,8 +210,7 @@ void Generator::EmitLoopBody(const batch::ForCommand& loop, int variables,
 
 // for /f: the lines of files, of a string or of a command's output, each cut
 // into tokens.
-void Generator::EmitForLines(const batch::Command& command) {
-  const batch::ForCommand& loop = *command.for_command;
+void Generator::EmitForLines(const batch::Command& command, const batch::ForCommand& loop) {
   if (!loop.options.IsLiteral()) {
     NotTranslated(command, "for /f with options known only when it runs",
                   "stop-for-options-at-run-time");

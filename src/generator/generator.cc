@@ -58,15 +58,15 @@ bool IsSingleCommand(const Sequence& sequence) {
     return false;
   }
   const Command& command = *sequence.items[0].pipelines[0].commands[0];
-  if (command.kind == Command::Kind::kSimple) return true;
-  if (command.kind != Command::Kind::kIf) return false;
-  const batch::IfCommand& branch = *command.if_command;
+  if (command.Is<batch::SimpleCommand>()) return true;
+  const batch::IfCommand* branch = command.As<batch::IfCommand>();
+  if (branch == nullptr) return false;
   auto simple = [](const Sequence& s) {
     return s.items.size() == 1 && s.items[0].pipelines.size() == 1 &&
            s.items[0].pipelines[0].commands.size() == 1 &&
-           s.items[0].pipelines[0].commands[0]->kind == Command::Kind::kSimple;
+           s.items[0].pipelines[0].commands[0]->Is<batch::SimpleCommand>();
   };
-  return simple(branch.then_branch) && (!branch.else_branch || simple(*branch.else_branch));
+  return simple(branch->then_branch) && (!branch->else_branch || simple(*branch->else_branch));
 }
 
 }  // namespace
@@ -118,8 +118,8 @@ void Generator::Statement(const batch::Statement& statement) {
   // few names, which keeps long scripts small for the tools that read them.
   bool calls = false;
   batch::ForEachCommand(statement.body, [&](const Command& command) {
-    calls = calls || (command.kind == Command::Kind::kSimple &&
-                      (command.simple.word.empty() || command.simple.word == "call"));
+    const batch::SimpleCommand* simple = command.As<batch::SimpleCommand>();
+    calls = calls || (simple != nullptr && (simple->word.empty() || simple->word == "call"));
   });
   const std::string own = calls ? std::to_string(statement_line_ + 1) + "_" : "";
   Snapshot(statement, "_s" + own);
@@ -259,8 +259,8 @@ void Generator::EmitPipeline(const batch::Pipeline& pipeline) {
   }
   WriteJoined(parts, std::vector<std::string_view>(parts.size() - 1, "|"),
               /*last_in_subshell=*/true);
-  const Command& last = *pipeline.commands.back();
-  if (last.kind == Command::Kind::kSimple && last.simple.word.empty()) {
+  const batch::SimpleCommand* last = pipeline.commands.back()->As<batch::SimpleCommand>();
+  if (last != nullptr && last->word.empty()) {
     out_.Use(Helper::kSt);
     out_.Line("_st");
   }
@@ -306,30 +306,21 @@ batch::Text DelayedReading(const batch::Text& text, bool on) {
 }  // namespace
 
 bool Generator::HasDelayedChoice(const Command& command) {
-  if (morvex::HasDelayedChoice(command.simple.name) ||
-      morvex::HasDelayedChoice(command.simple.arguments)) {
-    return true;
-  }
-  for (const batch::Redirection& redirection : command.redirections) {
-    if (morvex::HasDelayedChoice(redirection.target)) return true;
-  }
-  return false;
+  bool choice = false;
+  batch::ForEachOwnText(
+      command, [&](const Text& text) { choice = choice || morvex::HasDelayedChoice(text); });
+  return choice;
 }
 
 Command Generator::DelayedReading(const Command& command, bool on) {
   Command reading;
-  reading.kind = command.kind;
   reading.line = command.line;
   reading.start_line = command.start_line;
   reading.column = command.column;
   reading.delayed = on ? batch::Delayed::kOn : batch::Delayed::kOff;
-  reading.simple = command.simple;
-  reading.simple.name = morvex::DelayedReading(command.simple.name, on);
-  reading.simple.arguments = morvex::DelayedReading(command.simple.arguments, on);
+  reading.node = command.simple();
   reading.redirections = command.redirections;
-  for (batch::Redirection& redirection : reading.redirections) {
-    redirection.target = morvex::DelayedReading(redirection.target, on);
-  }
+  batch::ForEachOwnText(reading, [on](Text& text) { text = morvex::DelayedReading(text, on); });
   return reading;
 }
 
@@ -341,60 +332,57 @@ void Generator::Emit(const Command& command) {
   // A loop's bound stays in its temporary while its body runs: the commands
   // inside take the next ones, and the ones after it take the same again.
   const int temporaries = temporaries_;
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      if (command.delayed == batch::Delayed::kUnknown && HasDelayedChoice(command)) {
-        // Only the run knows whether delayed expansion reads its marks: the
-        // script holds both readings and takes one.
-        out_.Line("if [ \"${_dx:-0}\" = 1 ]; then");
-        EmitIndented([&] { Emit(DelayedReading(command, true)); });
-        out_.Line("else");
-        EmitIndented([&] { Emit(DelayedReading(command, false)); });
-        out_.Line("fi");
-      } else if (command.simple.word.empty()) {
-        TranslateProgram(*this, command);
-      } else if (CommandRule rule = FindCommandRule(command.simple.word)) {
-        rule(*this, command);
-      } else {
-        NotTranslated(command, command.simple.word + " has no counterpart here",
-                      "stop-" + command.simple.word, command.simple.word);
-      }
-      break;
-    case Command::Kind::kBlock:
-      EmitBlock(command);
-      break;
-    case Command::Kind::kIf:
-      EmitIf(command);
-      break;
-    case Command::Kind::kFor:
-      EmitFor(command);
-      break;
-    case Command::Kind::kUnreadable:
-      Note("not translated: " + command.unreadable->reason + "; cmd stops the batch file here");
-      RecordStop(command, "stop-syntax", command.unreadable->reason);
-      out_.Use(Helper::kNt);
-      out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " +
-                ShellQuote(command.unreadable->text));
-      out_.Line("exit 255");
-      break;
-  }
+  std::visit(batch::Overloaded{
+                 [&](const batch::SimpleCommand& simple) {
+                   if (command.delayed == batch::Delayed::kUnknown && HasDelayedChoice(command)) {
+                     // Only the run knows whether delayed expansion reads its
+                     // marks: the script holds both readings and takes one.
+                     out_.Line("if [ \"${_dx:-0}\" = 1 ]; then");
+                     EmitIndented([&] { Emit(DelayedReading(command, true)); });
+                     out_.Line("else");
+                     EmitIndented([&] { Emit(DelayedReading(command, false)); });
+                     out_.Line("fi");
+                   } else if (simple.word.empty()) {
+                     TranslateProgram(*this, command);
+                   } else if (CommandRule rule = FindCommandRule(simple.word)) {
+                     rule(*this, command);
+                   } else {
+                     NotTranslated(command, simple.word + " has no counterpart here",
+                                   "stop-" + simple.word, simple.word);
+                   }
+                 },
+                 [&](const batch::Block& block) { EmitBlock(command, block); },
+                 [&](const batch::IfCommand& branch) { EmitIf(branch); },
+                 [&](const batch::ForCommand& loop) { EmitFor(command, loop); },
+                 [&](const batch::Unreadable& unreadable) { EmitUnreadable(command, unreadable); },
+             },
+             command.node);
   temporaries_ = temporaries;
   current_command_ = outer;
 }
 
-void Generator::EmitBlock(const Command& command) {
+void Generator::EmitBlock(const Command& command, const batch::Block& block) {
   Prelude prelude;
   const std::string redirections = Redirections(command, &prelude);
   WritePrelude(prelude);
   if (redirections.empty()) {
-    for (const Sequence& line : command.block->lines) Emit(line);
+    for (const Sequence& line : block.lines) Emit(line);
     return;
   }
   out_.Line("{");
   EmitIndented([&] {
-    for (const Sequence& line : command.block->lines) Emit(line);
+    for (const Sequence& line : block.lines) Emit(line);
   });
   out_.Line("}" + redirections);
+}
+
+// cmd stops the batch file at a statement it cannot read.
+void Generator::EmitUnreadable(const Command& command, const batch::Unreadable& unreadable) {
+  Note("not translated: " + unreadable.reason + "; cmd stops the batch file here");
+  RecordStop(command, "stop-syntax", unreadable.reason);
+  out_.Use(Helper::kNt);
+  out_.Line("_nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(unreadable.text));
+  out_.Line("exit 255");
 }
 
 void Generator::EmitIndented(const std::function<void()>& body) {
@@ -405,8 +393,7 @@ void Generator::EmitIndented(const std::function<void()>& body) {
   out_.Dedent();
 }
 
-void Generator::EmitIf(const Command& command) {
-  const batch::IfCommand& statement = *command.if_command;
+void Generator::EmitIf(const batch::IfCommand& statement) {
   Prelude prelude;
   const std::string condition = Condition(statement.condition, &prelude);
   WritePrelude(prelude);
@@ -651,15 +638,16 @@ std::pair<int, int> Generator::StopPosition(const Command& command) const {
   constexpr size_t kLongestName = 64;
   const auto [line, column] = command_line_start_;
   std::string needle;
-  if (command.kind == Command::Kind::kSimple && command.simple.name.IsLiteral()) {
-    needle = Lower(command.simple.name.LiteralPart());
-  } else if (command.kind == Command::Kind::kIf) {
-    needle = "if";
-  } else if (command.kind == Command::Kind::kFor) {
-    needle = "for";
-  } else if (command.kind == Command::Kind::kBlock) {
-    needle = "(";
-  }
+  std::visit(batch::Overloaded{
+                 [&](const batch::SimpleCommand& simple) {
+                   if (simple.name.IsLiteral()) needle = Lower(simple.name.LiteralPart());
+                 },
+                 [&](const batch::IfCommand&) { needle = "if"; },
+                 [&](const batch::ForCommand&) { needle = "for"; },
+                 [&](const batch::Block&) { needle = "("; },
+                 [](const batch::Unreadable&) {},
+             },
+             command.node);
   if (needle.empty() || needle.size() > kLongestName) return {line, column};
   if (lowered_line_ != line) {
     lowered_line_ = line;

@@ -149,9 +149,9 @@ class Generator {
   // subshell.
   void WriteJoined(const std::vector<std::string>& parts,
                    const std::vector<std::string_view>& operators, bool last_in_subshell);
-  void EmitIf(const batch::Command& command);
-  void EmitFor(const batch::Command& command);
-  void EmitForLines(const batch::Command& command);
+  void EmitIf(const batch::IfCommand& statement);
+  void EmitFor(const batch::Command& command, const batch::ForCommand& loop);
+  void EmitForLines(const batch::Command& command, const batch::ForCommand& loop);
   // The head of "for /l": a while loop that counts from start by step to end.
   void CountingLoopHead(const batch::ForCommand& loop, const std::string& variable,
                         Prelude* prelude, std::vector<std::string>* head,
@@ -163,7 +163,8 @@ class Generator {
   void EmitLoopBody(const batch::ForCommand& loop, int variables,
                     const std::vector<std::string>& head, const std::vector<std::string>& tail,
                     const std::vector<std::string>& after);
-  void EmitBlock(const batch::Command& command);
+  void EmitBlock(const batch::Command& command, const batch::Block& block);
+  void EmitUnreadable(const batch::Command& command, const batch::Unreadable& unreadable);
   std::string Capture(const std::function<void()>& body);
   // Writes `body` one level in, with ":" when it writes no command.
   void EmitIndented(const std::function<void()>& body);

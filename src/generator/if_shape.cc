@@ -52,12 +52,12 @@ std::optional<Text> RestOfCommand(const batch::Sequence& branch) {
     return std::nullopt;
   }
   const Command& command = *branch.items[0].pipelines[0].commands[0];
-  if (command.kind == Command::Kind::kBlock) return Text();
-  if (command.kind != Command::Kind::kSimple || !command.redirections.empty() ||
-      !KnownWhenRead(command.simple.arguments)) {
+  if (command.Is<batch::Block>()) return Text();
+  const batch::SimpleCommand* simple = command.As<batch::SimpleCommand>();
+  if (simple == nullptr || !command.redirections.empty() || !KnownWhenRead(simple->arguments)) {
     return std::nullopt;
   }
-  return command.simple.arguments;
+  return simple->arguments;
 }
 
 }  // namespace
@@ -65,8 +65,9 @@ std::optional<Text> RestOfCommand(const batch::Sequence& branch) {
 std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view prefix) {
   std::string checks;
   batch::ForEachCommand(body, [&](const Command& command) {
-    if (command.kind != Command::Kind::kIf) return;
-    const batch::Condition& condition = command.if_command->condition;
+    const batch::IfCommand* statement = command.As<batch::IfCommand>();
+    if (statement == nullptr) return;
+    const batch::Condition& condition = statement->condition;
     auto check = [&](const Text& operand, std::string_view how, const Text& rest) {
       if (!HasUnquotedExpansion(operand) || !KnownWhenRead(operand) || AlwaysOneWord(operand)) {
         return;
@@ -96,7 +97,7 @@ std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view
     if (compare) check(condition.left, "stop", Text());
     // The last operand: empty, cmd takes the command's first word in its
     // place; cut, the rest goes to the command.
-    const std::optional<Text> rest = RestOfCommand(command.if_command->then_branch);
+    const std::optional<Text> rest = RestOfCommand(statement->then_branch);
     check(compare ? condition.right : condition.left, rest ? "short" : "run",
           rest.value_or(Text()));
   });

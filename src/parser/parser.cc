@@ -360,17 +360,16 @@ void Parser::Impl::Recover(Statement* statement, const SyntaxError& error) {
     count_parentheses();
   }
   auto command = std::make_unique<Command>();
-  command->kind = Command::Kind::kUnreadable;
-  command->unreadable = std::make_unique<Unreadable>();
+  Unreadable& unreadable = command->node.emplace<Unreadable>();
   command->line = command->start_line = statement_line_;
   // The first line stands for the statement in messages.
   std::string_view line = lines_[static_cast<size_t>(statement_line_)];
   const size_t first = line.find_first_not_of(" \t@");
   command->column = static_cast<int>(first == std::string_view::npos ? 0 : first) + 1;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  command->unreadable->text = std::string(line);
-  if (next_line_ > static_cast<size_t>(statement_line_) + 1) command->unreadable->text += " ...";
-  command->unreadable->reason = error.reason;
+  unreadable.text = std::string(line);
+  if (next_line_ > static_cast<size_t>(statement_line_) + 1) unreadable.text += " ...";
+  unreadable.reason = error.reason;
   statement->body = Sequence();
   statement->body.items.emplace_back();
   statement->body.items.back().pipelines.emplace_back();
@@ -658,8 +657,8 @@ bool Parser::Impl::ParseRemark(Command* command, bool quiet) {
   if (Special(':')) {
     pos_ = cells_.size();
     command->redirections.clear();
-    command->simple.word = "rem";
-    command->simple.quiet = true;
+    command->simple().word = "rem";
+    command->simple().quiet = true;
     return true;
   }
   // Where a command should start and no block is open, a ")" standing alone
@@ -668,8 +667,8 @@ bool Parser::Impl::ParseRemark(Command* command, bool quiet) {
     const Cell next = CellAt(1);
     if (pos_ + 1 >= cells_.size() || IsSeparatorCell(next) || IsOperatorCell(next) || next == '(') {
       pos_ = cells_.size();
-      command->simple.word = "rem";
-      command->simple.quiet = quiet;
+      command->simple().word = "rem";
+      command->simple().quiet = quiet;
       return true;
     }
   }
@@ -692,16 +691,16 @@ void Parser::Impl::ParseCommandWord(Command* command) {
       (IsPlainByte(cells_[cut]) && (EndsBuiltinName(static_cast<char>(cells_[cut])) ||
                                     IsOperator(static_cast<char>(cells_[cut]), open_blocks_ > 0)));
   if (word_ends && IsBuiltin(word)) {
-    command->simple.word = word;
+    command->simple().word = word;
     Text name;
     while (pos_ < cut) TakeCell(&name);
-    command->simple.name = std::move(name);
+    command->simple().name = std::move(name);
   } else {
     while (!AtLineEnd()) {
       if (!in_quotes_ && (IsSeparatorCell(Current()) || AtOperator() || Current() == '(')) {
         break;
       }
-      TakeCell(&command->simple.name);
+      TakeCell(&command->simple().name);
     }
   }
 }
@@ -729,7 +728,7 @@ CommandPtr Parser::Impl::ParseCommand() {
       Fail(Unexpected());
     }
     // Only redirections: files are opened and nothing runs.
-    command->simple.word = "rem";
+    command->simple().word = "rem";
     return command;
   }
   if (Special('(')) {
@@ -742,17 +741,17 @@ CommandPtr Parser::Impl::ParseCommand() {
   }
 
   ParseCommandWord(command.get());
-  command->simple.quiet = quiet;
+  command->simple().quiet = quiet;
 
-  if (command->simple.word == "rem") {
+  if (command->simple().word == "rem") {
     pos_ = cells_.size();  // the rest of the line is the remark
     return command;
   }
-  if (command->simple.word == "if") {
+  if (command->simple().word == "if") {
     ParseIf(command.get());
     return command;
   }
-  if (command->simple.word == "for") {
+  if (command->simple().word == "for") {
     ParseFor(command.get());
     return command;
   }
@@ -769,7 +768,8 @@ void Parser::Impl::ApplyDelayed(Command* command) {
   // Most texts hold no mark and are left as they are, without a copy.
   const bool certain = delayed_.value == Delayed::kOn;
   // A for's options are read before the delayed expansion.
-  const Text* options = command->for_command ? &command->for_command->options : nullptr;
+  const ForCommand* loop = command->As<ForCommand>();
+  const Text* options = loop != nullptr ? &loop->options : nullptr;
   ForEachOwnText(*command, [&](Text& text) {
     if (&text != options && HasDelayedMark(text)) text = ApplyDelayedPhase(text, certain);
   });
@@ -778,7 +778,7 @@ void Parser::Impl::ApplyDelayed(Command* command) {
 // setlocal may turn delayed expansion on or off for the commands after it,
 // until its endlocal.
 void Parser::Impl::TrackSetlocal(const Command& command) {
-  if (command.simple.word == "endlocal") {
+  if (command.simple().word == "endlocal") {
     if (!delayed_.scopes.empty()) {
       delayed_.value = delayed_.scopes.back();
       delayed_.scopes.pop_back();
@@ -787,13 +787,13 @@ void Parser::Impl::TrackSetlocal(const Command& command) {
     }
     return;
   }
-  if (command.simple.word != "setlocal") return;
+  if (command.simple().word != "setlocal") return;
   delayed_.scopes.push_back(delayed_.value);
-  if (!command.simple.arguments.IsLiteral()) {
+  if (!command.simple().arguments.IsLiteral()) {
     delayed_.value = Delayed::kUnknown;
     return;
   }
-  const std::string options = Lower(command.simple.arguments.LiteralPart());
+  const std::string options = Lower(command.simple().arguments.LiteralPart());
   if (options.find("enabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOn;
   if (options.find("disabledelayedexpansion") != std::string::npos) delayed_.value = Delayed::kOff;
 }
@@ -824,20 +824,20 @@ bool Parser::Impl::EndsInJump(const Sequence& sequence) {
 bool Parser::Impl::EndsInJump(const Command& command) {
   const Command* last = &command;
   // Blocks nest as deep as the input: walk down them without recursion.
-  while (last->kind == Command::Kind::kBlock) {
-    if (last->block->lines.empty() || last->block->lines.back().items.empty()) return false;
-    const AndOr& list = last->block->lines.back().items.back();
+  while (const Block* block = last->As<Block>()) {
+    if (block->lines.empty() || block->lines.back().items.empty()) return false;
+    const AndOr& list = block->lines.back().items.back();
     if (list.pipelines.size() != 1 || list.pipelines[0].commands.size() != 1) return false;
     last = list.pipelines[0].commands[0].get();
   }
-  return last->kind == Command::Kind::kSimple &&
-         (last->simple.word == "goto" || last->simple.word == "exit");
+  const SimpleCommand* simple = last->As<SimpleCommand>();
+  return simple != nullptr && (simple->word == "goto" || simple->word == "exit");
 }
 
 // The text after the command word, up to the next operator, with the
 // redirections taken out of it and the spaces around them left in.
 void Parser::Impl::ParseArguments(Command* command) {
-  Text& arguments = command->simple.arguments;
+  Text& arguments = command->simple().arguments;
   std::string run;
   while (!AtLineEnd()) {
     TakePlainRun(&run);
@@ -924,15 +924,14 @@ Redirection Parser::Impl::ParseRedirection() {
 CommandPtr Parser::Impl::ParseBlock() {
   EnterNesting();
   auto command = std::make_unique<Command>();
-  command->kind = Command::Kind::kBlock;
-  command->block = std::make_unique<Block>();
+  Block& block = command->node.emplace<Block>();
   command->line = logical_line_;
   SetPosition(command.get());
   Advance();  // the "("
   ++open_blocks_;
   while (true) {
     Sequence line = ParseSequence(nullptr);
-    if (!line.items.empty()) command->block->lines.push_back(std::move(line));
+    if (!line.items.empty()) block.lines.push_back(std::move(line));
     if (Special(')')) {
       Advance();
       break;
@@ -996,10 +995,8 @@ Sequence Parser::Impl::ParseBody() {
 }
 
 void Parser::Impl::ParseIf(Command* command) {
-  command->kind = Command::Kind::kIf;
   EnterNesting();
-  command->if_command = std::make_unique<IfCommand>();
-  IfCommand& statement = *command->if_command;
+  IfCommand& statement = command->node.emplace<IfCommand>();
   statement.condition = ParseCondition();
   ApplyDelayed(command);
   SkipSeparators();
@@ -1116,10 +1113,8 @@ Condition Parser::Impl::ParseCondition() {
 }
 
 void Parser::Impl::ParseFor(Command* command) {
-  command->kind = Command::Kind::kFor;
   EnterNesting();
-  command->for_command = std::make_unique<ForCommand>();
-  ForCommand& loop = *command->for_command;
+  ForCommand& loop = command->node.emplace<ForCommand>();
   using Kind = ForCommand::Kind;
   while (true) {
     SkipSeparators();

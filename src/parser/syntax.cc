@@ -85,23 +85,19 @@ void ForEachCommand(const Sequence& sequence, const std::function<void(const Com
     for (const Pipeline& pipeline : list.pipelines) {
       for (const CommandPtr& command : pipeline.commands) {
         visit(*command);
-        switch (command->kind) {
-          case Command::Kind::kBlock:
-            for (const Sequence& line : command->block->lines) ForEachCommand(line, visit);
-            break;
-          case Command::Kind::kIf:
-            ForEachCommand(command->if_command->then_branch, visit);
-            if (command->if_command->else_branch) {
-              ForEachCommand(*command->if_command->else_branch, visit);
-            }
-            break;
-          case Command::Kind::kFor:
-            ForEachCommand(command->for_command->body, visit);
-            break;
-          case Command::Kind::kSimple:
-          case Command::Kind::kUnreadable:
-            break;
-        }
+        std::visit(Overloaded{
+                       [&](const Block& block) {
+                         for (const Sequence& line : block.lines) ForEachCommand(line, visit);
+                       },
+                       [&](const IfCommand& branch) {
+                         ForEachCommand(branch.then_branch, visit);
+                         if (branch.else_branch) ForEachCommand(*branch.else_branch, visit);
+                       },
+                       [&](const ForCommand& loop) { ForEachCommand(loop.body, visit); },
+                       [](const SimpleCommand&) {},
+                       [](const Unreadable&) {},
+                   },
+                   command->node);
       }
     }
   }
@@ -112,23 +108,16 @@ namespace {
 template <typename CommandType, typename Visit>
 void VisitOwnTexts(CommandType& command, const Visit& visit) {
   for (auto& redirection : command.redirections) visit(redirection.target);
-  switch (command.kind) {
-    case Command::Kind::kSimple:
-      visit(command.simple.name);
-      visit(command.simple.arguments);
-      break;
-    case Command::Kind::kIf:
-      visit(command.if_command->condition.left);
-      visit(command.if_command->condition.right);
-      break;
-    case Command::Kind::kFor:
-      visit(command.for_command->root);
-      visit(command.for_command->options);
-      visit(command.for_command->set);
-      break;
-    case Command::Kind::kBlock:
-    case Command::Kind::kUnreadable:
-      break;
+  if (auto* simple = std::get_if<SimpleCommand>(&command.node)) {
+    visit(simple->name);
+    visit(simple->arguments);
+  } else if (auto* branch = std::get_if<IfCommand>(&command.node)) {
+    visit(branch->condition.left);
+    visit(branch->condition.right);
+  } else if (auto* loop = std::get_if<ForCommand>(&command.node)) {
+    visit(loop->root);
+    visit(loop->options);
+    visit(loop->set);
   }
 }
 
@@ -140,6 +129,134 @@ void ForEachOwnText(const Command& command, const std::function<void(const Text&
 
 void ForEachOwnText(Command& command, const std::function<void(Text&)>& visit) {
   VisitOwnTexts(command, visit);
+}
+
+std::string Outline(const Text& text) {
+  std::string out;
+  for (const Piece& piece : text.pieces()) {
+    switch (piece.kind) {
+      case Piece::Kind::kLiteral:
+        out += piece.text;
+        break;
+      case Piece::Kind::kVariable:
+      case Piece::Kind::kDelayedVariable: {
+        out += piece.kind == Piece::Kind::kVariable ? "{%" : "{!";
+        // Read only if delayed expansion is on when the command runs.
+        if (piece.if_not_delayed() != nullptr) out += "?";
+        if (!piece.inner().empty()) {
+          Text inner;
+          for (const Piece& part : piece.inner()) inner.Append(part);
+          out += "(" + Outline(inner) + ")";
+        }
+        out += piece.text;
+        const VariableEdit& edit = piece.edit();
+        if (edit.kind == VariableEdit::Kind::kSubstring) {
+          out += ":~" + edit.first + (edit.has_length ? "," + edit.second : "");
+        } else if (edit.kind == VariableEdit::Kind::kReplace) {
+          out += std::string(":") + (edit.star ? "*" : "") + edit.first + "=" + edit.second;
+        }
+        out += "}";
+        break;
+      }
+      case Piece::Kind::kArgument:
+        out += "{%" + piece.modifiers() + std::to_string(piece.index) + "}";
+        break;
+      case Piece::Kind::kAllArguments:
+        out += "{%*}";
+        break;
+      case Piece::Kind::kLoopVariable:
+        out += "{%%" + piece.modifiers() + piece.text + "}";
+        break;
+    }
+  }
+  return out;
+}
+
+namespace {
+
+std::string Outline(const Condition& condition) {
+  std::string out = "if";
+  if (condition.ignore_case) out += "/i";
+  if (condition.negated) out += " not";
+  static const char* const kKinds[] = {"", "errorlevel", "exist", "defined", "cmdextversion"};
+  static const char* const kCompares[] = {"==", "equ", "neq", "lss", "leq", "gtr", "geq"};
+  if (condition.kind == Condition::Kind::kCompare) {
+    return out + " <" + Outline(condition.left) + "> " +
+           kCompares[static_cast<int>(condition.compare)] + " <" + Outline(condition.right) + ">";
+  }
+  return out + " " + kKinds[static_cast<int>(condition.kind)] + " <" + Outline(condition.left) +
+         ">";
+}
+
+// The recursion is as deep as blocks, conditions and loops nest.
+std::string Outline(const Command& command) {
+  std::string out = std::visit(
+      Overloaded{
+          [](const SimpleCommand& simple) {
+            std::string out = simple.word.empty() ? "prog:" + Outline(simple.name) : simple.word;
+            out += "[" + Outline(simple.arguments) + "]";
+            return simple.quiet ? "@" + out : out;
+          },
+          [](const Block& block) {
+            std::string out = "(";
+            for (size_t i = 0; i < block.lines.size(); ++i) {
+              out += (i ? "; " : "") + Outline(block.lines[i]);
+            }
+            return out + ")";
+          },
+          [](const IfCommand& branch) {
+            std::string out = Outline(branch.condition) + " {" + Outline(branch.then_branch) + "}";
+            if (branch.else_branch) out += " else {" + Outline(*branch.else_branch) + "}";
+            return out;
+          },
+          [](const ForCommand& loop) {
+            static const char* const kKinds[] = {"for", "for/d", "for/r", "for/l", "for/f"};
+            std::string out = kKinds[static_cast<int>(loop.kind)];
+            if (!loop.root.empty()) out += " <" + Outline(loop.root) + ">";
+            if (!loop.options.empty()) out += " <" + Outline(loop.options) + ">";
+            return out + " %" + loop.variable + " in(" + Outline(loop.set) + ") {" +
+                   Outline(loop.body) + "}";
+          },
+          [](const Unreadable&) { return std::string("unreadable"); },
+      },
+      command.node);
+  if (command.Is<Unreadable>()) return out;
+  for (const Redirection& r : command.redirections) {
+    static const char* const kOperators[] = {">", ">>", "<", ">&"};
+    out +=
+        " " + std::to_string(r.handle) + kOperators[static_cast<int>(r.kind)] + Outline(r.target);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string Outline(const Sequence& sequence) {
+  std::string out;
+  for (size_t i = 0; i < sequence.items.size(); ++i) {
+    if (i) out += " & ";
+    const AndOr& list = sequence.items[i];
+    for (size_t j = 0; j < list.pipelines.size(); ++j) {
+      if (j) out += list.and_before[j - 1] ? " && " : " || ";
+      const Pipeline& pipeline = list.pipelines[j];
+      for (size_t k = 0; k < pipeline.commands.size(); ++k) {
+        out += (k ? " | " : "") + Outline(*pipeline.commands[k]);
+      }
+    }
+  }
+  return out;
+}
+
+std::string Outline(const Statement& statement) {
+  switch (statement.kind) {
+    case Statement::Kind::kLabel:
+      return ":" + statement.label;
+    case Statement::Kind::kEmpty:
+      return "empty";
+    case Statement::Kind::kCommands:
+      return Outline(statement.body);
+  }
+  return "";
 }
 
 }  // namespace morvex::batch

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace morvex::batch {
@@ -196,9 +197,17 @@ struct Unreadable {
 /// one calls, after a setlocal or endlocal that only some runs reach).
 enum class Delayed : uint8_t { kOff, kOn, kUnknown };
 
+/// Picks the lambda that takes the alternative, for std::visit: a visit that
+/// leaves a kind out does not compile.
+template <typename... Lambdas>
+struct Overloaded : Lambdas... {
+  using Lambdas::operator()...;
+};
+
 struct Command {
-  enum class Kind { kSimple, kBlock, kIf, kFor, kUnreadable };
-  Kind kind = Kind::kSimple;
+  /// What the command is, one of a closed set of kinds.
+  using Node = std::variant<SimpleCommand, Block, IfCommand, ForCommand, Unreadable>;
+
   int line = 0;  // the physical line, from 0, where the command's logical line starts
   // Where the command itself begins, which a caret at a line's end may put on
   // a later line: the physical line, from 0, and the byte column in it, from
@@ -208,11 +217,25 @@ struct Command {
   int column = 1;
   Delayed delayed = Delayed::kOff;
   std::vector<Redirection> redirections;
-  SimpleCommand simple;  // the others are held apart, as most commands are simple
-  std::unique_ptr<Block> block;
-  std::unique_ptr<IfCommand> if_command;
-  std::unique_ptr<ForCommand> for_command;
-  std::unique_ptr<Unreadable> unreadable;
+  Node node;
+
+  template <typename Kind>
+  bool Is() const {
+    return std::holds_alternative<Kind>(node);
+  }
+  /// The command as that kind, or null when it is another.
+  template <typename Kind>
+  const Kind* As() const {
+    return std::get_if<Kind>(&node);
+  }
+  template <typename Kind>
+  Kind* As() {
+    return std::get_if<Kind>(&node);
+  }
+  /// The parts of a command known to be simple, as a built-in's rule knows
+  /// its command is.
+  const SimpleCommand& simple() const { return std::get<SimpleCommand>(node); }
+  SimpleCommand& simple() { return std::get<SimpleCommand>(node); }
 };
 
 /// One unit cmd reads before it runs any of it: a line, with the lines its
@@ -239,6 +262,15 @@ void ForEachCommand(const Sequence& sequence, const std::function<void(const Com
 /// arguments, an if's two operands, or a for's root, options and set.
 void ForEachOwnText(const Command& command, const std::function<void(const Text&)>& visit);
 void ForEachOwnText(Command& command, const std::function<void(Text&)>& visit);
+
+/// The tree written back in a compact form that shows what the parser
+/// decided, for tests and for reading: "echo[ a] 1>out", "if <{%x}> == <1>
+/// {prog:a.exe[]}", "for/f <tokens=1> %i in(f) {...}". Expansions are in
+/// braces ("{%name}", "{!name}", "{%~dp1}", "{%%~ni}"), a program's name
+/// follows "prog:", a built-in's arguments are in brackets.
+std::string Outline(const Text& text);
+std::string Outline(const Sequence& sequence);
+std::string Outline(const Statement& statement);
 
 }  // namespace morvex::batch
 

@@ -28,7 +28,7 @@ Text DropFront(const Text& text, size_t count) {
 }  // namespace
 
 Text ArgumentsAfterWord(const batch::Command& command) {
-  const Text& arguments = command.simple.arguments;
+  const Text& arguments = command.simple().arguments;
   if (arguments.empty() || arguments.pieces()[0].kind != Piece::Kind::kLiteral) return arguments;
   // "exit/b" and "cd\" keep what ends the word; a separator goes.
   const char first = arguments.pieces()[0].text[0];

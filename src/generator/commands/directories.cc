@@ -12,7 +12,7 @@ namespace {
 // The text after cd's or pushd's word, which is one folder name: "cd.." and
 // "cd\" have no separator before it.
 Text FolderText(const batch::Command& command) {
-  const Text& arguments = command.simple.arguments;
+  const Text& arguments = command.simple().arguments;
   if (!arguments.empty() && arguments.pieces()[0].kind == Piece::Kind::kLiteral) {
     const char first = arguments.pieces()[0].text[0];
     // A separator that is no blank goes: trimming keeps it.
@@ -56,11 +56,11 @@ void TranslatePopd(Generator& g, const batch::Command& command) {
 }
 
 void TranslateMd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kMd, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kMd, command.simple().arguments);
 }
 
 void TranslateRd(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kRd, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kRd, command.simple().arguments);
 }
 
 }  // namespace morvex

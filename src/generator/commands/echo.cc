@@ -9,7 +9,7 @@ using batch::Piece;
 using batch::Text;
 
 void TranslateEcho(Generator& g, const batch::Command& command) {
-  const Text& arguments = command.simple.arguments;
+  const Text& arguments = command.simple().arguments;
   CommandBuilder echo(g);
   echo.Redirect(command);
   // The character right after the word only separates the text from it:

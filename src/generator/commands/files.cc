@@ -7,23 +7,23 @@
 namespace morvex {
 
 void TranslateDel(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kDel, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kDel, command.simple().arguments);
 }
 
 void TranslateCopy(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kCopy, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kCopy, command.simple().arguments);
 }
 
 void TranslateMove(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kMove, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kMove, command.simple().arguments);
 }
 
 void TranslateRen(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kRen, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kRen, command.simple().arguments);
 }
 
 void TranslateType(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kType, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kType, command.simple().arguments);
 }
 
 }  // namespace morvex

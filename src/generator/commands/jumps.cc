@@ -147,12 +147,12 @@ void CallLabelInFile(Generator& g, const batch::Command& command, const Text& te
 // Runs a program or batch file that call names, as if written without call.
 void CallProgram(Generator& g, const batch::Command& command, const Text& word, const Text& rest) {
   batch::Command called;
-  called.kind = batch::Command::Kind::kSimple;
   called.line = command.line;
   called.start_line = command.start_line;
   called.column = command.column;
-  called.simple.name = word;
-  called.simple.arguments = rest;
+  batch::SimpleCommand& simple = called.node.emplace<batch::SimpleCommand>();
+  simple.name = word;
+  simple.arguments = rest;
   for (const batch::Redirection& redirection : command.redirections) {
     called.redirections.push_back(redirection);
   }
@@ -163,7 +163,7 @@ void CallProgram(Generator& g, const batch::Command& command, const Text& word, 
 
 void TranslateGoto(Generator& g, const batch::Command& command) {
   // "goto:eof" ends the word at the colon, which still belongs to the label.
-  const Text target = SkipSeparators(command.simple.arguments);
+  const Text target = SkipSeparators(command.simple().arguments);
   if (target.empty()) {
     g.NotTranslated(command, "goto without a label", "stop-goto-label");
     return;

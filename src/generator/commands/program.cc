@@ -70,7 +70,7 @@ std::string WindowsProgramName(const Text& quoted_name) {
 // no counterpart here. Without an attribute to set, it lists them: false
 // when it stops so.
 bool AttribNote(Generator& g, const batch::Command& command) {
-  const Text& arguments = command.simple.arguments;
+  const Text& arguments = command.simple().arguments;
   const std::string text = Lower(arguments.LiteralPart());
   bool read_only = false;
   bool others = false;
@@ -128,10 +128,10 @@ bool RunWindowsProgram(Generator& g, const batch::Command& command, const std::s
   switch (known->kind) {
     case WindowsProgram::Kind::kHelper:
       if (known->name == "attrib" && !AttribNote(g, command)) return true;
-      CallHelperWithWords(g, command, *known->helper, command.simple.arguments);
+      CallHelperWithWords(g, command, *known->helper, command.simple().arguments);
       return true;
     case WindowsProgram::Kind::kWithoutArguments:
-      if (!TrimBlanks(command.simple.arguments).empty()) {
+      if (!TrimBlanks(command.simple().arguments).empty()) {
         g.NotTranslated(command,
                         std::string(known->name) +
                             " with arguments: Windows' accounts, groups and "
@@ -139,10 +139,10 @@ bool RunWindowsProgram(Generator& g, const batch::Command& command, const std::s
                         "stop-program-arguments");
         return true;
       }
-      CallHelperWithWords(g, command, *known->helper, command.simple.arguments);
+      CallHelperWithWords(g, command, *known->helper, command.simple().arguments);
       return true;
     case WindowsProgram::Kind::kCmd:
-      TranslateCmd(g, command, command.simple.arguments);
+      TranslateCmd(g, command, command.simple().arguments);
       return true;
     case WindowsProgram::Kind::kStopped:
       StopProgram(g, command, known->name);
@@ -167,8 +167,8 @@ bool RunWindowsProgram(Generator& g, const batch::Command& command, const std::s
 // reads when it runs: its name may be a built-in's, or nothing at all.
 void RunLineFromValue(Generator& g, const batch::Command& command, CommandBuilder& run,
                       bool called) {
-  Text line = command.simple.name;
-  line.Append(command.simple.arguments);
+  Text line = command.simple().name;
+  line.Append(command.simple().arguments);
   run.prelude()->push_back("_rl=" + run.Value(line));
   run.Redirect(command);
   g.out().Use({Helper::kCargs, Helper::kArgv});
@@ -272,7 +272,7 @@ std::string ProgramWord(Generator& g, CommandBuilder& run, const Text& name, Pro
 
 void TranslateProgram(Generator& g, const batch::Command& command, bool called) {
   CommandBuilder run(g);
-  const Text& name = command.simple.name;
+  const Text& name = command.simple().name;
   ProgramName program;
   if (name.IsLiteral()) {
     program.literal = name.LiteralPart();
@@ -282,7 +282,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
   const std::string& literal = program.literal;
   // A drive's name alone changes to that drive, at its root here.
   if (literal.size() == 2 && literal[1] == ':' && batch::IsLetter(literal[0]) &&
-      command.simple.arguments.empty()) {
+      command.simple().arguments.empty()) {
     run.Redirect(command).Call(Helper::kCd).Word(ShellQuote(literal)).Write();
     return;
   }
@@ -295,7 +295,7 @@ void TranslateProgram(Generator& g, const batch::Command& command, bool called) 
     return;
   }
   const std::string arguments =
-      ProgramArguments(g, run, command.simple.arguments, program.batch_file);
+      ProgramArguments(g, run, command.simple().arguments, program.batch_file);
   run.Redirect(command);
   if (program.batch_file) {
     RunBatchFile(g, run, literal, arguments, called);
@@ -426,40 +426,18 @@ Text CmdQuotes(const Text& rest, bool strip) {
 // True when a command of the sequence jumps to a label, which a command line
 // has none of.
 bool Jumps(const batch::Sequence& sequence) {
-  for (const batch::AndOr& list : sequence.items) {
-    for (const batch::Pipeline& pipeline : list.pipelines) {
-      for (const batch::CommandPtr& command : pipeline.commands) {
-        switch (command->kind) {
-          case batch::Command::Kind::kSimple: {
-            if (command->simple.word == "goto") return true;
-            if (command->simple.word == "call") {
-              const std::string text = command->simple.arguments.LiteralPart();
-              const auto first = std::find_if_not(text.begin(), text.end(), batch::IsSeparator);
-              if (first != text.end() && *first == ':') return true;
-            }
-            break;
-          }
-          case batch::Command::Kind::kBlock:
-            for (const batch::Sequence& line : command->block->lines) {
-              if (Jumps(line)) return true;
-            }
-            break;
-          case batch::Command::Kind::kIf:
-            if (Jumps(command->if_command->then_branch)) return true;
-            if (command->if_command->else_branch && Jumps(*command->if_command->else_branch)) {
-              return true;
-            }
-            break;
-          case batch::Command::Kind::kFor:
-            if (Jumps(command->for_command->body)) return true;
-            break;
-          case batch::Command::Kind::kUnreadable:
-            break;
-        }
-      }
+  bool jumps = false;
+  batch::ForEachCommand(sequence, [&](const batch::Command& command) {
+    const batch::SimpleCommand* simple = command.As<batch::SimpleCommand>();
+    if (jumps || simple == nullptr) return;
+    if (simple->word == "goto") jumps = true;
+    if (simple->word == "call") {
+      const std::string text = simple->arguments.LiteralPart();
+      const auto first = std::find_if_not(text.begin(), text.end(), batch::IsSeparator);
+      jumps = first != text.end() && *first == ':';
     }
-  }
-  return false;
+  });
+  return jumps;
 }
 
 // The one command of a sequence, or nullptr.
@@ -527,9 +505,10 @@ void TranslateCmd(Generator& g, const batch::Command& command, const Text& argum
   const std::string& redirections = child.redirections();
   // "cmd /c exit N" only sets the errorlevel, all 32 bits of it.
   const batch::Command* only = statements.size() == 1 ? OnlyCommand(statements[0].body) : nullptr;
-  if (statements.empty() || (only != nullptr && only->kind == batch::Command::Kind::kSimple &&
-                             only->simple.word == "exit" && only->redirections.empty() &&
-                             redirections.empty() && !HasDelayedChoice(only->simple.arguments))) {
+  const batch::SimpleCommand* simple = only != nullptr ? only->As<batch::SimpleCommand>() : nullptr;
+  if (statements.empty() ||
+      (simple != nullptr && simple->word == "exit" && only->redirections.empty() &&
+       redirections.empty() && !HasDelayedChoice(simple->arguments))) {
     bool batch_only = false;
     const std::string code =
         statements.empty() ? std::string() : ExitCode(g, *only, &batch_only, child.prelude());

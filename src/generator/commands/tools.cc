@@ -12,7 +12,7 @@
 namespace morvex {
 
 void TranslateDir(Generator& g, const batch::Command& command) {
-  CallHelperWithWords(g, command, Helper::kDir, command.simple.arguments);
+  CallHelperWithWords(g, command, Helper::kDir, command.simple().arguments);
 }
 
 void TranslateStart(Generator& g, const batch::Command& command) {
@@ -21,10 +21,10 @@ void TranslateStart(Generator& g, const batch::Command& command) {
   // quotes kept tell which one that is.
   CommandBuilder start(g, Helper::kStart);
   std::vector<std::string> words =
-      g.Words(command.simple.arguments, WordStyle::kBuiltin, start.prelude());
+      g.Words(command.simple().arguments, WordStyle::kBuiltin, start.prelude());
   Prelude unused;
   const std::vector<std::string> quoted =
-      g.Words(command.simple.arguments, WordStyle::kCall, &unused);
+      g.Words(command.simple().arguments, WordStyle::kCall, &unused);
   if (quoted.size() == words.size()) {
     for (size_t i = 0; i < words.size(); ++i) {
       if (quoted[i].rfind("'\"", 0) == 0) {
