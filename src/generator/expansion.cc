@@ -94,32 +94,32 @@ std::optional<size_t> SmallCount(std::string_view number) {
 
 // %x:~3%, %x:~3,7% and %x:~-8% with small literal numbers, which most
 // substrings are, are cut by patterns in place; the rest by _substr.
-bool IsSmallSubstring(const batch::VariableEdit& edit) {
-  const std::string_view first = edit.first;
-  if (!first.empty() && first[0] == '-')
-    return !edit.has_length && SmallCount(first.substr(1)).value_or(0) > 0;
-  return SmallCount(first) && (!edit.has_length || SmallCount(edit.second));
+bool IsSmallSubstring(const batch::Substring& substring) {
+  const std::string_view start = substring.start;
+  if (!start.empty() && start[0] == '-')
+    return !substring.length && SmallCount(start.substr(1)).value_or(0) > 0;
+  return SmallCount(start) && (!substring.length || SmallCount(*substring.length));
 }
 
 void SmallSubstring(const std::string& temporary, const std::string& base,
-                    const batch::VariableEdit& edit, Prelude* prelude) {
+                    const batch::Substring& substring, Prelude* prelude) {
   prelude->push_back(temporary + "=\"" + base + "\"");
   const std::string v = "${" + temporary + "}";
-  if (edit.first[0] == '-') {
+  if (substring.start[0] == '-') {
     // The last characters: a shorter value is kept whole.
-    const std::string last(*SmallCount(std::string_view(edit.first).substr(1)), '?');
+    const std::string last(*SmallCount(std::string_view(substring.start).substr(1)), '?');
     prelude->push_back("case " + v + " in " + last + "*) " + temporary + "=${" + temporary +
                        "#\"${" + temporary + "%" + last + "}\"} ;; esac");
     return;
   }
-  if (const size_t start = *SmallCount(edit.first); start > 0) {
+  if (const size_t start = *SmallCount(substring.start); start > 0) {
     // Skipping more characters than the value holds leaves nothing.
     const std::string skipped(start, '?');
     prelude->push_back("case " + v + " in " + skipped + "*) " + temporary + "=${" + temporary +
                        "#" + skipped + "} ;; *) " + temporary + "= ;; esac");
   }
-  if (!edit.has_length) return;
-  const size_t length = *SmallCount(edit.second);
+  if (!substring.length) return;
+  const size_t length = *SmallCount(*substring.length);
   if (length == 0) {
     prelude->push_back(temporary + "=");
     return;
@@ -274,23 +274,25 @@ std::string Generator::VariableValue(const Piece& piece, Prelude* prelude) {
     if (WindowsFolderVariable(variable)) out_.Use(Helper::kWinenv);
     base = "${" + variable + "}";
   }
-  using Kind = batch::VariableEdit::Kind;
   const batch::VariableEdit& edit = piece.edit();
   std::string edited;
-  if (edit.kind == Kind::kSubstring && IsSmallSubstring(edit)) {
-    const std::string temporary = Temporary();
-    SmallSubstring(temporary, base, edit, prelude);
-    edited = "${" + temporary + "}";
-  } else if (edit.kind == Kind::kSubstring) {
-    edited = ComputedValue(Helper::kSubstr,
-                           "\"" + base + "\" " + ShellQuote(edit.first) +
-                               (edit.has_length ? " " + ShellQuote(edit.second) : std::string()),
-                           prelude);
-  } else if (edit.kind == Kind::kReplace) {
-    edited = ComputedValue(Helper::kReplace,
-                           "\"" + base + "\" " + ShellQuote(edit.first) + " " +
-                               ShellQuote(edit.second) + (edit.star ? " '*'" : ""),
-                           prelude);
+  if (const batch::Substring* substring = std::get_if<batch::Substring>(&edit)) {
+    if (IsSmallSubstring(*substring)) {
+      const std::string temporary = Temporary();
+      SmallSubstring(temporary, base, *substring, prelude);
+      edited = "${" + temporary + "}";
+    } else {
+      edited = ComputedValue(Helper::kSubstr,
+                             "\"" + base + "\" " + ShellQuote(substring->start) +
+                                 (substring->length ? " " + ShellQuote(*substring->length) : ""),
+                             prelude);
+    }
+  } else if (const batch::Replacement* replacement = std::get_if<batch::Replacement>(&edit)) {
+    edited =
+        ComputedValue(Helper::kReplace,
+                      "\"" + base + "\" " + ShellQuote(replacement->old_text) + " " +
+                          ShellQuote(replacement->new_text) + (replacement->star ? " '*'" : ""),
+                      prelude);
   } else {
     return base;
   }
@@ -298,9 +300,7 @@ std::string Generator::VariableValue(const Piece& piece, Prelude* prelude) {
   if (piece.kind == Piece::Kind::kVariable && base == "${" + variable + "}") {
     // cmd drops "%name:" of a variable that is not defined and reads on
     // after the colon: "%undef:~0,2%" gives "~0,2".
-    const std::string written = edit.kind == Kind::kSubstring
-                                    ? "~" + edit.first + (edit.has_length ? "," + edit.second : "")
-                                    : (edit.star ? "*" : "") + edit.first + "=" + edit.second;
+    const std::string written = batch::SourceForm(edit);
     prelude->push_back("[ -n \"${" + variable + "+1}\" ] || " +
                        edited.substr(2, edited.size() - 3) + "=" + ShellQuote(written));
   }

@@ -74,14 +74,10 @@ bool IsSingleCommand(const Sequence& sequence) {
 std::string PieceKey(const Piece& piece) {
   std::string key(1, static_cast<char>('0' + static_cast<int>(piece.kind)));
   key += std::to_string(piece.index);
-  for (const std::string* part :
-       {&piece.text, &piece.modifiers(), &piece.edit().first, &piece.edit().second}) {
+  for (const std::string& part : {piece.text, piece.modifiers(), batch::SourceForm(piece.edit())}) {
     key += '\0';
-    key += *part;
+    key += part;
   }
-  key += static_cast<char>('0' + static_cast<int>(piece.edit().kind));
-  key += piece.edit().star ? '*' : '-';
-  key += piece.edit().has_length ? 'l' : '-';
   return key;
 }
 
@@ -292,7 +288,7 @@ batch::Text DelayedReading(const batch::Text& text, bool on) {
       batch::Piece variable;
       variable.kind = piece.kind;
       variable.text = piece.text;
-      if (piece.edit().kind != batch::VariableEdit::Kind::kNone || !piece.inner().empty()) {
+      if (!std::holds_alternative<std::monostate>(piece.edit()) || !piece.inner().empty()) {
         batch::PieceDetails& details = variable.mutable_details();
         details.edit = piece.edit();
         details.inner = piece.inner();

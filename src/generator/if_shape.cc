@@ -35,7 +35,7 @@ bool KnownWhenRead(const Text& text) {
 // nor holds a blank: %ERRORLEVEL% and %RANDOM%, unedited.
 bool AlwaysOneWord(const Text& text) {
   if (text.pieces().size() != 1 || text.pieces()[0].kind != Piece::Kind::kVariable ||
-      text.pieces()[0].edit().kind != batch::VariableEdit::Kind::kNone) {
+      !std::holds_alternative<std::monostate>(text.pieces()[0].edit())) {
     return false;
   }
   const std::string name = Lower(text.pieces()[0].text);

@@ -139,14 +139,8 @@ std::string SourceForm(const Text& text) {
       case Piece::Kind::kDelayedVariable: {
         const char mark = piece.kind == Piece::Kind::kVariable ? '%' : '!';
         source += mark + piece.text;
-        if (piece.edit().kind == VariableEdit::Kind::kSubstring) {
-          source += ":~" + piece.edit().first;
-          if (piece.edit().has_length) source += "," + piece.edit().second;
-        } else if (piece.edit().kind == VariableEdit::Kind::kReplace) {
-          source += std::string(":") + (piece.edit().star ? "*" : "") + piece.edit().first + "=" +
-                    piece.edit().second;
-        }
-        source += mark;
+        const std::string edit = SourceForm(piece.edit());
+        source += (edit.empty() ? "" : ":" + edit) + mark;
         break;
       }
       case Piece::Kind::kArgument:

@@ -31,27 +31,28 @@ bool ParseEdit(std::string_view text, VariableEdit* edit) {
     const size_t comma = text.find(',');
     const std::string_view start = text.substr(0, comma);
     if (!IsInteger(start, /*allow_empty=*/true)) return false;
-    edit->kind = VariableEdit::Kind::kSubstring;
-    edit->first = start.empty() ? "0" : std::string(start);
+    Substring substring;
+    substring.start = start.empty() ? "0" : std::string(start);
     if (comma != std::string_view::npos) {
       const std::string_view length = text.substr(comma + 1);
       if (!IsInteger(length, /*allow_empty=*/false)) return false;
-      edit->second = std::string(length);
-      edit->has_length = true;
+      substring.length = std::string(length);
     }
+    *edit = std::move(substring);
     return true;
   }
   const size_t equals = text.find('=');
   if (equals == std::string_view::npos) return false;
-  edit->kind = VariableEdit::Kind::kReplace;
+  Replacement replacement;
   std::string_view search = text.substr(0, equals);
   if (!search.empty() && search.front() == '*') {
-    edit->star = true;
+    replacement.star = true;
     search.remove_prefix(1);
   }
   if (search.empty()) return false;
-  edit->first = std::string(search);
-  edit->second = std::string(text.substr(equals + 1));
+  replacement.old_text = std::string(search);
+  replacement.new_text = std::string(text.substr(equals + 1));
+  *edit = std::move(replacement);
   return true;
 }
 

@@ -131,6 +131,16 @@ void ForEachOwnText(Command& command, const std::function<void(Text&)>& visit) {
   VisitOwnTexts(command, visit);
 }
 
+std::string SourceForm(const VariableEdit& edit) {
+  if (const Substring* substring = std::get_if<Substring>(&edit)) {
+    return "~" + substring->start + (substring->length ? "," + *substring->length : "");
+  }
+  if (const Replacement* replacement = std::get_if<Replacement>(&edit)) {
+    return (replacement->star ? "*" : "") + replacement->old_text + "=" + replacement->new_text;
+  }
+  return "";
+}
+
 std::string Outline(const Text& text) {
   std::string out;
   for (const Piece& piece : text.pieces()) {
@@ -149,13 +159,8 @@ std::string Outline(const Text& text) {
           out += "(" + Outline(inner) + ")";
         }
         out += piece.text;
-        const VariableEdit& edit = piece.edit();
-        if (edit.kind == VariableEdit::Kind::kSubstring) {
-          out += ":~" + edit.first + (edit.has_length ? "," + edit.second : "");
-        } else if (edit.kind == VariableEdit::Kind::kReplace) {
-          out += std::string(":") + (edit.star ? "*" : "") + edit.first + "=" + edit.second;
-        }
-        out += "}";
+        const std::string edit = SourceForm(piece.edit());
+        out += (edit.empty() ? "" : ":" + edit) + "}";
         break;
       }
       case Piece::Kind::kArgument:

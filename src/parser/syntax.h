@@ -19,21 +19,32 @@
 
 namespace morvex::batch {
 
-/// What a %VAR% or !VAR! reference does with the value before it is used.
-struct VariableEdit {
-  enum class Kind {
-    kNone,
-    kSubstring,  // %VAR:~start,length%; `second` is empty when no length is given
-    kReplace,    // %VAR:old=new%, or %VAR:*old=new% when `star` is set
-  };
-  Kind kind = Kind::kNone;
-  std::string first;   // the start, or the text searched for
-  std::string second;  // the length, or the replacement
-  bool star = false;
-  bool has_length = false;
+/// %VAR:~start,length%: the part of the value from `start` (counted from
+/// the end when negative), `length` characters long (up to that many from
+/// the end when negative), or to its end when no length is given.
+struct Substring {
+  std::string start;  // an integer as written, "0" when left out
+  std::optional<std::string> length;
 
-  bool operator==(const VariableEdit&) const = default;
+  bool operator==(const Substring&) const = default;
 };
+
+/// %VAR:old=new%: each `old` in the value, in any case, becomes `new`; with
+/// a star (%VAR:*old=new%) only the first, with all before it.
+struct Replacement {
+  std::string old_text;  // never empty
+  std::string new_text;
+  bool star = false;
+
+  bool operator==(const Replacement&) const = default;
+};
+
+/// What a %VAR% or !VAR! reference does with the value before it is used:
+/// nothing, a substring or a replacement.
+using VariableEdit = std::variant<std::monostate, Substring, Replacement>;
+
+/// The edit as written after the colon ("~2,3", "*old=new"), or empty.
+std::string SourceForm(const VariableEdit& edit);
 
 struct PieceDetails;
 
@@ -203,6 +214,8 @@ template <typename... Lambdas>
 struct Overloaded : Lambdas... {
   using Lambdas::operator()...;
 };
+template <typename... Lambdas>
+Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
 
 struct Command {
   /// What the command is, one of a closed set of kinds.

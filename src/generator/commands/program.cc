@@ -46,7 +46,7 @@ std::string WindowsProgramName(const Text& quoted_name) {
   if (pieces.empty()) return "";
   const Piece& last = pieces.back();
   if (pieces.size() == 1 && last.kind == Piece::Kind::kVariable && Lower(last.text) == "comspec" &&
-      last.edit().kind == batch::VariableEdit::Kind::kNone) {
+      std::holds_alternative<std::monostate>(last.edit())) {
     return "cmd";
   }
   if (last.kind != Piece::Kind::kLiteral) return "";
