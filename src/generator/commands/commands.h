@@ -12,6 +12,7 @@
 
 #include "generator/command_builder.h"
 #include "generator/generator.h"
+#include "parser/arguments.h"
 #include "parser/characters.h"
 #include "parser/syntax.h"
 
@@ -90,18 +91,12 @@ void TranslateRem(Generator& g, const batch::Command& command);
 
 // Shared by the rules.
 
-/// The command's arguments without the one separator (a space, tab, ",", ";"
-/// or "=") between them and the command word. What else ended the word stays:
-/// "exit/b" gives "/b", "cd.." gives "..".
+/// The command's arguments without the one separator between them and the
+/// command word.
 batch::Text ArgumentsAfterWord(const batch::Command& command);
-/// `text` without its first character: echo's text after the one character
-/// that ended its word, whatever it was ("echo.", "echo(").
-batch::Text TextAfterFirstCharacter(const batch::Text& text);
-/// `text` without leading spaces and tabs.
-batch::Text SkipBlanks(const batch::Text& text);
-/// `text` without leading and trailing spaces and tabs.
-batch::Text TrimBlanks(const batch::Text& text);
 using batch::Lower;
+using batch::SkipBlanks;
+using batch::TrimBlanks;
 /// Writes a helper call for a command that takes words: `helper word...`
 /// and the command's redirections.
 void CallHelperWithWords(Generator& g, const batch::Command& command, Helper helper);

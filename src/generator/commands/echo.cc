@@ -19,7 +19,7 @@ void TranslateEcho(Generator& g, const batch::Command& command) {
       !arguments.empty() && arguments.pieces()[0].kind == Piece::Kind::kLiteral;
   const char first = literal_start ? arguments.pieces()[0].text[0] : '\0';
   const bool after_separator = arguments.empty() || batch::IsSeparator(first);
-  const Text text = TextAfterFirstCharacter(arguments);
+  const Text text = batch::AfterFirstCharacter(arguments);
   if (text.empty() && batch::IsSeparator(first) && !batch::IsBlank(first)) {
     // "echo," "echo;" and "echo=" alone are blank-line forms too, as are the
     // other separators that are no blanks.

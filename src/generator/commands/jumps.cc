@@ -12,48 +12,6 @@ using batch::Text;
 
 namespace {
 
-// The first word of `text` and the rest, which starts with the character that
-// ended the word.
-std::pair<Text, Text> SplitFirstWord(const Text& text) {
-  Text word, rest;
-  bool in_rest = false;
-  bool quoted = false;
-  for (const Piece& piece : text.pieces()) {
-    if (in_rest || piece.kind != Piece::Kind::kLiteral) {
-      (in_rest ? rest : word).Append(piece);
-      continue;
-    }
-    for (size_t i = 0; i < piece.text.size(); ++i) {
-      const char c = piece.text[i];
-      if (c == '"') quoted = !quoted;
-      if (!quoted && batch::IsSeparator(c)) {
-        in_rest = true;
-        rest.Append(std::string_view(piece.text).substr(i));
-        break;
-      }
-      word.Append(c);
-    }
-  }
-  return {word, rest};
-}
-
-Text SkipSeparators(const Text& text) {
-  Text rest;
-  bool skipping = true;
-  for (const Piece& piece : text.pieces()) {
-    if (!skipping || piece.kind != Piece::Kind::kLiteral) {
-      skipping = false;
-      rest.Append(piece);
-      continue;
-    }
-    size_t i = 0;
-    while (i < piece.text.size() && batch::IsSeparator(piece.text[i])) ++i;
-    if (i < piece.text.size()) skipping = false;
-    rest.Append(std::string_view(piece.text).substr(i));
-  }
-  return rest;
-}
-
 bool HasSeparatorOtherThanSpace(std::string_view text) {
   return std::any_of(text.begin(), text.end(),
                      [](char c) { return c != ' ' && batch::IsSeparator(c); });
@@ -88,14 +46,14 @@ void CallEchoOrSet(Generator& g, const batch::Command& command, const std::strin
     return "\"$" + line + "\"";
   };
   if (word == "echo") {
-    const Text text = TextAfterFirstCharacter(rest);
+    const Text text = batch::AfterFirstCharacter(rest);
     if (TrimBlanks(text).empty()) {
       call.Call(Helper::kEchostate).Write();
     } else {
       call.Append("printf '%s\\n'").Word(read_again(text)).Write();
     }
   } else {
-    const Text text = SkipBlanks(TextAfterFirstCharacter(rest));
+    const Text text = SkipBlanks(batch::AfterFirstCharacter(rest));
     call.Call(Helper::kSetline).Word(read_again(text)).Write();
   }
   g.out().Line("_el=0");
@@ -111,10 +69,11 @@ std::string CallArguments(Generator& g, const Text& rest, Prelude* prelude) {
 }
 
 // Calls a label in this batch file: "call :name arguments".
-void CallLabelInFile(Generator& g, const batch::Command& command, const Text& text,
-                     CommandBuilder& call) {
+void CallLabelInFile(Generator& g, const batch::Command& command, const batch::CallLabel& label) {
+  CommandBuilder call(g);
   Prelude* prelude = call.prelude();
-  auto [word, rest] = SplitFirstWord(text);
+  const Text& word = label.label;
+  const Text& rest = label.rest;
   if (!word.IsLiteral()) {
     const std::string arguments = CallArguments(g, rest, prelude);
     const std::string value = call.Value(word);
@@ -159,43 +118,11 @@ void CallProgram(Generator& g, const batch::Command& command, const Text& word, 
   TranslateProgram(g, called, /*called=*/true);
 }
 
-}  // namespace
-
-void TranslateGoto(Generator& g, const batch::Command& command) {
-  // "goto:eof" ends the word at the colon, which still belongs to the label.
-  const Text target = SkipSeparators(command.simple().arguments);
-  if (target.empty()) {
-    g.NotTranslated(command, "goto without a label", "stop-goto-label");
-    return;
-  }
-  if (!target.IsLiteral()) {
-    CommandBuilder jump(g);
-    const std::string value = jump.Value(target);
-    jump.Append(g.DynamicJump(value, target, false, "", g.SourceText(command))).WriteLines();
-    return;
-  }
-  std::string_view text = target.pieces()[0].text;
-  const bool colon = !text.empty() && text[0] == ':';
-  if (colon) text.remove_prefix(1);
-  const std::string name = batch::LabelName(text);
-  g.out().Line(g.Goto((colon ? ":" : "") + name));
-}
-
-void TranslateCall(Generator& g, const batch::Command& command) {
-  const Text text = SkipSeparators(ArgumentsAfterWord(command));
-  CommandBuilder call(g);
-  Prelude* prelude = call.prelude();
-  const bool label = !text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral &&
-                     text.pieces()[0].text[0] == ':';
-  if (label) {
-    CallLabelInFile(g, command, text, call);
-    return;
-  }
-  auto [word, rest] = SplitFirstWord(text);
-  if (word.empty()) {
-    g.out().Line(":");  // "call" alone does nothing
-    return;
-  }
+// "call command arguments": a built-in, a program or batch file, or a value
+// that may name a label.
+void CallCommand(Generator& g, const batch::Command& command, const batch::CallCommand& called) {
+  const Text& word = called.word;
+  const Text& rest = called.rest;
   if (word.IsLiteral()) {
     const std::string lower = Lower(word.LiteralPart());
     if (lower == "echo" || lower == "set") {
@@ -213,7 +140,8 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   // with a colon.
   const bool maybe_label = word.pieces()[0].kind != Piece::Kind::kLiteral;
   if (maybe_label) {
-    const std::string arguments = CallArguments(g, rest, prelude);
+    CommandBuilder call(g);
+    const std::string arguments = CallArguments(g, rest, call.prelude());
     const std::string value = call.Value(word);
     call.Redirect(command).WritePrelude();
     g.out().Line("case " + value + " in");
@@ -234,24 +162,42 @@ void TranslateCall(Generator& g, const batch::Command& command) {
   }
 }
 
+}  // namespace
+
+void TranslateGoto(Generator& g, const batch::Command& command) {
+  // "goto:eof" ends the word at the colon, which still belongs to the label.
+  const Text target = batch::SkipSeparators(command.simple().arguments);
+  if (target.empty()) {
+    g.NotTranslated(command, "goto without a label", "stop-goto-label");
+    return;
+  }
+  if (!target.IsLiteral()) {
+    CommandBuilder jump(g);
+    const std::string value = jump.Value(target);
+    jump.Append(g.DynamicJump(value, target, false, "", g.SourceText(command))).WriteLines();
+    return;
+  }
+  std::string_view text = target.pieces()[0].text;
+  const bool colon = !text.empty() && text[0] == ':';
+  if (colon) text.remove_prefix(1);
+  const std::string name = batch::LabelName(text);
+  g.out().Line(g.Goto((colon ? ":" : "") + name));
+}
+
+void TranslateCall(Generator& g, const batch::Command& command) {
+  std::visit(batch::Overloaded{
+                 [&](batch::CallNothing) { g.out().Line(":"); },
+                 [&](const batch::CallLabel& label) { CallLabelInFile(g, command, label); },
+                 [&](const batch::CallCommand& called) { CallCommand(g, command, called); },
+             },
+             batch::ReadCall(ArgumentsAfterWord(command)));
+}
+
 std::string ExitCode(Generator& g, const batch::Command& command, bool* batch_only,
                      Prelude* prelude) {
-  Text text = TrimBlanks(ArgumentsAfterWord(command));
-  *batch_only = false;
-  if (!text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral) {
-    const std::string& first = text.pieces()[0].text;
-    if (first.size() >= 2 && first[0] == '/' && batch::ToLower(first[1]) == 'b' &&
-        (first.size() == 2 || batch::IsSeparator(first[2]))) {
-      *batch_only = true;
-      Text rest;
-      rest.Append(std::string_view(first).substr(2));
-      for (size_t i = 1; i < text.pieces().size(); ++i) rest.Append(text.pieces()[i]);
-      text = SkipSeparators(rest);  // the word that follows is cut at separators
-    }
-  }
-  // Only the first word is the exit code.
-  text = SplitFirstWord(text).first;
-  return text.empty() ? std::string() : Number(g, text, prelude);
+  const batch::ExitForm exit = batch::ReadExit(ArgumentsAfterWord(command));
+  *batch_only = exit.batch_only;
+  return exit.code.empty() ? std::string() : Number(g, exit.code, prelude);
 }
 
 void TranslateExit(Generator& g, const batch::Command& command) {
