@@ -133,17 +133,7 @@ _robocopy() {
         [ "$_rcp" = 1 ] && [ "$_rcl" = 0 ] && command -p rm -rf -- "$_rcf"
       done
     fi
-    _rcall=
-    _rcf2=$_rcfl
-    while [ -n "$_rcf2" ]; do
-      _rcpat=${_rcf2%%"$_nl"*}
-      _rcf2=${_rcf2#*"$_nl"}
-      if [ "$_rcs" = 1 ]; then
-        _walk fh "${_rcdst:-/}" "$_rcpat" && _rcall=$_rcall$_r
-      else
-        _wild fh "$_rcdst/$_rcpat" && _rcall=$_rcall$_r
-      fi
-    done
+    _rcfiles "$_rcdst"
     while [ -n "$_rcall" ]; do
       _rcf=${_rcall%%"$_nl"*}
       _rcall=${_rcall#*"$_nl"}
@@ -158,17 +148,7 @@ _robocopy() {
   fi
 
   # The files.
-  _rcall=
-  _rcf2=$_rcfl
-  while [ -n "$_rcf2" ]; do
-    _rcpat=${_rcf2%%"$_nl"*}
-    _rcf2=${_rcf2#*"$_nl"}
-    if [ "$_rcs" = 1 ]; then
-      _walk fh "${_rcsrc:-/}" "$_rcpat" && _rcall=$_rcall$_r
-    else
-      _wild fh "$_rcsrc/$_rcpat" && _rcall=$_rcall$_r
-    fi
-  done
+  _rcfiles "$_rcsrc"
   while [ -n "$_rcall" ]; do
     _rcf=${_rcall%%"$_nl"*}
     _rcall=${_rcall#*"$_nl"}
@@ -219,6 +199,22 @@ _robocopy() {
 
   _el=$_rcrc
   return "$_rcrc"
+}
+
+# _rcfiles FOLDER: the files in FOLDER (and below it with /s or /e) that
+# match the FILE names, one a line, in _rcall.
+_rcfiles() {
+  _rcall=
+  _rcf2=$_rcfl
+  while [ -n "$_rcf2" ]; do
+    _rcpat=${_rcf2%%"$_nl"*}
+    _rcf2=${_rcf2#*"$_nl"}
+    if [ "$_rcs" = 1 ]; then
+      _walk fh "${1:-/}" "$_rcpat" && _rcall=$_rcall$_r
+    else
+      _wild fh "$1/$_rcpat" && _rcall=$_rcall$_r
+    fi
+  done
 }
 
 # _rcskip PATH f|d: robocopy leaves PATH out: a file that /xf names, a folder
