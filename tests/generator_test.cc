@@ -235,18 +235,6 @@ TEST(RunnableScriptTest, JumpsGoThroughTheDispatchLoopOrRoundTheirPart) {
   }
 }
 
-TEST(RunnableScriptTest, ALabelIsLookedForAfterTheJumpFirst) {
-  const std::string script =
-      RunnableScript(":a\r\necho 1\r\ngoto a\r\n:a\r\necho 2\r\ngoto a\r\n", "x.sh");
-  // The first goto (statement 2) lands on the second label (statement 3); the
-  // second goto, with no label after it, on the first.
-  const size_t first = script.find("_pc=_l3 && return");
-  const size_t second = script.find("_pc=_l0 && return");
-  ASSERT_NE(std::string::npos, first);
-  ASSERT_NE(std::string::npos, second);
-  EXPECT_LT(first, second);
-}
-
 TEST(RunnableScriptTest, TheBodyIsNamedAfterTheBatchFile) {
   const std::string a = RunnableScript("echo a\r\n", "x.sh");
   const std::string b = RunnableScript("echo b\r\n", "x.sh");
@@ -256,16 +244,6 @@ TEST(RunnableScriptTest, TheBodyIsNamedAfterTheBatchFile) {
   };
   EXPECT_NE(name(a), name(b));
   EXPECT_EQ(name(a), name(RunnableScript("echo a\r\n", "other.sh")));
-}
-
-TEST(RunnableScriptTest, ReadTimeValuesAreTakenWhenTheStatementIsRead) {
-  // One command: read in place. Several: taken first, as cmd expands the
-  // whole statement before any of it runs.
-  EXPECT_EQ(std::string::npos, RunnableScript("echo %x%\r\n", "x.sh").find("_s1="));
-  EXPECT_NE(std::string::npos, RunnableScript("set x=1 & echo %x%\r\n", "x.sh").find("_s1=${X}"));
-  // A call runs other statements, which must not take the same names.
-  EXPECT_NE(std::string::npos,
-            RunnableScript("call :x & echo %x%\r\n:x\r\n", "x.sh").find("_s1_1=${X}"));
 }
 
 TEST(RunnableScriptTest, ArithmeticCmdCannotComputeStops) {
@@ -293,20 +271,6 @@ TEST(RunnableScriptTest, GluedOperandsAreCheckedWhenTheScriptRuns) {
     EXPECT_LT(script.find("export ", check), script.find("  else\n", check)) << line;
     EXPECT_LT(script.find("  else\n", check), stop) << line;
   }
-}
-
-TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsIsLookedUpThen) {
-  const std::string script = RunnableScript(
-      ":a\r\nfor %%i in (1) do goto %x%\r\n:a\r\n(\r\n:inner\r\n)\r\ncall :%y% 1\r\n", "x.sh");
-  // From inside the loop, the jump leaves the loop and the part of the file.
-  EXPECT_NE(std::string::npos, script.find("*) _pc=$_r && return ;;"));
-  EXPECT_NE(std::string::npos, script.find("*) _call \"$_r\" \":$_lab_w\" 1 ;;"));
-  // A label inside a block cannot be jumped to. (Which of two labels of one
-  // name a jump finds: the case goto-dynamic-label-search-wraps.)
-  EXPECT_NE(std::string::npos, script.find("  inner) _r='?' ;;\n"));
-  // Every label begins a part.
-  EXPECT_NE(std::string::npos, script.find("_l0() {\n"));
-  EXPECT_NE(std::string::npos, script.find("_l2() {\n"));
 }
 
 TEST(RunnableScriptTest, ALabelKnownOnlyWhenTheScriptRunsHasArmsOnlyForWhatItCanName) {

@@ -104,10 +104,13 @@ std::string Generator::FillGoto(size_t site_index, size_t line) {
   const std::optional<size_t> target = ResolveLabel(site);
   if (!target) {
     // cmd looks for the label's line anywhere in the file; one inside a block
-    // or a continued line is a place this script cannot jump to.
+    // or a continued line is a place this script cannot jump to. A call that
+    // cannot go there fails; a goto ends the script, which must not run on
+    // from the goto as if cmd had.
     if (LabelLines().count(name) > 0 && !name.empty()) {
-      const std::string command = (site.is_call ? "call :" : "goto :") + name;
-      return "_nt " + std::to_string(line) + " " + ShellQuote(command);
+      const std::string stop = "_nt " + std::to_string(line) + " " +
+                               ShellQuote((site.is_call ? "call :" : "goto :") + name);
+      return site.is_call ? stop : stop + "; _exit";
     }
     return (site.is_call ? "_nolabel call " : "_nolabel goto ") + ShellQuote(name);
   }
@@ -132,7 +135,8 @@ const std::set<std::string>& Generator::LabelLines() {
 
 // A jump whose label is known only when it runs asks the script's label
 // lookup for its arm: "" when there is no such label, "?" when the label
-// stands where the script cannot jump to, ":eof" for the end of the file.
+// stands where the script cannot jump to (a goto there ends the script), and
+// ":eof" for the end of the file.
 std::string Generator::DynamicJump(const std::string& target, const batch::Text& written,
                                    bool is_call, const std::string& arguments,
                                    const std::string& source) {
@@ -147,7 +151,8 @@ std::string Generator::DynamicJump(const std::string& target, const batch::Text&
   } else {
     code += "'') _nolabel goto \"$_lab_n\" ;;\n:eof) " + LeaveBatch(true) + " ;;\n";
   }
-  code += "'?') _nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(source) + " ;;\n";
+  code += "'?') _nt " + ScriptWriter::LineNumberHole() + " " + ShellQuote(source) +
+          (is_call ? "" : "; _exit") + " ;;\n";
   if (is_call) {
     code += "*) _call \"$_r\" \":$_lab_w\"" + arguments + " ;;\n";
   } else {
@@ -272,8 +277,7 @@ void Generator::ResolveJumps() {
       arm_used_[*target] = true;
       if (site.is_call) out_.Use(Helper::kCall);
     } else {
-      out_.Use(Helper::kNolabel);
-      out_.Use(Helper::kNt);
+      out_.Use({Helper::kNolabel, Helper::kNt, Helper::kExit});
       const std::string name = LabelOf(site);
       if (!name.empty() && LabelLines().count(name) > 0) {
         AddStop(site.position, "stop-jump-into-block",

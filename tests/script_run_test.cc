@@ -1,7 +1,9 @@
-// Drive paths and the guard, run: each case converts a batch file with its
-// options, runs the script under dash in a fresh temporary folder whose
-// drives lie inside it, and compares what it prints. Every path a case names
-// maps into that folder, so a case that goes wrong stays there.
+// Scripts run where a recording of cmd cannot show what they must do: drive
+// paths, the guard, and jumps that cannot be followed. Each case converts a
+// batch file with its options, runs the script under dash in a fresh
+// temporary folder whose drives lie inside it, and compares what it prints.
+// Every path a case names maps into that folder, so a case that goes wrong
+// stays there.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@
 namespace morvex {
 namespace {
 
-class DriveMappingTest : public ::testing::Test {
+class ScriptRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (std::system("command -v dash >/dev/null 2>&1") != 0) GTEST_SKIP() << "no dash";
@@ -69,7 +71,7 @@ class DriveMappingTest : public ::testing::Test {
   std::string root_;
 };
 
-TEST_F(DriveMappingTest, DrivePathsLieInTheirFolders) {
+TEST_F(ScriptRunTest, DrivePathsLieInTheirFolders) {
   const struct {
     std::vector<std::string> batch;
     std::string output;
@@ -111,7 +113,7 @@ TEST_F(DriveMappingTest, DrivePathsLieInTheirFolders) {
   }
 }
 
-TEST_F(DriveMappingTest, AFolderGivenForADriveWinsAndTheLongestHoldsTheCurrentFolder) {
+TEST_F(ScriptRunTest, AFolderGivenForADriveWinsAndTheLongestHoldsTheCurrentFolder) {
   RunnableOptions options = Drives();
   options.drive_folders = {{'c', root_ + "/drv"}, {'e', root_ + "/drv/d"}};
   EXPECT_EQ("T/drv/p\nT/drv/d/q\n", Run({"@echo off", "md c:\\p", "cd /d c:\\p", "cd", "cd /d e:\\",
@@ -119,7 +121,7 @@ TEST_F(DriveMappingTest, AFolderGivenForADriveWinsAndTheLongestHoldsTheCurrentFo
                                         options));
 }
 
-TEST_F(DriveMappingTest, TheGuardRefusesTheHomeFolderAndADrivesFolder) {
+TEST_F(ScriptRunTest, TheGuardRefusesTheHomeFolderAndADrivesFolder) {
   EXPECT_EQ(
       "case.sh: rd: refused: T/home: the home folder\n1\n"
       "case.sh: rd: refused: T/drv/c: the folder of drive c:\n1\n"
@@ -134,12 +136,27 @@ TEST_F(DriveMappingTest, TheGuardRefusesTheHomeFolderAndADrivesFolder) {
           Drives()));
 }
 
-TEST_F(DriveMappingTest, NoPreserveRootLiftsTheGuard) {
+TEST_F(ScriptRunTest, NoPreserveRootLiftsTheGuard) {
   RunnableOptions options = Drives();
   options.preserve_root = false;
   EXPECT_EQ("gone\n",
             Run({"@echo off", "echo x> d:\\a.txt", "rd /s /q d:\\", "if not exist d:\\ echo gone"},
                 options));
+}
+
+// cmd runs on from a label inside a block; a script cannot jump there, and
+// must not run on from the goto instead: it ends. A call that cannot be
+// followed fails, as a command with no translation does.
+TEST_F(ScriptRunTest, AJumpIntoABlockStopsTheScriptOrTheCall) {
+  const std::vector<std::string> block = {"exit /b", "(", ":inner", "echo in", ")"};
+  for (const char* jump : {"goto inner", "goto %x%", "call :inner", "call :%x%"}) {
+    std::vector<std::string> batch = {"@echo off", "set x=inner", jump, "echo after %errorlevel%"};
+    batch.insert(batch.end(), block.begin(), block.end());
+    const std::string output = Run(batch, Drives());
+    const bool call = std::string_view(jump).substr(0, 4) == "call";
+    EXPECT_EQ(call ? "after 1\n" : "", output.substr(output.find('\n') + 1)) << jump;
+    EXPECT_NE(std::string::npos, output.find(": not translated: ")) << jump;
+  }
 }
 
 }  // namespace
