@@ -1,8 +1,10 @@
-// Behaviour tests of the runnable mode. Each folder beside this file is a
-// batch program with what cmd did when it ran it: its exit status, its
-// standard output and the files it left. The test converts the program with
-// `morvex --runnable`, runs the script under dash in a fresh folder, and
-// compares. The cases are found when the test runs, one test each.
+// Behaviour tests of the runnable mode. Each case is a batch program with
+// what cmd did when it ran it: its exit status, its standard output and the
+// files it left. A case is a folder beside this file, or, when it needs no
+// files of its own, one of several in a topic file (NAME.cases). The test
+// converts the program with `morvex --runnable`, runs the script under dash
+// in a fresh folder, and compares. The cases are found when the test runs,
+// one test each.
 //
 // MORVEX_SHELL, when set, is the command line of another shell to run the
 // scripts with (`bash --posix`, `busybox sh`, `zsh --emulate sh`): its words,
@@ -243,8 +245,7 @@ std::string DescribeRun(int status, std::string_view output, const fs::path& fol
 }
 
 // The stored recording without its leading comment lines.
-std::string ExpectedRun(const fs::path& path) {
-  std::string text = ReadFile(path);
+std::string ExpectedRun(const std::string& text) {
   size_t start = 0;
   while (start < text.size() && text[start] == '#') {
     const size_t end = text.find('\n', start);
@@ -253,9 +254,52 @@ std::string ExpectedRun(const fs::path& path) {
   return text.substr(start);
 }
 
+// A case: a folder with main.bat, its recording and the optional files, or
+// the batch text and recording of a case in a topic file.
+struct CaseSource {
+  std::string name;
+  fs::path folder;       // empty for a case in a topic file
+  std::string main_bat;  // a topic file's case: the batch file, with CR LF
+  std::string expected;  // a topic file's case: the recording
+};
+
+// The cases of a topic file:
+//   === NAME
+//   # comment lines, any number
+//   --- main.bat
+//   the batch file's lines, each given CR LF
+//   --- expected
+//   the recording, up to the next "===" line; blank lines at its end go
+std::vector<CaseSource> ReadTopicFile(const fs::path& path) {
+  std::vector<CaseSource> cases;
+  enum class Part { kNone, kBatch, kExpected } part = Part::kNone;
+  for (const std::string& line : ReadLines(path)) {
+    if (line.rfind("=== ", 0) == 0) {
+      cases.push_back({line.substr(4), {}, {}, {}});
+      part = Part::kNone;
+    } else if (cases.empty()) {
+      continue;  // the topic's own comment
+    } else if (line == "--- main.bat") {
+      part = Part::kBatch;
+    } else if (line == "--- expected") {
+      part = Part::kExpected;
+    } else if (part == Part::kBatch) {
+      cases.back().main_bat += line + "\r\n";
+    } else if (part == Part::kExpected) {
+      cases.back().expected += line + "\n";
+    }
+  }
+  for (CaseSource& source : cases) {
+    while (source.expected.size() >= 2 && source.expected.ends_with("\n\n")) {
+      source.expected.pop_back();
+    }
+  }
+  return cases;
+}
+
 class BehaviourCase : public testing::Test {
  public:
-  explicit BehaviourCase(fs::path source) : source_(std::move(source)) {}
+  explicit BehaviourCase(CaseSource source) : case_(std::move(source)) {}
 
   void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "morvex-behaviour-XXXXXX").string();
@@ -270,10 +314,15 @@ class BehaviourCase : public testing::Test {
   }
 
   void TestBody() override {
-    ASSERT_TRUE(fs::exists(source_ / "expected")) << source_ << " has no recording";
-    fs::copy_file(source_ / "main.bat", folder_ / "main.bat");
-    if (fs::is_directory(source_ / "files")) {
-      fs::copy(source_ / "files", folder_, fs::copy_options::recursive);
+    if (case_.folder.empty()) {
+      ASSERT_FALSE(case_.expected.empty()) << case_.name << " has no recording";
+      WriteFile(folder_ / "main.bat", case_.main_bat);
+    } else {
+      ASSERT_TRUE(fs::exists(case_.folder / "expected")) << case_.folder << " has no recording";
+      fs::copy_file(case_.folder / "main.bat", folder_ / "main.bat");
+    }
+    if (!case_.folder.empty() && fs::is_directory(case_.folder / "files")) {
+      fs::copy(case_.folder / "files", folder_, fs::copy_options::recursive);
     }
     ConvertEveryBatchFile();
     if (HasFatalFailure() || HasNonfatalFailure()) return;
@@ -284,10 +333,11 @@ class BehaviourCase : public testing::Test {
     const std::string label = ShellLabel(shell);
     shell.emplace_back("main.sh");
     Command script{std::move(shell), folder_};
-    if (fs::exists(source_ / "args")) {
-      for (const std::string& arg : ReadLines(source_ / "args")) script.argv.push_back(arg);
+    if (!case_.folder.empty() && fs::exists(case_.folder / "args")) {
+      for (const std::string& arg : ReadLines(case_.folder / "args")) script.argv.push_back(arg);
     }
-    if (fs::exists(source_ / "stdin")) script.input = source_ / "stdin";
+    if (!case_.folder.empty() && fs::exists(case_.folder / "stdin"))
+      script.input = case_.folder / "stdin";
     script.output = scratch_ / "stdout";
     script.errors = scratch_ / "stderr";
     script.environment = ScriptEnvironment(folder_);
@@ -296,7 +346,8 @@ class BehaviourCase : public testing::Test {
     ASSERT_FALSE(outcome.timed_out)
         << "main.sh ran longer than " << kScriptTimeLimit.count() << " seconds under " << label;
 
-    const std::string expected = ExpectedRun(source_ / "expected");
+    const std::string expected =
+        ExpectedRun(case_.folder.empty() ? case_.expected : ReadFile(case_.folder / "expected"));
     const std::string actual = DescribeRun(outcome.status, ReadFile(script.output), folder_);
     if (expected != actual) {
       ADD_FAILURE() << "the script's run under " << label << " differs from cmd's:\n"
@@ -346,8 +397,8 @@ class BehaviourCase : public testing::Test {
   // in its file "options", come after --runnable.
   std::vector<std::string> ConvertCommand(const std::string& name) const {
     std::vector<std::string> argv = {MORVEX_BINARY, "--runnable"};
-    if (fs::exists(source_ / "options")) {
-      for (const std::string& option : ReadLines(source_ / "options")) argv.push_back(option);
+    if (!case_.folder.empty() && fs::exists(case_.folder / "options")) {
+      for (const std::string& option : ReadLines(case_.folder / "options")) argv.push_back(option);
     }
     argv.push_back(name);
     return argv;
@@ -390,21 +441,27 @@ class BehaviourCase : public testing::Test {
     return ReadFile(command.output);
   }
 
-  fs::path source_;
+  CaseSource case_;
   fs::path scratch_;
   fs::path folder_;
 };
 
-// Every folder with a main.bat is a case; its test is named after the folder,
-// with "_" for "-", which a test filter would read as a negative pattern.
+// Every folder with a main.bat is a case, and so is every case of a topic
+// file; its test is named after it, with "_" for "-", which a test filter
+// would read as a negative pattern.
 void RegisterCases(const fs::path& root) {
-  std::vector<fs::path> cases;
+  std::vector<CaseSource> cases;
   for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
-    if (fs::exists(entry.path() / "main.bat")) cases.push_back(entry.path());
+    if (fs::exists(entry.path() / "main.bat")) {
+      cases.push_back({entry.path().filename().string(), entry.path(), {}, {}});
+    } else if (entry.path().extension() == ".cases") {
+      for (CaseSource& source : ReadTopicFile(entry.path())) cases.push_back(std::move(source));
+    }
   }
-  std::sort(cases.begin(), cases.end());
-  for (const fs::path& source : cases) {
-    std::string name = source.filename().string();
+  std::sort(cases.begin(), cases.end(),
+            [](const CaseSource& a, const CaseSource& b) { return a.name < b.name; });
+  for (const CaseSource& source : cases) {
+    std::string name = source.name;
     std::replace(name.begin(), name.end(), '-', '_');
     testing::RegisterTest("Behaviour", name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
                           [source]() -> testing::Test* { return new BehaviourCase(source); });

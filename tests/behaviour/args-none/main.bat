@@ -1,4 +1,0 @@
-@echo off
-echo [%1] [%*]
-if "%1"=="" echo no arguments
-if "%~1"=="" echo still none

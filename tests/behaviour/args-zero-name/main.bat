@@ -1,6 +1,0 @@
-@echo off
-echo [%~n0]
-call :routine
-exit /b 0
-:routine
-echo [%0] [%~n0]

@@ -1,7 +1,0 @@
-@echo off
-echo before
-title A window title
-rem a remark
-ver >nul
-echo errorlevel %errorlevel%
-echo after

@@ -1,5 +1,0 @@
-@echo off
-echo shown once
-echo off
-echo still once
-@echo quietly

@@ -1,4 +1,0 @@
-@echo off
-echo(
-echo(text after a parenthesis
-echo(

@@ -1,4 +1,0 @@
-@echo off
-echo before
-exit /b 7
-echo never

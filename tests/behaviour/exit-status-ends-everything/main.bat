@@ -1,7 +1,0 @@
-@echo off
-call :inner
-echo never
-exit /b 1
-:inner
-echo inside
-exit 4

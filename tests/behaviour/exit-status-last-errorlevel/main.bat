@@ -1,3 +1,0 @@
-@echo off
-echo running
-type missing.txt 2>nul

@@ -1,2 +1,0 @@
-@echo off
-for %%a in (small) do for %%A in (capital) do echo [%%a] [%%A]

@@ -1,4 +1,0 @@
-@echo off
-echo one
-goto :eof
-echo never

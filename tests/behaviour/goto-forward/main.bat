@@ -1,6 +1,0 @@
-@echo off
-echo start
-goto skip
-echo skipped
-:skip
-echo after the label

@@ -1,4 +1,0 @@
-@echo off
-echo before
-goto nowhere
-echo never

@@ -1,4 +1,0 @@
-@echo off
-set v=parent
-echo child | set /p v=
-echo [%v%]
