@@ -1,11 +1,12 @@
-#include "parser/parser.h"
+// The reader of statements: lines, carets, blocks, operators, commands and
+// their arguments, and delayed expansion as setlocal leaves it. Conditions,
+// loops and redirections have files of their own.
 
 #include <algorithm>
 #include <utility>
 
-#include "parser/characters.h"
 #include "parser/delayed_phase.h"
-#include "parser/percent_phase.h"
+#include "parser/parser_impl.h"
 
 namespace morvex::batch {
 namespace {
@@ -24,11 +25,6 @@ bool IsBuiltin(std::string_view word) {
   return std::binary_search(std::begin(kBuiltins), std::end(kBuiltins), word);
 }
 static_assert(std::is_sorted(std::begin(kBuiltins), std::end(kBuiltins)));
-
-// A separator that no caret escaped.
-bool IsSeparatorCell(Cell cell) {
-  return IsPlainByte(cell) && IsSeparator(static_cast<char>(cell));
-}
 
 // An operator that no caret escaped, taking ")" as one whether a block is
 // open or not.
@@ -81,11 +77,6 @@ bool IsRemarkOfSeveralWords(const std::vector<Cell>& cells) {
   while (i < cells.size() && separator(i)) ++i;
   return i < cells.size();
 }
-
-// A syntax error: the statement is given up and comes back unreadable.
-struct SyntaxError {
-  std::string reason;
-};
 
 }  // namespace
 
@@ -156,112 +147,6 @@ std::string SourceForm(const Text& text) {
   }
   return source;
 }
-
-class Parser::Impl {
- public:
-  Impl(const std::vector<std::string_view>& lines, std::vector<char> loop_variables)
-      : lines_(lines), outer_loop_variables_(std::move(loop_variables)) {}
-
-  bool Next(Statement* statement);
-
- private:
-  // Lines and cells.
-  bool LoadLogicalLine();
-  void LoadPhysicalLine(size_t index);
-  void ResolveCarets();
-  void SetPosition(Command* command) const;
-  bool AtLineEnd() const { return pos_ >= cells_.size(); }
-  Cell Current() const { return cells_[pos_]; }
-  Cell CellAt(size_t offset) const {
-    return pos_ + offset < cells_.size() ? cells_[pos_ + offset] : kEscaped;
-  }
-  // True when the current cell is `c`, unescaped and outside quotes: the only
-  // way a character has a meaning of its own.
-  bool Special(char c) const {
-    return !AtLineEnd() && !in_quotes_ && Current() == static_cast<unsigned char>(c);
-  }
-  bool SpecialAt(size_t offset, char c) const {
-    return !in_quotes_ && CellAt(offset) == static_cast<unsigned char>(c);
-  }
-  bool AtSeparator() const { return !AtLineEnd() && !in_quotes_ && IsSeparatorCell(Current()); }
-  bool AtOperator() const;
-  void Advance();
-  void SkipSeparators();
-  void SkipBlanks();
-  void SkipBlanksAndCommas();
-  void TakeCell(Text* text);
-  void TakePlainRun(std::string* run);
-  bool TakeLoopVariable(Text* text);
-  bool ConsumeWord(std::string_view lower_word);
-  Text ReadToken(bool stop_at_equals);
-
-  // The grammar, from the widest construct to the narrowest.
-  Sequence ParseSequence(CommandPtr first);
-  AndOr ParseAndOr(CommandPtr first);
-  Pipeline ParsePipeline(CommandPtr first);
-  CommandPtr ParseCommand();
-  // Ignores a label or a stray ")" where a command starts, with the rest of
-  // its line; false when the command is neither.
-  bool ParseRemark(Command* command, bool quiet);
-  // Reads the command's name: a built-in's word, or a program's name.
-  void ParseCommandWord(Command* command);
-  CommandPtr ParseBlock();
-  void ParseTrailingRedirections(Command* command);
-  bool AtRedirection() const;
-  Redirection ParseRedirection();
-  void ParseIf(Command* command);
-  Condition ParseCondition();
-  void ParseFor(Command* command);
-  void ReadForSet(Text* set);
-  void ParseArguments(Command* command);
-  Sequence ParseBody();
-
-  void EnterNesting();
-  void LeaveNesting() { --depth_; }
-  [[noreturn]] void Fail(std::string reason) { throw SyntaxError{std::move(reason)}; }
-  // cmd's message for what stands at the current place.
-  std::string Unexpected();
-  void Recover(Statement* statement, const SyntaxError& error);
-  void ApplyDelayed(Command* command);
-  void TrackSetlocal(const Command& command);
-  static bool EndsInJump(const Sequence& sequence);
-  static bool EndsInJump(const Command& command);
-
-  const std::vector<std::string_view>& lines_;
-  size_t next_line_ = 0;     // the next physical line to read
-  int logical_line_ = 0;     // the first physical line of the cells being read
-  std::vector<Cell> cells_;  // the logical line being read
-  // Where each cell starts: an offset from the logical line's start, counted
-  // over the bytes of its physical lines as if they were one; and each
-  // physical line's first offset, with its index.
-  std::vector<uint32_t> offsets_;
-  std::vector<std::pair<uint32_t, int>> line_starts_;
-  size_t pos_ = 0;
-  bool in_quotes_ = false;
-  std::vector<Piece> expansions_;  // what the cells' expansions stand for
-  PercentProblem percent_problem_;
-  std::vector<char> loop_variables_;        // the variables of the loops being read
-  std::vector<char> outer_loop_variables_;  // those of loops around the whole text
-  // Delayed expansion as the commands being read will find it: what
-  // setlocal and endlocal make of it, unknown where the file may be entered
-  // (its start, a label) or after a part of a statement that only some runs
-  // reach; and the states that each open setlocal will give back.
-  struct DelayedState {
-    Delayed value = Delayed::kUnknown;
-    std::vector<Delayed> scopes;
-    bool scopes_known = true;  // false: setlocals opened before this point may be open too
-    bool operator==(const DelayedState&) const = default;
-  };
-  static DelayedState Join(const DelayedState& a, const DelayedState& b);
-  // After a part that only some runs reach: the state after it is the one
-  // `before` it, or the one it leaves unless it `jumps` away.
-  void JoinPart(const DelayedState& before, bool jumps);
-  DelayedState delayed_;
-  int depth_ = 0;        // blocks, conditions and loops being read, for the limit
-  int open_blocks_ = 0;  // parentheses being read: only then does ")" end a command
-  int statement_line_ = 0;
-  size_t label_in_block_ = 0;  // the first label line met inside a block, or 0
-};
 
 // Statements.
 
@@ -870,51 +755,6 @@ void Parser::Impl::TakePlainRun(std::string* run) {
   }
 }
 
-// A redirection starts at "<" or ">", or at a handle digit right before ">"
-// that begins a word of its own.
-bool Parser::Impl::AtRedirection() const {
-  if (Special('<') || Special('>')) return true;
-  if (AtLineEnd() || in_quotes_) return false;
-  const Cell cell = Current();
-  if (cell < '0' || cell > '9' || !SpecialAt(1, '>')) return false;
-  if (pos_ == 0) return true;
-  return IsSeparatorCell(cells_[pos_ - 1]);
-}
-
-Redirection Parser::Impl::ParseRedirection() {
-  Redirection redirection;
-  int handle = -1;
-  if (Current() >= '0' && Current() <= '9') {
-    handle = static_cast<int>(Current() - '0');
-    ++pos_;
-  }
-  if (Special('<')) {
-    redirection.kind = Redirection::Kind::kRead;
-    redirection.handle = handle < 0 ? 0 : handle;
-    ++pos_;
-  } else {
-    redirection.handle = handle < 0 ? 1 : handle;
-    ++pos_;
-    if (Special('>')) {
-      redirection.kind = Redirection::Kind::kAppend;
-      ++pos_;
-    }
-  }
-  if (Special('&') && !AtLineEnd() && CellAt(1) >= '0' && CellAt(1) <= '9') {
-    redirection.kind = Redirection::Kind::kDuplicate;
-    redirection.target = Text(std::string(1, static_cast<char>(CellAt(1))));
-    pos_ += 2;
-    return redirection;
-  }
-  SkipBlanks();
-  while (!AtLineEnd()) {
-    if (!in_quotes_ && (IsSeparatorCell(Current()) || AtOperator())) break;
-    TakeCell(&redirection.target);
-  }
-  if (redirection.target.empty()) Fail("The syntax of the command is incorrect.");
-  return redirection;
-}
-
 CommandPtr Parser::Impl::ParseBlock() {
   EnterNesting();
   auto command = std::make_unique<Command>();
@@ -965,18 +805,6 @@ CommandPtr Parser::Impl::ParseBlock() {
   return command;
 }
 
-void Parser::Impl::ParseTrailingRedirections(Command* command) {
-  while (true) {
-    const size_t saved = pos_;
-    SkipSeparators();
-    if (!AtRedirection()) {
-      pos_ = saved;
-      return;
-    }
-    command->redirections.push_back(ParseRedirection());
-  }
-}
-
 // The body of a condition or a loop runs to the end of the line, "&" and all.
 // When it starts with a block, what follows the block goes on in the body.
 Sequence Parser::Impl::ParseBody() {
@@ -986,208 +814,6 @@ Sequence Parser::Impl::ParseBody() {
     Fail("The syntax of the command is incorrect.");
   }
   return ParseSequence(nullptr);
-}
-
-void Parser::Impl::ParseIf(Command* command) {
-  EnterNesting();
-  IfCommand& statement = command->node.emplace<IfCommand>();
-  statement.condition = ParseCondition();
-  ApplyDelayed(command);
-  SkipSeparators();
-  if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
-  // Each branch starts from the state before the condition; after the if,
-  // the state is one that a branch which does not jump away leaves.
-  const DelayedState before = delayed_;
-  if (Special('(')) {
-    CommandPtr block = ParseBlock();
-    const size_t saved = pos_;
-    SkipSeparators();
-    if (ConsumeWord("else")) {
-      statement.then_branch.items.emplace_back();
-      statement.then_branch.items.back().pipelines.emplace_back();
-      statement.then_branch.items.back().pipelines.back().commands.push_back(std::move(block));
-      const DelayedState after_then = delayed_;
-      delayed_ = before;
-      statement.else_branch = ParseBody();
-      const bool then_jumps = EndsInJump(statement.then_branch);
-      const bool else_jumps = EndsInJump(*statement.else_branch);
-      if (then_jumps && else_jumps) {
-        delayed_ = before;
-      } else if (then_jumps) {
-        // the else branch's state stands
-      } else if (else_jumps) {
-        delayed_ = after_then;
-      } else {
-        delayed_ = Join(after_then, delayed_);
-      }
-      LeaveNesting();
-      return;
-    }
-    pos_ = saved;
-    statement.then_branch = ParseSequence(std::move(block));
-  } else {
-    statement.then_branch = ParseBody();
-  }
-  JoinPart(before, EndsInJump(statement.then_branch));
-  LeaveNesting();
-}
-
-Condition Parser::Impl::ParseCondition() {
-  Condition condition;
-  while (true) {
-    SkipSeparators();
-    if (!condition.ignore_case && ConsumeWord("/i")) {
-      condition.ignore_case = true;
-    } else if (!condition.negated && ConsumeWord("not")) {
-      condition.negated = true;
-    } else {
-      break;
-    }
-  }
-  SkipSeparators();
-  using Kind = Condition::Kind;
-  Text first = ReadToken(/*stop_at_equals=*/true);
-  if (first.empty()) {
-    if (AtLineEnd()) Fail("The syntax of the command is incorrect.");
-    Fail(Unexpected());
-  }
-  const size_t after_first = pos_;
-  SkipBlanksAndCommas();
-  // "errorlevel==1" is the old way to write "errorlevel 1": the equal signs
-  // only separate the number from the word.
-  const std::string first_word = first.IsLiteral() ? Lower(first.LiteralPart()) : std::string();
-  const bool comparison = Special('=') && SpecialAt(1, '=') && first_word != "errorlevel";
-  pos_ = after_first;
-  if (!comparison && first.IsLiteral()) {
-    const std::string keyword = Lower(first.LiteralPart());
-    const bool has_quote = keyword.find('"') != std::string::npos;
-    std::optional<Kind> kind;
-    if (!has_quote && keyword == "errorlevel") kind = Kind::kErrorlevel;
-    if (!has_quote && keyword == "exist") kind = Kind::kExist;
-    if (!has_quote && keyword == "defined") kind = Kind::kDefined;
-    if (!has_quote && keyword == "cmdextversion") kind = Kind::kCmdExtVersion;
-    if (kind) {
-      condition.kind = *kind;
-      SkipSeparators();
-      condition.left = ReadToken(/*stop_at_equals=*/false);
-      if (condition.left.empty()) Fail("The syntax of the command is incorrect.");
-      return condition;
-    }
-  }
-  condition.kind = Kind::kCompare;
-  condition.left = std::move(first);
-  SkipBlanksAndCommas();
-  if (Special('=') && SpecialAt(1, '=')) {
-    pos_ += 2;
-    condition.compare = Condition::Compare::kEqualText;
-  } else {
-    static constexpr std::pair<std::string_view, Condition::Compare> kOperators[] = {
-        {"equ", Condition::Compare::kEqu}, {"neq", Condition::Compare::kNeq},
-        {"lss", Condition::Compare::kLss}, {"leq", Condition::Compare::kLeq},
-        {"gtr", Condition::Compare::kGtr}, {"geq", Condition::Compare::kGeq},
-    };
-    bool found = false;
-    for (const auto& [name, compare] : kOperators) {
-      if (ConsumeWord(name)) {
-        condition.compare = compare;
-        found = true;
-        break;
-      }
-    }
-    if (!found) {
-      const std::string unexpected = ReadToken(false).LiteralPart();
-      if (unexpected.empty()) Fail("The syntax of the command is incorrect.");
-      Fail(unexpected + " was unexpected at this time.");
-    }
-  }
-  SkipSeparators();
-  condition.right = ReadToken(/*stop_at_equals=*/false);
-  if (condition.right.empty()) Fail("The syntax of the command is incorrect.");
-  return condition;
-}
-
-void Parser::Impl::ParseFor(Command* command) {
-  EnterNesting();
-  ForCommand& loop = command->node.emplace<ForCommand>();
-  using Kind = ForCommand::Kind;
-  while (true) {
-    SkipSeparators();
-    if (ConsumeWord("/d")) {
-      if (loop.kind == Kind::kPlain) loop.kind = Kind::kDirectories;
-    } else if (ConsumeWord("/r")) {
-      loop.kind = Kind::kRecursive;
-      SkipSeparators();
-      if (!AtLineEnd() && (Current() & ~kEscaped) != kDoublePercent) {
-        loop.root = ReadToken(false);
-      }
-    } else if (ConsumeWord("/l")) {
-      loop.kind = Kind::kNumbers;
-    } else if (ConsumeWord("/f")) {
-      loop.kind = Kind::kLines;
-      SkipSeparators();
-      if (!AtLineEnd() && (Current() & ~kEscaped) != kDoublePercent) {
-        Text options = ReadToken(false);
-        // The options are one quoted word; the quotes are not part of them.
-        for (const Piece& piece : options.pieces()) {
-          if (piece.kind != Piece::Kind::kLiteral) {
-            loop.options.Append(piece);
-            continue;
-          }
-          std::string bytes = piece.text;
-          bytes.erase(std::remove(bytes.begin(), bytes.end(), '"'), bytes.end());
-          loop.options.Append(bytes);
-        }
-      }
-    } else {
-      break;
-    }
-  }
-  SkipSeparators();
-  if (AtLineEnd() || (Current() & ~kEscaped) != kDoublePercent || !IsPlainByte(CellAt(1))) {
-    Fail("a for loop needs its variable written %%x");
-  }
-  loop.variable = static_cast<char>(CellAt(1));
-  pos_ += 2;
-  SkipSeparators();
-  if (!ConsumeWord("in")) Fail("a for loop needs \"in\" after its variable");
-  SkipSeparators();
-  if (!Special('(')) Fail("a for loop needs its set in parentheses");
-  Advance();
-  ReadForSet(&loop.set);
-  ApplyDelayed(command);
-  SkipSeparators();
-  if (!ConsumeWord("do")) Fail("a for loop needs \"do\" after its set");
-  // For /f the variable is the first of the tokens' consecutive letters.
-  // Letters past the ones its tokens fill are told apart by the generator.
-  const int count = loop.kind == Kind::kLines ? 26 : 1;
-  const size_t outer = loop_variables_.size();
-  for (int i = 0; i < count; ++i) {
-    const int letter = static_cast<unsigned char>(loop.variable) + i;
-    if (letter > 0xFF) break;
-    loop_variables_.push_back(static_cast<char>(letter));
-  }
-  // The body may run any number of times.
-  const DelayedState before = delayed_;
-  loop.body = ParseBody();
-  JoinPart(before, EndsInJump(loop.body));
-  loop_variables_.resize(outer);
-  LeaveNesting();
-}
-
-// The set runs to the first ")" outside quotes, over several lines if need be;
-// each line end in it counts as a separator.
-void Parser::Impl::ReadForSet(Text* set) {
-  while (true) {
-    while (!AtLineEnd()) {
-      if (Special(')')) {
-        Advance();
-        return;
-      }
-      TakeCell(set);
-    }
-    if (!LoadLogicalLine()) Fail("a for loop's set is opened and never closed");
-    set->Append(' ');
-  }
 }
 
 Parser::Parser(const std::vector<std::string_view>& lines, std::vector<char> loop_variables)
