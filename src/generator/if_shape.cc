@@ -77,7 +77,7 @@ std::string Generator::ShapeChecks(const batch::Sequence& body, std::string_view
       prelude.push_back(name + "=" + Value(operand, &prelude));
       std::string call = "_shape " + std::string(how) + " " + name + " " +
                          ScriptWriter::LineNumberHole() + " " + ShellQuote(SourceText(command));
-      if (how == "short") call += " " + Value(rest, &prelude);
+      if (how == "short") call.append(" ").append(Value(rest, &prelude));
       // Only a value that holds a separator or a quote, or none at all, needs
       // a closer look.
       const std::string test =

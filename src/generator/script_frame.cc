@@ -30,7 +30,8 @@ std::string Generator::Settings(const std::set<Helper>& helpers) const {
   std::string letters;
   for (const auto& [letter, folder] : folders) {
     text += "  _drv_" + std::string(1, letter) + "=" + ShellQuote(folder) + "\n";
-    letters += (letters.empty() ? "" : " ") + std::string(1, letter);
+    if (!letters.empty()) letters += ' ';
+    letters += letter;
   }
   text += "  _dlist=" + ShellQuote(letters) + "\n";
   text += std::string("  _nopr=") + (options_.preserve_root ? "0" : "1") + "\n";
@@ -149,8 +150,8 @@ std::string Generator::ScriptEnd(const std::set<Helper>& helpers) {
   if (dispatch_) {
     script = PartEnd(part_starts_.empty() ? kStartPart : part_starts_.back(), ":eof") + "}\n";
   }
-  if (dynamic_jumps_) script += "\n" + LabelLookup(body_name_ + "_lab");
-  script += "\n" + RuntimeBanner(options_.runtime_file);
+  if (dynamic_jumps_) script.append("\n").append(LabelLookup(body_name_ + "_lab"));
+  script.append("\n").append(RuntimeBanner(options_.runtime_file));
   if (options_.runtime_file.empty()) {
     script += HelperDefinitions(out_.used());
   } else {

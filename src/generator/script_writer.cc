@@ -37,8 +37,12 @@ void ScriptWriter::Lines(std::string_view text) {
 }
 
 bool ScriptWriter::HasCommand(std::string_view text, int vanishing) {
-  const std::string vanishing_hole =
-      vanishing < 0 ? "" : std::string(1, '\0') + std::to_string(vanishing) + ",";
+  std::string vanishing_hole;
+  if (vanishing >= 0) {
+    vanishing_hole += '\0';
+    vanishing_hole += std::to_string(vanishing);
+    vanishing_hole += ',';
+  }
   while (!text.empty()) {
     const size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);

@@ -87,7 +87,8 @@ void CallLabelInFile(Generator& g, const batch::Command& command, const batch::C
   written.erase(0, written.find_first_not_of(':'));
   const std::string name = batch::LabelName(written);
   // %0 is the label as the call writes it.
-  const std::string zero = " " + ShellQuote(":" + written.substr(0, name.size()));
+  std::string zero = " ";
+  zero += ShellQuote(std::string(":").append(written, 0, name.size()));
   if (HasUnquotedExpansion(rest) || HasSeparatorOtherThanSpace(rest.LiteralPart()) ||
       rest.LiteralPart().find("  ") != std::string::npos) {
     // The values may hold blanks and quotes: the words are cut as the

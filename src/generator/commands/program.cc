@@ -176,7 +176,7 @@ void RunLineFromValue(Generator& g, const batch::Command& command, CommandBuilde
     // Windows' own programs that the options say to run by their names.
     std::string allowed;
     for (const std::string& program : g.options().allowed_programs) {
-      allowed += (allowed.empty() ? "" : " ") + Lower(program);
+      allowed.append(allowed.empty() ? "" : " ").append(Lower(program));
     }
     run.AfterPrelude("_wpa=" + ShellQuote(allowed));
   }

@@ -67,7 +67,7 @@ class ArithmeticWriter {
       case Node::Kind::kUnary:
         return node.text + "(" + Expression(node.operands[0]) + ")";
       case Node::Kind::kGroup:
-        return "(" + Expression(node.operands[0]) + ")";
+        return std::string("(").append(Expression(node.operands[0])).append(")");
       case Node::Kind::kChain: {
         std::string text = Expression(node.operands[0]);
         for (size_t i = 0; i < node.operators.size(); ++i) {
