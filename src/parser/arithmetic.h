@@ -53,8 +53,11 @@ struct Arithmetic {
   bool glued = false;    // some operand or target is a kGlued
 };
 
-/// How deep parentheses and unary operators may nest in one expression.
-inline constexpr int kMaxArithmeticDepth = 200;
+/// How deep parentheses and unary operators may nest in one expression. Each
+/// level passes through every precedence level's function, about 4.4 KB of
+/// stack in an optimised build: 64 levels stay under 300 KB, inside a thread's
+/// 512 KiB and Windows' 1 MiB main stack. No real batch file nests so deep.
+inline constexpr int kMaxArithmeticDepth = 64;
 
 /// Reads the text after "set /a". nullopt, with the reason in `*why`, when
 /// the text holds what cmd refuses before computing anything (an operator it
