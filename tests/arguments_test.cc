@@ -1,4 +1,4 @@
-// The forms of set, call, exit, cd and pushd, read from a command as the
+// The forms of set, call, goto, exit, cd and pushd, read from a command as the
 // parser gives it and written back in a compact outline ("assign <x> <1>").
 
 #include "parser/arguments.h"
@@ -59,6 +59,16 @@ std::string CallOutline(const std::string& line) {
                     ReadCall(ArgumentsAfterWord(ArgumentsOf(line))));
 }
 
+std::string GotoOutline(const std::string& line) {
+  return std::visit(
+      Overloaded{
+          [](GotoNothing) { return std::string("nothing"); },
+          [](const GotoLabel& label) { return "label <" + label.name + ">"; },
+          [](const GotoComputed& computed) { return "computed " + Angled(computed.target); },
+      },
+      ReadGoto(ArgumentsOf(line)));
+}
+
 std::string ExitOutline(const std::string& line) {
   const ExitForm exit = ReadExit(ArgumentsAfterWord(ArgumentsOf(line)));
   return (exit.batch_only ? "/b " : "") + Angled(exit.code);
@@ -108,6 +118,21 @@ TEST(ArgumentsTest, CallForms) {
       {"call %p%:x y", "command <{%p}:x> < y>"},
   };
   for (const Row& row : rows) EXPECT_EQ(row.outline, CallOutline(row.line)) << row.line;
+}
+
+TEST(ArgumentsTest, GotoForms) {
+  const Row rows[] = {
+      {"goto", "nothing"},
+      {"goto  ,; ", "nothing"},
+      {"goto End of it", "label <end>"},
+      {"goto:eof", "label <:eof>"},
+      {"goto :EOF", "label <:eof>"},
+      {"goto eof", "label <eof>"},
+      {"goto ,;menu+1", "label <menu>"},
+      {"goto %x%", "computed <{%x}>"},
+      {"goto menu_%x%", "computed <menu_{%x}>"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.outline, GotoOutline(row.line)) << row.line;
 }
 
 TEST(ArgumentsTest, ExitForms) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "parser/characters.h"
+#include "parser/parser.h"
 
 namespace morvex::batch {
 
@@ -27,6 +28,15 @@ Text DropFront(const Text& text, size_t count) {
 
 bool StartsWithLiteral(const Text& text) {
   return !text.empty() && text.pieces()[0].kind == Piece::Kind::kLiteral;
+}
+
+// `text` without the bytes at its front that `skip` takes.
+Text SkipLeading(const Text& text, bool (*skip)(char)) {
+  if (!StartsWithLiteral(text)) return text;
+  const std::string& first = text.pieces()[0].text;
+  size_t count = 0;
+  while (count < first.size() && skip(first[count])) ++count;
+  return DropFront(text, count);
 }
 
 // The place of the first literal `c` in a text: the piece and the byte.
@@ -96,11 +106,7 @@ Text AfterFirstCharacter(const Text& text) {
 }
 
 Text SkipBlanks(const Text& text) {
-  if (!StartsWithLiteral(text)) return text;
-  const std::string& first = text.pieces()[0].text;
-  size_t blanks = 0;
-  while (blanks < first.size() && IsBlank(first[blanks])) ++blanks;
-  return DropFront(text, blanks);
+  return SkipLeading(text, IsBlank);
 }
 
 Text TrimBlanks(const Text& text) {
@@ -113,11 +119,7 @@ Text TrimBlanks(const Text& text) {
 }
 
 Text SkipSeparators(const Text& text) {
-  if (!StartsWithLiteral(text)) return text;
-  const std::string& first = text.pieces()[0].text;
-  size_t separators = 0;
-  while (separators < first.size() && IsSeparator(first[separators])) ++separators;
-  return DropFront(text, separators);
+  return SkipLeading(text, IsSeparator);
 }
 
 std::pair<Text, Text> SplitFirstWord(const Text& text) {
@@ -171,16 +173,24 @@ CallForm ReadCall(const Text& after_word) {
   return CallCommand{std::move(word), std::move(rest)};
 }
 
+GotoForm ReadGoto(const Text& arguments) {
+  const Text target = SkipSeparators(arguments);
+  if (target.empty()) return GotoNothing{};
+  if (!target.IsLiteral()) return GotoComputed{target};
+  std::string_view text = target.pieces()[0].text;
+  const bool colon = text[0] == ':';
+  if (colon) text.remove_prefix(1);
+  return GotoLabel{(colon ? ":" : "") + LabelName(text)};
+}
+
 ExitForm ReadExit(const Text& after_word) {
   ExitForm exit;
   Text text = TrimBlanks(after_word);
-  if (StartsWithLiteral(text)) {
-    const std::string& first = text.pieces()[0].text;
-    if (first.size() >= 2 && first[0] == '/' && ToLower(first[1]) == 'b' &&
-        (first.size() == 2 || IsSeparator(first[2]))) {
-      exit.batch_only = true;
-      text = SkipSeparators(DropFront(text, 2));  // the word that follows is cut at separators
-    }
+  // "/b" is a word of its own: "/bye" is the code.
+  if (StartsWithSwitch(text, 'b') &&
+      (text.pieces()[0].text.size() == 2 || IsSeparator(text.pieces()[0].text[2]))) {
+    exit.batch_only = true;
+    text = SkipSeparators(DropFront(text, 2));  // the word that follows is cut at separators
   }
   exit.code = SplitFirstWord(text).first;
   return exit;

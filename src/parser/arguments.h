@@ -1,9 +1,10 @@
 // A built-in's arguments as cmd picks them apart: text cut at its blanks and
-// separators, and the forms that set, call, exit, cd and pushd take.
+// separators, and the forms that set, call, goto, exit, cd and pushd take.
 
 #ifndef MORVEX_PARSER_ARGUMENTS_H_
 #define MORVEX_PARSER_ARGUMENTS_H_
 
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -80,6 +81,23 @@ CallForm ReadCall(const Text& after_word);
 /// and "cd\" have no separator before it); empty, cd shows the current one.
 /// cd takes "/d" before it, to change the drive too, which is left out.
 Text ReadFolder(const Text& arguments, bool drive_switch);
+
+/// "goto" with nothing after it.
+struct GotoNothing {};
+/// The label as cmd looks it up: its name, with the colon kept before "eof"
+/// (":eof" is the end of the file, "eof" a label).
+struct GotoLabel {
+  std::string name;
+};
+/// A target whose value names the label when the command runs.
+struct GotoComputed {
+  Text target;
+};
+using GotoForm = std::variant<GotoNothing, GotoLabel, GotoComputed>;
+
+/// Reads goto's arguments; "goto:eof" ends the word at the colon, which
+/// still belongs to the label.
+GotoForm ReadGoto(const Text& arguments);
 
 /// "exit [/b] [code]": only the first word is the code.
 struct ExitForm {

@@ -166,23 +166,20 @@ void CallCommand(Generator& g, const batch::Command& command, const batch::CallC
 }  // namespace
 
 void TranslateGoto(Generator& g, const batch::Command& command) {
-  // "goto:eof" ends the word at the colon, which still belongs to the label.
-  const Text target = batch::SkipSeparators(command.simple().arguments);
-  if (target.empty()) {
-    g.NotTranslated(command, "goto without a label", "stop-goto-label");
-    return;
-  }
-  if (!target.IsLiteral()) {
-    CommandBuilder jump(g);
-    const std::string value = jump.Value(target);
-    jump.Append(g.DynamicJump(value, target, false, "", g.SourceText(command))).WriteLines();
-    return;
-  }
-  std::string_view text = target.pieces()[0].text;
-  const bool colon = !text.empty() && text[0] == ':';
-  if (colon) text.remove_prefix(1);
-  const std::string name = batch::LabelName(text);
-  g.out().Line(g.Goto((colon ? ":" : "") + name));
+  std::visit(
+      batch::Overloaded{
+          [&](batch::GotoNothing) {
+            g.NotTranslated(command, "goto without a label", "stop-goto-label");
+          },
+          [&](const batch::GotoComputed& computed) {
+            CommandBuilder jump(g);
+            const std::string value = jump.Value(computed.target);
+            jump.Append(g.DynamicJump(value, computed.target, false, "", g.SourceText(command)))
+                .WriteLines();
+          },
+          [&](const batch::GotoLabel& label) { g.out().Line(g.Goto(label.name)); },
+      },
+      batch::ReadGoto(command.simple().arguments));
 }
 
 void TranslateCall(Generator& g, const batch::Command& command) {
