@@ -180,7 +180,10 @@ GotoForm ReadGoto(const Text& arguments) {
   std::string_view text = target.pieces()[0].text;
   const bool colon = text[0] == ':';
   if (colon) text.remove_prefix(1);
-  return GotoLabel{(colon ? ":" : "") + LabelName(text)};
+  GotoLabel label;
+  if (colon) label.name = ":";
+  label.name += LabelName(text);
+  return label;
 }
 
 ExitForm ReadExit(const Text& after_word) {
